@@ -1,0 +1,77 @@
+// CString, CStringArray and CUIntArray: the framework's text and array types.
+// Pure C++ (no windows.h), so the rules built on them also compile natively.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// ANSI text in the system code page; lengths are byte lengths.
+class CString {
+public:
+    CString() = default;
+    CString(const char* text) : m_str(text ? text : "") {}
+    CString(const char* text, int length) : m_str(text, static_cast<std::size_t>(length)) {}
+    CString(const std::string& text) : m_str(text) {}
+
+    int GetLength() const { return static_cast<int>(m_str.size()); }
+    bool IsEmpty() const { return m_str.empty(); }
+    void Empty() { m_str.clear(); }
+    const char* GetString() const { return m_str.c_str(); }
+    operator const char*() const { return m_str.c_str(); }
+    const std::string& str() const { return m_str; }
+
+    CString& operator+=(const CString& text) { m_str += text.m_str; return *this; }
+    CString& operator+=(const char* text) { m_str += text ? text : ""; return *this; }
+    CString& operator+=(char ch) { m_str += ch; return *this; }
+
+    friend CString operator+(CString left, const CString& right) { return left += right; }
+    friend CString operator+(CString left, const char* right) { return left += right; }
+    friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
+    friend bool operator!=(const CString& a, const CString& b) { return a.m_str != b.m_str; }
+
+    // Loads string resource `id` of the program's module (Windows only).
+    bool LoadString(unsigned id);
+
+private:
+    std::string m_str;
+};
+
+// Growable array of strings.
+class CStringArray {
+public:
+    int GetSize() const { return static_cast<int>(m_items.size()); }
+    int Add(const CString& item) { m_items.push_back(item); return GetSize() - 1; }
+    const CString& operator[](int index) const { return m_items[static_cast<std::size_t>(index)]; }
+    CString& operator[](int index) { return m_items[static_cast<std::size_t>(index)]; }
+    void RemoveAll() { m_items.clear(); }
+
+private:
+    std::vector<CString> m_items;
+};
+
+// Growable array of pointer-sized unsigned values; holds handles such as HICON
+// without truncation in a 64-bit build.
+class CUIntArray {
+public:
+    int GetSize() const { return static_cast<int>(m_items.size()); }
+    int Add(std::uintptr_t item) { m_items.push_back(item); return GetSize() - 1; }
+    std::uintptr_t GetAt(int index) const { return m_items[static_cast<std::size_t>(index)]; }
+    std::uintptr_t operator[](int index) const { return GetAt(index); }
+    // Resizes to `size`; 0 frees the storage. `growBy` is accepted for the
+    // framework's signature; the vector chooses its own growth.
+    void SetSize(int size, int growBy = -1);
+
+private:
+    std::vector<std::uintptr_t> m_items;
+};
+
+inline void CUIntArray::SetSize(int size, int /*growBy*/)
+{
+    if (size <= 0) {
+        std::vector<std::uintptr_t>().swap(m_items);
+        return;
+    }
+    m_items.resize(static_cast<std::size_t>(size));
+}

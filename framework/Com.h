@@ -1,0 +1,54 @@
+// COM ownership: a CoInitialize bracket and a move-only interface pointer
+// released exactly once.
+#pragma once
+
+#include <objbase.h>
+
+#include <utility>
+
+// CoInitialize for one operation; only S_OK counts, and only then is
+// CoUninitialize called.
+class CComInit {
+public:
+    CComInit() : m_ok(::CoInitialize(nullptr) == S_OK) {}
+    ~CComInit() { if (m_ok) ::CoUninitialize(); }
+    CComInit(const CComInit&) = delete;
+    CComInit& operator=(const CComInit&) = delete;
+    bool Succeeded() const { return m_ok; }
+
+private:
+    bool m_ok;
+};
+
+template <class I>
+class CComPtr {
+public:
+    CComPtr() = default;
+    ~CComPtr() { Release(); }
+    CComPtr(CComPtr&& other) noexcept : m_p(std::exchange(other.m_p, nullptr)) {}
+    CComPtr& operator=(CComPtr&& other) noexcept
+    {
+        if (this != &other) {
+            Release();
+            m_p = std::exchange(other.m_p, nullptr);
+        }
+        return *this;
+    }
+    CComPtr(const CComPtr&) = delete;
+    CComPtr& operator=(const CComPtr&) = delete;
+
+    I* operator->() const { return m_p; }
+    I* Get() const { return m_p; }
+    explicit operator bool() const { return m_p != nullptr; }
+    // The address to receive a new interface; releases any held one first.
+    I** Receive() { Release(); return &m_p; }
+    void** ReceiveVoid() { return reinterpret_cast<void**>(Receive()); }
+    void Release()
+    {
+        if (m_p != nullptr)
+            std::exchange(m_p, nullptr)->Release();
+    }
+
+private:
+    I* m_p = nullptr;
+};

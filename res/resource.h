@@ -1,0 +1,32 @@
+// Resource, control and command ids of Velmora.
+#pragma once
+
+// Dialogs, menu, icon and strings.
+#define IDD_ABOUTBOX              100
+#define IDS_ABOUTBOX              101
+#define IDD_MAIN                  102
+#define IDR_MAINMENU              128
+#define IDR_MAINFRAME             128
+#define IDD_ASSIGN_HOTKEY         130
+
+// Controls.
+#define IDC_RESULT_LIST           1000
+#define IDC_START_SURVEY          1001
+#define IDC_RESULT_HEADER         1003
+#define IDC_HOTKEY_EDIT           1006
+#define IDC_WEB_PAGE              1007
+#define IDC_MAIL_ADDRESS          1008
+#define IDC_MAIL_BUTTON           1009
+
+// Menu commands.
+#define ID_APP_CLOSE              32771
+#define ID_EDIT_COPY_TEXT         32772
+#define ID_VIEW_FULL_PATH         32773
+#define ID_SORT_BY_KEY            32774
+#define ID_SORT_BY_NAME           32775
+#define ID_VIEW_SHOW_UNASSIGNED   32776
+#define ID_EDIT_SET_HOTKEY        32777
+#define ID_EDIT_COPY_CSV          32778
+
+// System-menu command.
+#define IDM_ABOUTBOX              0x0010

@@ -1,0 +1,17 @@
+// The order of the result list's rows: which text of a row is compared under
+// each sort key, and the byte-wise rule that compares two such texts.
+#pragma once
+
+#include "framework/AfxString.h"
+
+// Sort keys: the command ids of the two sort commands.
+constexpr int kSortByKey = 32774;
+constexpr int kSortByName = 32775;
+
+// The sort text of a row: its hotkey text by key name; its path (the display
+// name unless `fullPath` is 1) by file name; empty for any other key.
+CString SortTextOf(int sortKey, int fullPath, const CString& path, const CString& hotKeyText);
+
+// -1, 0 or +1: ASCII letters compared case-insensitively (folded to lower
+// case), every other byte by its unsigned value; a prefix sorts first.
+int CompareSortTexts(const char* a, const char* b);

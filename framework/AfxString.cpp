@@ -4,7 +4,7 @@
 
 #include "framework/App.h"
 
-bool CString::LoadString(unsigned id)
+bool CString::LoadFromResource(unsigned id)
 {
     // Japanese strings in code page 932 take at most two bytes a character.
     char buffer[512] = {};

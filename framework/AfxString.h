@@ -32,7 +32,7 @@ public:
     friend bool operator!=(const CString& a, const CString& b) { return a.m_str != b.m_str; }
 
     // Loads string resource `id` of the program's module (Windows only).
-    bool LoadString(unsigned id);
+    bool LoadFromResource(unsigned id);
 
 private:
     std::string m_str;

@@ -68,7 +68,7 @@ MessageEntry<HandlerOwner<Handler>> OnNotify(int code, UINT id)
 
 // A message whose handler takes no arguments: void Handler().
 template <auto Handler>
-MessageEntry<HandlerOwner<Handler>> OnMessage(UINT message)
+MessageEntry<HandlerOwner<Handler>> OnSimpleMessage(UINT message)
 {
     return {message, 0, 0, [](HandlerOwner<Handler>& d, WPARAM, LPARAM, LRESULT& r) { (d.*Handler)(); r = 0; }};
 }

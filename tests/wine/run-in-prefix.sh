@@ -14,6 +14,7 @@ export HOME="$root/home"
 export WINEARCH=${WINEARCH:-win32}
 export WINEDEBUG=${WINEDEBUG:--all}
 export LC_ALL=ja_JP.UTF-8
+export VELMORA_TEST_PREFIX=1
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
 unset XDG_DESKTOP_DIR XDG_RUNTIME_DIR 2>/dev/null || true
 

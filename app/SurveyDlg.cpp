@@ -1,0 +1,123 @@
+// The main window's construction, message table and own handlers.
+#include "app/SurveyDlg.h"
+
+#include "framework/App.h"
+#include "framework/Gdi.h"
+
+const MessageEntry<CSurveyDlg> CSurveyDlg::kMessageTable[] = {
+    OnSimpleMessage<&CSurveyDlg::OnPaint>(WM_PAINT),
+    OnQueryDragIconMessage<&CSurveyDlg::OnQueryDragIcon>(),
+    OnCommand<&CSurveyDlg::RunSurvey>(IDC_START_SURVEY),
+    OnDrawItemMessage<&CSurveyDlg::OnDrawItem>(),
+    OnMeasureItemMessage<&CSurveyDlg::OnMeasureItem>(),
+    OnNotify<&CSurveyDlg::OnHeaderDividerDblClick>(HDN_DIVIDERDBLCLICKA, IDC_RESULT_HEADER),
+    OnCommand<&CSurveyDlg::OnAppClose>(ID_APP_CLOSE),
+    OnCommand<&CSurveyDlg::OnSortByKey>(ID_SORT_BY_KEY),
+    OnCommand<&CSurveyDlg::OnSortByName>(ID_SORT_BY_NAME),
+    OnSimpleMessage<&CSurveyDlg::OnDestroy>(WM_DESTROY),
+};
+
+CSurveyDlg::CSurveyDlg(CWnd* parent)
+    : CDialog(IDD_MAIN, parent),
+      m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+{
+}
+
+bool CSurveyDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    return DispatchMessageTable(kMessageTable, *this, message, wParam, lParam, result);
+}
+
+void CSurveyDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_RESULT_LIST, m_list);
+}
+
+BOOL CSurveyDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    const CMenu systemMenu(GetSystemMenu(FALSE));
+    if (systemMenu.GetSafeHmenu() != nullptr) {
+        CString aboutText;
+        aboutText.LoadFromResource(IDS_ABOUTBOX);
+        if (!aboutText.IsEmpty()) {
+            systemMenu.AppendMenu(MF_SEPARATOR);
+            systemMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
+        }
+    }
+
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    if (m_menu.Attach(::LoadMenuA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINMENU))))
+        SetMenu(m_menu.GetSafeHmenu());
+
+    RECT client = {};
+    m_list.GetClientRect(&client);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_WIDTH | LVCF_TEXT;
+    column.cx = (client.right - client.left) / 2;
+    column.pszText = const_cast<char*>("\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC");  // ファイル名
+    m_list.InsertColumn(0, column);
+    column.pszText = const_cast<char*>("\x83\x7A\x83\x62\x83\x67\x83\x4C\x81\x5B");  // ホットキー
+    m_list.InsertColumn(1, column);
+
+    const CWnd header = m_list.GetWindow(GW_CHILD);
+    if (header.m_hWnd != nullptr)
+        header.SetDlgCtrlID(IDC_RESULT_HEADER);
+
+    RECT list = {};
+    m_list.GetWindowRect(&list);
+    ScreenToClient(&list);
+    m_nListLeft = list.left;
+    m_nListTop = list.top;
+    return TRUE;
+}
+
+// Paints the application icon centred while minimised.
+void CSurveyDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(*this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int cx = ::GetSystemMetrics(SM_CXICON);
+    const int cy = ::GetSystemMetrics(SM_CYICON);
+    RECT client = {};
+    GetClientRect(&client);
+    const int x = (client.right - client.left - cx + 1) / 2;
+    const int y = (client.bottom - client.top - cy + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+// The cursor shown while the minimised window is dragged.
+HCURSOR CSurveyDlg::OnQueryDragIcon()
+{
+    return reinterpret_cast<HCURSOR>(m_hIcon);
+}
+
+// File > Close: closes exactly as the close box does.
+void CSurveyDlg::OnAppClose()
+{
+    PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// The window is going: its row icons go with it.
+void CSurveyDlg::OnDestroy()
+{
+    Default();
+    ClearRowIcons();
+}
+
+void CSurveyDlg::ClearRowIcons()
+{
+    for (int i = 0; i < m_icons.GetSize(); ++i) {
+        const HICON icon = reinterpret_cast<HICON>(m_icons[i]);
+        if (icon != nullptr)
+            ::DestroyIcon(icon);
+    }
+    m_icons.SetSize(0, -1);
+}

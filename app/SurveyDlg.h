@@ -1,0 +1,55 @@
+// The main window: a resizable modal dialog with the menu bar, the result
+// list and the start button. Its message table routes every command and
+// notification; its members hold the state the subsystems share.
+#pragma once
+
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "framework/Menu.h"
+#include "resource.h"
+
+class CSurveyDlg : public CDialog {
+public:
+    explicit CSurveyDlg(CWnd* parent = nullptr);
+
+    int m_nListTop = 10;         // list's top edge; used as its right margin
+    int m_nListLeft = 10;        // list's left edge; used as the vertical gap
+    int m_nIconMargin = 2;       // margin before and after a row's icon
+    int m_nSortKey = ID_SORT_BY_KEY;
+    CUIntArray m_icons;          // one HICON (or 0) per row, by item data
+    int m_bSurveyed = 0;
+    CMenu m_menu;
+    CListCtrl m_list;
+    int m_bFullPath = 0;
+    int m_bShowUnassigned = 0;
+    HICON m_hIcon;
+
+    // Destroys every row icon and empties m_icons.
+    void ClearRowIcons();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    static const MessageEntry<CSurveyDlg> kMessageTable[];
+
+    // Application and main window.
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnAppClose();
+    void OnDestroy();
+    // Survey.
+    void RunSurvey();
+    void AddSurveyRow(const CString& path, WORD hotKey);
+    // Result list.
+    void OnDrawItem(int controlId, DRAWITEMSTRUCT* draw);
+    void OnMeasureItem(int controlId, MEASUREITEMSTRUCT* measure);
+    void OnHeaderDividerDblClick(NMHDR* header, LRESULT* result);
+    CString DisplayText(const CString& path) const;
+    // Sorting.
+    void OnSortByKey();
+    void OnSortByName();
+    void SortRows(int sortKey);
+};

@@ -1,0 +1,27 @@
+#include "survey/ShellLink.h"
+
+#include <cstring>
+
+bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH])
+{
+    if (std::strlen(path) >= MAX_PATH)
+        return false;
+    return ::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
+}
+
+HRESULT CShellLinkFile::Open(const char* path, HWND owner)
+{
+    HRESULT hr = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, m_link.ReceiveVoid());
+    if (hr != S_OK)
+        return hr;
+    hr = m_link->QueryInterface(IID_IPersistFile, m_file.ReceiveVoid());
+    if (hr != S_OK)
+        return hr;
+    WCHAR widePath[MAX_PATH];
+    if (!ToWidePath(path, widePath))
+        return E_INVALIDARG;
+    hr = m_file->Load(widePath, STGM_READ);
+    if (hr != S_OK)
+        return hr;
+    return m_link->Resolve(owner, SLR_NO_UI);
+}

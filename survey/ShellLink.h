@@ -1,0 +1,27 @@
+// The shell's link object opened on one shortcut file. Shortcut files are
+// read and written only through it.
+#pragma once
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "framework/Com.h"
+
+// Converts an ANSI path to the 260-character wide form the shell takes;
+// false when the path or its wide form does not fit.
+bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH]);
+
+class CShellLinkFile {
+public:
+    // Creates the link object, loads `path` and resolves its target without
+    // user interface; S_OK only when every step returned S_OK.
+    HRESULT Open(const char* path, HWND owner);
+
+    IShellLinkA* Link() const { return m_link.Get(); }
+    IPersistFile* File() const { return m_file.Get(); }
+
+private:
+    // Released in reverse order: the file interface, then the link.
+    CComPtr<IShellLinkA> m_link;
+    CComPtr<IPersistFile> m_file;
+};

@@ -1,0 +1,32 @@
+// The test prefix's Start Menu, Desktop and common Start Menu, emptied of
+// shortcuts for each test and filled with the test's own.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The file-system path of a special folder (CSIDL_*), or "".
+std::string SpecialFolder(int csidl);
+// Creates a folder and any missing parents; true when it exists afterwards.
+bool MakeFolders(const std::string& path);
+// Deletes a folder's whole contents (not the folder itself).
+void EmptyFolder(const std::string& path);
+
+// Empties the three surveyed folders when made and again when destroyed.
+class SurveyFolders {
+public:
+    SurveyFolders();
+    ~SurveyFolders();
+    SurveyFolders(const SurveyFolders&) = delete;
+    SurveyFolders& operator=(const SurveyFolders&) = delete;
+
+    const std::string& StartMenu() const { return m_startMenu; }
+    const std::string& Desktop() const { return m_desktop; }
+    const std::string& CommonStartMenu() const { return m_commonStartMenu; }
+    // An existing file that shortcuts can point at.
+    const std::string& Target() const { return m_target; }
+
+private:
+    void EmptyAll() const;
+    std::string m_startMenu, m_desktop, m_commonStartMenu, m_target;
+};

@@ -30,3 +30,8 @@
 
 // System-menu command.
 #define IDM_ABOUTBOX              0x0010
+
+// The project's web page and mail address: the about box shows them (button
+// caption, read-only edit) and hands them to the shell.
+#define VELMORA_WEB_PAGE          "https://velmora.example.org/"
+#define VELMORA_MAIL_ADDRESS      "velmora@example.org"

@@ -1,0 +1,36 @@
+#!/bin/bash
+# Builds Velmora.exe and starts it under Wine on a demo prefix of its own
+# (build/demo: its own HOME and WINEPREFIX) seeded with sample shortcuts.
+# Without a display it runs on Xvfb, presses the start button, saves a
+# screenshot and prints its path.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake --preset win32
+cmake --build --preset win32 --target Velmora velmora_seed velmora_drive
+
+export VELMORA_WINE_ROOT="$PWD/build/demo"
+wine_run=tests/wine/run-in-prefix.sh
+exe=build/win32
+
+"$wine_run" "$exe/velmora_seed.exe"
+# Let this prefix's Wine server end, so the program starts on the display below.
+WINEPREFIX="$VELMORA_WINE_ROOT/prefix" wineserver -w
+
+if [ -n "${DISPLAY:-}" ]; then
+    exec "$wine_run" "$exe/Velmora.exe"
+fi
+
+screenshot="$PWD/build/demo/velmora.png"
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    "$0" "$1/Velmora.exe" &
+    velmora=$!
+    sleep 3  # two Wine processes starting at the same instant can miss each other
+    "$0" "$1/velmora_drive.exe" survey
+    sleep 1
+    import -window root "$2"
+    kill "$velmora" 2>/dev/null || true
+    WINEPREFIX="$VELMORA_WINE_ROOT/prefix" wineserver -k 2>/dev/null || true
+' "$wine_run" "$exe" "$screenshot"
+echo "Screenshot: $screenshot"

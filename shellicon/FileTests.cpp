@@ -1,0 +1,45 @@
+#include "shellicon/FileTests.h"
+
+#include <cstring>
+#include <string>
+
+#include <windows.h>
+
+namespace {
+
+// 1 if a search for `path` finds an entry and that first entry's directory
+// flag equals `directory`, else 0.
+int FirstEntryIs(const char* path, bool directory)
+{
+    WIN32_FIND_DATAA data;
+    const HANDLE find = ::FindFirstFileA(path, &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    ::FindClose(find);
+    return ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == directory ? 1 : 0;
+}
+
+} // namespace
+
+int IsExistingFile(const char* path)
+{
+    // Only an absolute path (with a drive) or a network path is looked up.
+    if (!std::strchr(path, ':') && !std::strstr(path, "\\\\"))
+        return 0;
+    return FirstEntryIs(path, false);
+}
+
+int IsDirectoryOrDrive(const char* path)
+{
+    const std::size_t length = std::strlen(path);
+    if (length <= 3) {
+        // "C", "C:" and "C:\" all become the root "C:\".
+        char root[] = "*:\\";
+        std::memcpy(root, path, length);
+        const UINT type = ::GetDriveTypeA(root);
+        return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR ? 1 : 0;
+    }
+    // The last byte, not the last character: a trail byte 0x5C is cut as well.
+    const std::string directory(path, path[length - 1] == '\\' ? length - 1 : length);
+    return FirstEntryIs(directory.c_str(), true);
+}

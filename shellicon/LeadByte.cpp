@@ -1,0 +1,8 @@
+#include "shellicon/PathText.h"
+
+#include <windows.h>
+
+bool IsLeadByte(unsigned char byte)
+{
+    return ::IsDBCSLeadByte(byte) != FALSE;
+}

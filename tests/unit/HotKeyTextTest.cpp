@@ -1,0 +1,104 @@
+#include "hotkey/HotKeyText.h"
+
+#include <cstdint>
+#include <iterator>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct HotKeyCase {
+    std::uint16_t value;
+    const char* text;
+};
+
+void ExpectTexts(const HotKeyCase* first, const HotKeyCase* last)
+{
+    for (const HotKeyCase* c = first; c != last; ++c)
+        EXPECT_EQ(FormatHotKey(c->value).str(), c->text) << "value 0x" << std::hex << c->value;
+}
+
+TEST(FormatHotKey, WritesModifiersAndKey)
+{
+    const HotKeyCase cases[] = {
+        {0x0000, ""},
+        {0x0374, "CTRL+SHIFT+F5"},
+        {0x0641, "CTRL+ALT+A"},
+        {0x0421, "ALT+Page Up"},
+        {0x0587, "SHIFT+ALT+F24"},
+        {0x0200, "CTRL+"},
+        {0x0100, "SHIFT+"},
+        {0x0400, "ALT+"},
+        {0x0700, "CTRL+SHIFT+ALT+"},
+        {0x0741, "CTRL+SHIFT+ALT+A"},
+        {0x0800, ""},
+        {0x0208, "CTRL+"},
+        {0x0001, ""},
+        {0x001F, ""},
+        {0x0820, " "},
+        {0x0031, "1"},
+        {0x006A, "j"},
+        {0x006F, "o"},
+        {0x002C, ","},
+        {0x0088, "\x88"},
+        {0x00A1, "\xA1"},
+        {0x00FF, "\xFF"},
+        {0x0070, "F1"},
+        {0x0079, "F10"},
+        {0x047B, "ALT+F12"},
+        {0x0086, "F23"},
+    };
+    ExpectTexts(std::begin(cases), std::end(cases));
+}
+
+TEST(FormatHotKey, NamesTheNamedKeys)
+{
+    const HotKeyCase cases[] = {
+        {0x21, "Page Up"}, {0x22, "Page Down"}, {0x23, "End"},     {0x24, "Home"},
+        {0x25, "Left"},    {0x26, "Up"},        {0x27, "Right"},   {0x28, "Down"},
+        {0x29, "Select"},  {0x2A, "Print"},     {0x2B, "Execute"}, {0x2D, "Ins"},
+        {0x2E, "Del"},     {0x2F, "Help"},      {0x60, "Num 0"},   {0x61, "Num 1"},
+        {0x62, "Num 2"},   {0x63, "Num 3"},     {0x64, "Num 4"},   {0x65, "Num 5"},
+        {0x66, "Num 6"},   {0x67, "Num 7"},     {0x68, "Num 8"},   {0x69, "Num 9"},
+        {0x90, "Numlock"}, {0x91, "Scroll"},    {0x0390, "CTRL+SHIFT+Numlock"},
+    };
+    ExpectTexts(std::begin(cases), std::end(cases));
+}
+
+TEST(FormatHotKey, NumbersEveryFunctionKey)
+{
+    for (int n = 1; n <= 24; ++n) {
+        const std::uint16_t value = static_cast<std::uint16_t>(0x0200 | (0x6F + n));
+        EXPECT_EQ(FormatHotKey(value).str(), "CTRL+F" + std::to_string(n)) << "F" << n;
+    }
+}
+
+bool IsNamedOrFunctionKey(int key)
+{
+    return (key >= 0x21 && key <= 0x2F && key != 0x2C) || (key >= 0x60 && key <= 0x69) ||
+           (key >= 0x70 && key <= 0x87) || key == 0x90 || key == 0x91;
+}
+
+TEST(FormatHotKey, WritesAnyOtherKeyAsItsOwnByte)
+{
+    for (int key = 0x01; key <= 0xFF; ++key) {
+        if (IsNamedOrFunctionKey(key))
+            continue;
+        const std::string expected = key < 0x20 ? "" : std::string(1, static_cast<char>(key));
+        EXPECT_EQ(FormatHotKey(static_cast<std::uint16_t>(key)).str(), expected) << "key 0x" << std::hex << key;
+    }
+}
+
+TEST(FormatHotKey, IgnoresBitsElevenToFifteen)
+{
+    for (unsigned value = 0; value <= 0x07FF; ++value) {
+        const std::string text = FormatHotKey(static_cast<std::uint16_t>(value)).str();
+        for (unsigned high = 1; high <= 0x1F; ++high) {
+            const std::uint16_t withHigh = static_cast<std::uint16_t>(value | (high << 11));
+            ASSERT_EQ(FormatHotKey(withHigh).str(), text) << "value 0x" << std::hex << withHigh;
+        }
+    }
+}
+
+} // namespace

@@ -6,18 +6,19 @@
 
 #include <utility>
 
-// CoInitialize for one operation; only S_OK counts, and only then is
-// CoUninitialize called.
+// CoInitialize for one operation. Only S_OK lets the operation run: S_FALSE
+// (COM already initialised on the thread) counts as failure, yet, like every
+// successful call, it is balanced by CoUninitialize.
 class CComInit {
 public:
-    CComInit() : m_ok(::CoInitialize(nullptr) == S_OK) {}
-    ~CComInit() { if (m_ok) ::CoUninitialize(); }
+    CComInit() : m_result(::CoInitialize(nullptr)) {}
+    ~CComInit() { if (SUCCEEDED(m_result)) ::CoUninitialize(); }
     CComInit(const CComInit&) = delete;
     CComInit& operator=(const CComInit&) = delete;
-    bool Succeeded() const { return m_ok; }
+    bool Succeeded() const { return m_result == S_OK; }
 
 private:
-    bool m_ok;
+    HRESULT m_result;
 };
 
 template <class I>

@@ -5,16 +5,25 @@
 #include "framework/Gdi.h"
 
 const MessageEntry<CSurveyDlg> CSurveyDlg::kMessageTable[] = {
+    OnSysCommandMessage<&CSurveyDlg::OnSysCommand>(),
     OnSimpleMessage<&CSurveyDlg::OnPaint>(WM_PAINT),
     OnQueryDragIconMessage<&CSurveyDlg::OnQueryDragIcon>(),
     OnCommand<&CSurveyDlg::RunSurvey>(IDC_START_SURVEY),
     OnDrawItemMessage<&CSurveyDlg::OnDrawItem>(),
     OnMeasureItemMessage<&CSurveyDlg::OnMeasureItem>(),
     OnNotify<&CSurveyDlg::OnHeaderDividerDblClick>(HDN_DIVIDERDBLCLICKA, IDC_RESULT_HEADER),
+    OnCommand<&CSurveyDlg::OnViewFullPath>(ID_VIEW_FULL_PATH),
+    OnInitMenuPopupMessage<&CSurveyDlg::OnInitMenuPopup>(),
+    OnSizeMessage<&CSurveyDlg::OnSize>(),
     OnCommand<&CSurveyDlg::OnAppClose>(ID_APP_CLOSE),
     OnCommand<&CSurveyDlg::OnSortByKey>(ID_SORT_BY_KEY),
     OnCommand<&CSurveyDlg::OnSortByName>(ID_SORT_BY_NAME),
+    OnCommand<&CSurveyDlg::OnEditCopyText>(ID_EDIT_COPY_TEXT),
     OnSimpleMessage<&CSurveyDlg::OnDestroy>(WM_DESTROY),
+    OnCommand<&CSurveyDlg::OnViewShowUnassigned>(ID_VIEW_SHOW_UNASSIGNED),
+    OnCommand<&CSurveyDlg::OnEditSetHotKey>(ID_EDIT_SET_HOTKEY),
+    OnNotify<&CSurveyDlg::OnDblClkResultList>(NM_DBLCLK, IDC_RESULT_LIST),
+    OnCommand<&CSurveyDlg::OnEditCopyCsv>(ID_EDIT_COPY_CSV),
 };
 
 CSurveyDlg::CSurveyDlg(CWnd* parent)
@@ -55,13 +64,14 @@ BOOL CSurveyDlg::OnInitDialog()
 
     RECT client = {};
     m_list.GetClientRect(&client);
-    LVCOLUMNA column = {};
-    column.mask = LVCF_WIDTH | LVCF_TEXT;
-    column.cx = (client.right - client.left) / 2;
-    column.pszText = const_cast<char*>("\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC");  // ファイル名
-    m_list.InsertColumn(0, column);
-    column.pszText = const_cast<char*>("\x83\x7A\x83\x62\x83\x67\x83\x4C\x81\x5B");  // ホットキー
-    m_list.InsertColumn(1, column);
+    const CString titles[2] = {CString::FromUtf8("ファイル名"), CString::FromUtf8("ホットキー")};
+    for (int i = 0; i < 2; ++i) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_WIDTH | LVCF_TEXT;
+        column.cx = (client.right - client.left) / 2;
+        column.pszText = const_cast<char*>(titles[i].GetString());
+        m_list.InsertColumn(i, column);
+    }
 
     const CWnd header = m_list.GetWindow(GW_CHILD);
     if (header.m_hWnd != nullptr)

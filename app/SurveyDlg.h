@@ -36,10 +36,16 @@ private:
     static const MessageEntry<CSurveyDlg> kMessageTable[];
 
     // Application and main window.
+    void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnAppClose();
     void OnDestroy();
+    // Layout and view settings.
+    void OnSize(UINT type, int cx, int cy);
+    void OnInitMenuPopup(CMenu* popup, UINT index, BOOL isSystemMenu);
+    void OnViewFullPath();
+    void OnViewShowUnassigned();
     // Survey.
     void RunSurvey();
     void AddSurveyRow(const CString& path, WORD hotKey);
@@ -52,4 +58,10 @@ private:
     void OnSortByKey();
     void OnSortByName();
     void SortRows(int sortKey);
+    // Clipboard export.
+    void OnEditCopyText();
+    void OnEditCopyCsv();
+    // Hotkey change.
+    void OnEditSetHotKey();
+    void OnDblClkResultList(NMHDR* header, LRESULT* result);
 };

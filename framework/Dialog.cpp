@@ -60,8 +60,13 @@ CDialog::~CDialog()
 
 INT_PTR CDialog::DoModal()
 {
+    // A dialog without a parent is owned by the main window, which it disables.
+    HWND owner = m_hWndParent;
+    const CWinApp* app = AfxGetApp();
+    if (owner == nullptr && app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this)
+        owner = app->m_pMainWnd->m_hWnd;
     t_creating = this;
-    const INT_PTR result = ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), m_hWndParent,
+    const INT_PTR result = ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     t_creating = nullptr;
     return result;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/App.h"
+
 void PumpMessages()
 {
     MSG message;
@@ -14,11 +16,15 @@ void PumpMessages()
 MainDialogFixture::MainDialogFixture()
 {
     EXPECT_TRUE(dialog.Create(nullptr));
+    if (AfxGetApp() != nullptr)
+        AfxGetApp()->m_pMainWnd = &dialog;
     PumpMessages();
 }
 
 MainDialogFixture::~MainDialogFixture()
 {
+    if (AfxGetApp() != nullptr)
+        AfxGetApp()->m_pMainWnd = nullptr;
     if (dialog.m_hWnd != nullptr)
         ::DestroyWindow(dialog.m_hWnd);
     PumpMessages();
@@ -45,4 +51,77 @@ void MainDialogFixture::AddRow(const std::string& path, const std::string& hotKe
     dialog.m_list.SetItemData(row, row);
     dialog.m_list.SetItemText(row, 1, hotKey.c_str());
     dialog.m_icons.Add(0);
+}
+
+namespace {
+ModalWatcher* g_watcher = nullptr;
+
+struct CaptionSearch {
+    const std::string* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchCaption(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<CaptionSearch*>(param);
+    if (::IsWindowVisible(window) && WindowText(window) == *search->caption) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Ends a dialog or message box whatever its buttons: Cancel, else OK.
+BOOL CALLBACK CloseModal(HWND window, LPARAM)
+{
+    if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+        ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+    }
+    return TRUE;
+}
+}
+
+std::string WindowText(HWND window)
+{
+    char text[1024] = {};
+    const int length = ::GetWindowTextA(window, text, sizeof(text));
+    return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+ModalWatcher::ModalWatcher(const std::string& caption, std::function<void(HWND)> action)
+    : m_caption(caption), m_action(std::move(action))
+{
+    g_watcher = this;
+    m_timer = ::SetTimer(nullptr, 0, 30, &ModalWatcher::OnTimer);
+}
+
+ModalWatcher::~ModalWatcher()
+{
+    if (m_timer != 0)
+        ::KillTimer(nullptr, m_timer);
+    g_watcher = nullptr;
+}
+
+void CALLBACK ModalWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_watcher != nullptr)
+        g_watcher->Tick();
+}
+
+void ModalWatcher::Tick()
+{
+    CaptionSearch search = {&m_caption, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &MatchCaption, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr && ++m_ticks < 200)
+        return;
+    ::KillTimer(nullptr, m_timer);
+    m_timer = 0;
+    if (search.found == nullptr) {
+        ADD_FAILURE() << "no window \"" << m_caption << "\" showed";
+        ::EnumThreadWindows(::GetCurrentThreadId(), &CloseModal, 0);
+        return;
+    }
+    m_fired = true;
+    m_action(search.found);
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,3 +35,30 @@ public:
 
     CSurveyDlg dialog;
 };
+
+// Acts on a window of this thread as soon as it shows: `action` runs from a
+// thread timer, so it runs inside whatever modal loop is going (a dialog's or
+// a message box's). If no such window shows within a few seconds, the
+// thread's modal windows are closed so the test cannot hang.
+class ModalWatcher {
+public:
+    ModalWatcher(const std::string& caption, std::function<void(HWND)> action);
+    ~ModalWatcher();
+    ModalWatcher(const ModalWatcher&) = delete;
+    ModalWatcher& operator=(const ModalWatcher&) = delete;
+
+    bool Fired() const { return m_fired; }
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    void Tick();
+
+    std::string m_caption;
+    std::function<void(HWND)> m_action;
+    UINT_PTR m_timer = 0;
+    int m_ticks = 0;
+    bool m_fired = false;
+};
+
+// The text of a window (ANSI).
+std::string WindowText(HWND window);

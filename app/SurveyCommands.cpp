@@ -1,0 +1,41 @@
+// The main window's commands that open the other dialogs.
+#include "app/SurveyDlg.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/AssignHotKeyDlg.h"
+#include "hotkey/HotKeyText.h"
+#include "resultlist/ResultList.h"
+#include "survey/LinkHotKey.h"
+
+// The system menu's version item opens the about box; any other system
+// command keeps its default handling.
+void CSurveyDlg::OnSysCommand(UINT id, LPARAM /*lParam*/)
+{
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal();
+        return;
+    }
+    Default();
+}
+
+// Edit > set hotkey: edits the hotkey stored in the first selected row's file.
+void CSurveyDlg::OnEditSetHotKey()
+{
+    const int row = FindFirstSelected(m_list);
+    if (row < 0)
+        return;
+    const CString path = m_list.GetItemText(row, 0);
+    CAssignHotKeyDlg dialog(this);
+    dialog.m_wHotKey = GetLinkHotKey(path, m_hWnd);
+    if (dialog.DoModal() != IDOK)
+        return;
+    if (SetLinkHotKey(path, dialog.m_wHotKey, m_hWnd) == 1)
+        m_list.SetItemText(row, 1, FormatHotKey(dialog.m_wHotKey));
+}
+
+// A double-click on a row does what Edit > set hotkey does.
+void CSurveyDlg::OnDblClkResultList(NMHDR* /*header*/, LRESULT* result)
+{
+    OnEditSetHotKey();
+    *result = 0;
+}

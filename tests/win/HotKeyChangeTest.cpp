@@ -1,0 +1,150 @@
+// Changing a shortcut's hotkey through the real assignment dialog.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "support/AnsiText.h"
+#include "support/Shortcuts.h"
+#include "support/TestFolders.h"
+#include "support/WindowDriver.h"
+
+namespace {
+class HotKeyChangeTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"\\Alpha.lnk", "\\Beta.lnk"}) {
+            ShortcutSpec spec;
+            spec.target = folders.Target();
+            spec.hotKey = name[1] == 'A' ? 0x0374 : 0x0641;  // CTRL+SHIFT+F5, CTRL+ALT+A
+            ASSERT_TRUE(MakeShortcut(folders.StartMenu() + name, spec));
+        }
+        window.Command(IDC_START_SURVEY);
+        ASSERT_EQ(window.Rows().size(), 2u);
+    }
+    std::string Path(int row) const { return window.Rows()[static_cast<size_t>(row)].path; }
+    void Select(int row, bool selected = true) const
+    {
+        LVITEMA state = {};
+        state.stateMask = LVIS_SELECTED;
+        state.state = selected ? LVIS_SELECTED : 0;
+        window.dialog.m_list.SendMessage(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+    }
+    // Opens the dialog through `open`; `act` gets the hotkey control's value
+    // as shown and answers with the button to press and the value to set.
+    void Change(const std::function<void()>& open, WORD* shown, WORD newValue, int button)
+    {
+        ModalWatcher watcher(AnsiFromUtf8("ホットキーの設定"), [&](HWND dialog) {
+            const HWND control = ::GetDlgItem(dialog, IDC_HOTKEY_EDIT);
+            *shown = static_cast<WORD>(::SendMessageA(control, HKM_GETHOTKEY, 0, 0));
+            ::SendMessageA(control, HKM_SETHOTKEY, newValue, 0);
+            ::SendMessageA(::GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+        });
+        open();
+        EXPECT_TRUE(watcher.Fired());
+    }
+    void ChangeSelected(WORD* shown, WORD newValue, int button)
+    {
+        Change([&] { window.Command(ID_EDIT_SET_HOTKEY); }, shown, newValue, button);
+    }
+
+    SurveyFolders folders;
+    MainDialogFixture window;
+};
+}
+
+// The dialog shows the value in the file; OK writes the new one and shows its
+// text in the row, which keeps its place until the next sort.
+TEST_F(HotKeyChangeTest, OkWritesTheFileAndTheRowKeepsItsPlace)
+{
+    // Rows by key: CTRL+ALT+A (Beta), CTRL+SHIFT+F5 (Alpha).
+    Select(0);
+    WORD shown = 0;
+    ChangeSelected(&shown, 0x0658, IDOK);  // CTRL+ALT+X: would sort after Alpha
+    EXPECT_EQ(shown, 0x0641);
+    EXPECT_EQ(StoredHotKey(Path(0)), 0x0658);
+    EXPECT_EQ(window.Rows()[0].hotKey, "CTRL+ALT+X");
+    EXPECT_EQ(window.Rows()[0].path, folders.StartMenu() + "\\Beta.lnk");
+}
+
+// The value shown is the file's, even when the row's text is out of date.
+TEST_F(HotKeyChangeTest, ShowsTheFilesValueNotTheRowText)
+{
+    ShortcutSpec spec;
+    spec.target = folders.Target();
+    spec.hotKey = 0x0446;  // ALT+F, written after the survey
+    ASSERT_TRUE(MakeShortcut(Path(1), spec));
+    Select(1);
+    WORD shown = 0;
+    ChangeSelected(&shown, 0, IDCANCEL);
+    EXPECT_EQ(shown, 0x0446);
+    EXPECT_EQ(window.Rows()[1].hotKey, "CTRL+SHIFT+F5");
+}
+
+// Cancel changes nothing, neither the file's bytes nor the row.
+TEST_F(HotKeyChangeTest, CancelChangesNothing)
+{
+    const std::string before = ReadFileBytes(Path(1));
+    Select(1);
+    WORD shown = 0;
+    ChangeSelected(&shown, 0x0231, IDCANCEL);
+    EXPECT_EQ(ReadFileBytes(Path(1)), before);
+    EXPECT_EQ(window.Rows()[1].hotKey, "CTRL+SHIFT+F5");
+}
+
+// A cleared control removes the hotkey; the row stays with an empty text.
+// Confirming an unchanged value writes the same value again.
+TEST_F(HotKeyChangeTest, ClearingRemovesAndUnchangedRewrites)
+{
+    Select(1);
+    WORD shown = 0;
+    ChangeSelected(&shown, 0x0374, IDOK);
+    EXPECT_EQ(StoredHotKey(Path(1)), 0x0374);
+    EXPECT_EQ(window.Rows()[1].hotKey, "CTRL+SHIFT+F5");
+
+    ChangeSelected(&shown, 0, IDOK);
+    EXPECT_EQ(StoredHotKey(Path(1)), 0);
+    ASSERT_EQ(window.Rows().size(), 2u);
+    EXPECT_EQ(window.Rows()[1].hotKey, "");
+}
+
+// A file that can no longer be opened: the dialog starts empty, and the file
+// and the row stay as they were.
+TEST_F(HotKeyChangeTest, UnwritableFileLeavesFileAndRowAlone)
+{
+    const std::string path = Path(0);
+    ASSERT_TRUE(WriteFileBytes(path, "no longer a shortcut"));
+    Select(0);
+    WORD shown = 0xFFFF;
+    ChangeSelected(&shown, 0x0241, IDOK);
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(ReadFileBytes(path), "no longer a shortcut");
+    EXPECT_EQ(window.Rows()[0].hotKey, "CTRL+ALT+A");
+}
+
+// A double-click acts on the lowest selected row, even with several selected;
+// with none selected nothing opens.
+TEST_F(HotKeyChangeTest, DoubleClickActsOnTheLowestSelectedRow)
+{
+    const auto doubleClick = [&] {
+        NMITEMACTIVATE click = {};
+        click.hdr.hwndFrom = window.dialog.m_list.m_hWnd;
+        click.hdr.idFrom = IDC_RESULT_LIST;
+        click.hdr.code = NM_DBLCLK;
+        window.dialog.SendMessage(WM_NOTIFY, IDC_RESULT_LIST, reinterpret_cast<LPARAM>(&click));
+    };
+    {
+        ModalWatcher watcher(AnsiFromUtf8("ホットキーの設定"), [](HWND dialog) { ::PostMessageA(dialog, WM_CLOSE, 0, 0); });
+        doubleClick();
+        PumpMessages();
+        EXPECT_FALSE(watcher.Fired()) << "no row selected";
+    }
+    Select(1);
+    Select(0);
+    WORD shown = 0;
+    Change(doubleClick, &shown, 0x0431, IDOK);  // ALT+1
+    EXPECT_EQ(shown, 0x0641);
+    EXPECT_EQ(window.Rows()[0].hotKey, "ALT+1");
+    EXPECT_EQ(window.Rows()[1].hotKey, "CTRL+SHIFT+F5");
+}

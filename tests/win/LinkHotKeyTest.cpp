@@ -1,0 +1,131 @@
+// Reading and writing one shortcut's hotkey through the shell link object.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/Com.h"
+#include "support/Shortcuts.h"
+#include "support/TestFolders.h"
+#include "survey/LinkHotKey.h"
+#include "survey/ShellLink.h"
+
+namespace {
+class LinkHotKeyTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "velmora-link";
+        ASSERT_TRUE(MakeFolders(folder));
+        path = folder + "\\Tool.lnk";
+        char windows[MAX_PATH] = {};
+        ::GetWindowsDirectoryA(windows, MAX_PATH);
+        spec.target = std::string(windows) + "\\notepad.exe";
+        spec.hotKey = 0x0374;
+        spec.arguments = "/a \"quoted arg\"";
+        spec.workingDir = windows;
+        spec.description = "A tool";
+        spec.iconFile = std::string(windows) + "\\regedit.exe";
+        spec.iconIndex = 2;
+        ASSERT_TRUE(MakeShortcut(path, spec));
+    }
+    void TearDown() override
+    {
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EmptyFolder(folder);
+        ::RemoveDirectoryA(folder.c_str());
+    }
+
+    std::string folder, path;
+    ShortcutSpec spec;
+};
+
+struct LinkFields {
+    std::string target, arguments, workingDir, description, iconFile;
+    int iconIndex = -1;
+    WORD hotKey = 0;
+};
+
+LinkFields ReadFields(const std::string& path)
+{
+    LinkFields fields;
+    const CComInit com;
+    CShellLinkFile link;
+    if (link.Open(path.c_str(), nullptr) != S_OK)
+        return fields;
+    char text[MAX_PATH] = {};
+    link.Link()->GetPath(text, MAX_PATH, nullptr, 0);
+    fields.target = text;
+    link.Link()->GetArguments(text, MAX_PATH);
+    fields.arguments = text;
+    link.Link()->GetWorkingDirectory(text, MAX_PATH);
+    fields.workingDir = text;
+    link.Link()->GetDescription(text, MAX_PATH);
+    fields.description = text;
+    link.Link()->GetIconLocation(text, MAX_PATH, &fields.iconIndex);
+    fields.iconFile = text;
+    link.Link()->GetHotkey(&fields.hotKey);
+    return fields;
+}
+}
+
+// The stored value comes back; 0 for a missing file or one that is no
+// shortcut at all.
+TEST_F(LinkHotKeyTest, ReadsTheStoredValueAndZeroWhenUnreadable)
+{
+    EXPECT_EQ(GetLinkHotKey(path.c_str(), nullptr), 0x0374);
+    EXPECT_EQ(GetLinkHotKey((folder + "\\missing.lnk").c_str(), nullptr), 0);
+    ASSERT_TRUE(WriteFileBytes(folder + "\\junk.lnk", std::string(200, '\x07')));
+    EXPECT_EQ(GetLinkHotKey((folder + "\\junk.lnk").c_str(), nullptr), 0);
+    EXPECT_EQ(SetLinkHotKey((folder + "\\missing.lnk").c_str(), 0x0241, nullptr), 0);
+    EXPECT_EQ(::GetFileAttributesA((folder + "\\missing.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Writing stores the new value and keeps every other field of the shortcut;
+// only the low 16 bits count; 0 removes the hotkey.
+TEST_F(LinkHotKeyTest, WritesTheValueAndKeepsTheOtherFields)
+{
+    EXPECT_EQ(SetLinkHotKey(path.c_str(), 0x10641, nullptr), 1);
+    EXPECT_EQ(StoredHotKey(path), 0x0641);
+    const LinkFields fields = ReadFields(path);
+    EXPECT_EQ(fields.hotKey, 0x0641);
+    EXPECT_EQ(fields.target, spec.target);
+    EXPECT_EQ(fields.arguments, spec.arguments);
+    EXPECT_EQ(fields.workingDir, spec.workingDir);
+    EXPECT_EQ(fields.description, spec.description);
+    EXPECT_EQ(fields.iconFile, spec.iconFile);
+    EXPECT_EQ(fields.iconIndex, spec.iconIndex);
+
+    EXPECT_EQ(SetLinkHotKey(path.c_str(), 0, nullptr), 1);
+    EXPECT_EQ(StoredHotKey(path), 0);
+    EXPECT_EQ(GetLinkHotKey(path.c_str(), nullptr), 0);
+}
+
+// With COM already initialised on the thread, CoInitialize answers S_FALSE:
+// both calls fail and leave the file and the thread's COM count alone.
+TEST_F(LinkHotKeyTest, ComAlreadyInitialisedGivesZero)
+{
+    const std::string before = ReadFileBytes(path);
+    ASSERT_EQ(::CoInitialize(nullptr), S_OK);
+    EXPECT_EQ(GetLinkHotKey(path.c_str(), nullptr), 0);
+    EXPECT_EQ(SetLinkHotKey(path.c_str(), 0x0241, nullptr), 0);
+    ::CoUninitialize();
+    EXPECT_EQ(ReadFileBytes(path), before);
+    // Balanced: the thread is uninitialised again.
+    EXPECT_EQ(::CoInitialize(nullptr), S_OK);
+    ::CoUninitialize();
+}
+
+// Run as a user who may not write the file (see tests/CMakeLists.txt): a
+// read-only shortcut is not saved and keeps every byte.
+TEST_F(LinkHotKeyTest, NonRootReadOnlyFileIsLeftAsItWas)
+{
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::string before = ReadFileBytes(path);
+    EXPECT_EQ(SetLinkHotKey(path.c_str(), 0x0241, nullptr), 0);
+    EXPECT_EQ(ReadFileBytes(path), before);
+}

@@ -1,0 +1,145 @@
+// The main window as it opens and as it closes.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "support/AnsiText.h"
+#include "support/WindowDriver.h"
+
+namespace {
+std::string ColumnTitle(const CListCtrl& list, int column)
+{
+    char text[64] = {};
+    LVCOLUMNA info = {};
+    info.mask = LVCF_TEXT;
+    info.pszText = text;
+    info.cchTextMax = sizeof(text);
+    list.SendMessage(LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+std::string MenuText(HMENU menu, UINT position)
+{
+    char text[128] = {};
+    ::GetMenuStringA(menu, position, text, sizeof(text), MF_BYPOSITION);
+    return text;
+}
+}
+
+// The window opens centred with its menu bar, both columns at half the
+// list's width, the header renamed and the about item in the system menu.
+TEST(MainWindowTest, OpensWithMenuColumnsHeaderAndAboutItem)
+{
+    MainDialogFixture window;
+    const CSurveyDlg& dialog = window.dialog;
+
+    EXPECT_EQ(ColumnTitle(dialog.m_list, 0), AnsiFromUtf8("ファイル名"));
+    EXPECT_EQ(ColumnTitle(dialog.m_list, 1), AnsiFromUtf8("ホットキー"));
+    EXPECT_EQ(dialog.m_list.GetColumnWidth(0), dialog.m_list.GetColumnWidth(1));
+    EXPECT_GT(dialog.m_list.GetColumnWidth(0), 0);
+
+    const CWnd header = dialog.m_list.GetWindow(GW_CHILD);
+    EXPECT_EQ(header.GetDlgCtrlID(), IDC_RESULT_HEADER);
+
+    const HMENU menuBar = ::GetMenu(dialog.m_hWnd);
+    ASSERT_NE(menuBar, nullptr);
+    EXPECT_EQ(menuBar, dialog.m_menu.GetSafeHmenu());
+    EXPECT_EQ(::GetMenuItemCount(menuBar), 3);
+    EXPECT_EQ(MenuText(menuBar, 0), AnsiFromUtf8("ファイル(&F)"));
+
+    const HMENU systemMenu = ::GetSystemMenu(dialog.m_hWnd, FALSE);
+    const int items = ::GetMenuItemCount(systemMenu);
+    ASSERT_GE(items, 2);
+    EXPECT_EQ(::GetMenuItemID(systemMenu, items - 1), static_cast<UINT>(IDM_ABOUTBOX));
+    EXPECT_EQ(MenuText(systemMenu, static_cast<UINT>(items - 1)), AnsiFromUtf8("ﾊﾞｰｼﾞｮﾝ情報(Velmora) (&A)..."));
+    MENUITEMINFOA separator = {};
+    separator.cbSize = sizeof(separator);
+    separator.fMask = MIIM_FTYPE;
+    ::GetMenuItemInfoA(systemMenu, static_cast<UINT>(items - 2), TRUE, &separator);
+    EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+
+    // The margins are the list's measured position, not the constructor's 10.
+    RECT list = {};
+    dialog.m_list.GetWindowRect(&list);
+    dialog.ScreenToClient(&list);
+    EXPECT_EQ(dialog.m_nListLeft, list.left);
+    EXPECT_EQ(dialog.m_nListTop, list.top);
+
+    EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_GETICON, ICON_BIG)), dialog.m_hIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_GETICON, ICON_SMALL)), dialog.m_hIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_QUERYDRAGICON)), dialog.m_hIcon);
+    EXPECT_NE(dialog.m_hIcon, nullptr);
+
+    // Unplaced templates are centred on the work area.
+    RECT frame = {}, work = {};
+    dialog.GetWindowRect(&frame);
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR(frame.left - work.left, work.right - frame.right, 1);
+    EXPECT_NEAR(frame.top - work.top, work.bottom - frame.bottom, 1);
+
+    EXPECT_EQ(dialog.m_list.GetItemCount(), 0);
+    EXPECT_EQ(dialog.m_bFullPath, 0);
+    EXPECT_EQ(dialog.m_bShowUnassigned, 0);
+    EXPECT_EQ(dialog.m_nSortKey, ID_SORT_BY_KEY);
+}
+
+namespace {
+// Runs the main dialog modally; `close` acts on it once it shows. Returns
+// DoModal's result; `icons` are given to the rows before closing.
+INT_PTR RunAndClose(const std::function<void(CSurveyDlg&)>& close, std::vector<HICON> icons = {})
+{
+    CSurveyDlg dialog;
+    INT_PTR result = -2;
+    {
+        ModalWatcher watcher("Velmora", [&](HWND) {
+            for (HICON icon : icons)
+                dialog.m_icons.Add(reinterpret_cast<std::uintptr_t>(icon));
+            close(dialog);
+        });
+        result = dialog.DoModal();
+        EXPECT_TRUE(watcher.Fired());
+    }
+    EXPECT_EQ(dialog.m_icons.GetSize(), 0) << "row icons are cleared when the window goes";
+    return result;
+}
+
+bool IsLiveIcon(HICON icon)
+{
+    ICONINFO info = {};
+    if (!::GetIconInfo(icon, &info))
+        return false;
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return true;
+}
+}
+
+// File > Close posts the close, as the close box does: the command returns
+// with the window still there, and the dialog then ends cancelled.
+TEST(MainWindowTest, FileCloseEndsLikeTheCloseBox)
+{
+    bool aliveAfterCommand = false;
+    EXPECT_EQ(RunAndClose([&](CSurveyDlg& dialog) {
+                  dialog.SendMessage(WM_COMMAND, ID_APP_CLOSE, 0);
+                  aliveAfterCommand = ::IsWindow(dialog.m_hWnd) != FALSE;
+              }),
+              IDCANCEL);
+    EXPECT_TRUE(aliveAfterCommand);
+    EXPECT_EQ(RunAndClose([](CSurveyDlg& dialog) { dialog.PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0); }), IDCANCEL);
+}
+
+// Escape, and Enter while the list has the focus, end the program; closing
+// destroys every row icon exactly once.
+TEST(MainWindowTest, EscapeAndEnterEndTheDialogAndFreeRowIcons)
+{
+    const HICON icon = ::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION));
+    EXPECT_EQ(RunAndClose([](CSurveyDlg& dialog) { dialog.m_list.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0); }, {icon, nullptr}),
+              IDCANCEL);
+    EXPECT_FALSE(IsLiveIcon(icon));
+    EXPECT_EQ(RunAndClose([](CSurveyDlg& dialog) {
+                  ::SetFocus(dialog.m_list.m_hWnd);
+                  dialog.m_list.PostMessage(WM_KEYDOWN, VK_RETURN, 0);
+              }),
+              IDOK);
+}

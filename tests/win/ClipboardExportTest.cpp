@@ -1,0 +1,276 @@
+// Edit > copy and Edit > copy as CSV in the real main window, and the
+// clipboard functions under them. The clipboard is read back here, inside the
+// test program, as another program would read it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "export/Clipboard.h"
+#include "support/WindowDriver.h"
+
+namespace {
+// A hidden window of the test's own, to own or hold the clipboard.
+class TestWindow {
+public:
+    TestWindow() : hwnd(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr)) {}
+    ~TestWindow() { ::DestroyWindow(hwnd); }
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+    HWND hwnd;
+};
+
+// Keeps the clipboard open from a window on a thread of its own, as another
+// program does, until Release or destruction.
+class ClipboardHolder {
+public:
+    ClipboardHolder()
+        : m_release(::CreateEventA(nullptr, TRUE, FALSE, nullptr)), m_opened(::CreateEventA(nullptr, TRUE, FALSE, nullptr))
+    {
+        m_thread = ::CreateThread(nullptr, 0, &Hold, this, 0, nullptr);
+        ::WaitForSingleObject(m_opened, 10000);
+    }
+    ~ClipboardHolder()
+    {
+        Release();
+        ::CloseHandle(m_thread);
+        ::CloseHandle(m_opened);
+        ::CloseHandle(m_release);
+    }
+    ClipboardHolder(const ClipboardHolder&) = delete;
+    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+
+    // Closes the clipboard and waits for the holding thread to end.
+    void Release()
+    {
+        ::SetEvent(m_release);
+        ::WaitForSingleObject(m_thread, 10000);
+    }
+    bool held = false;
+
+private:
+    // The holding thread: opens the clipboard, waits, closes it.
+    static DWORD WINAPI Hold(void* self)
+    {
+        ClipboardHolder& holder = *static_cast<ClipboardHolder*>(self);
+        TestWindow window;
+        holder.held = ::OpenClipboard(window.hwnd) != FALSE;
+        ::SetEvent(holder.m_opened);
+        ::WaitForSingleObject(holder.m_release, 10000);
+        if (holder.held)
+            ::CloseClipboard();
+        return 0;
+    }
+    HANDLE m_release;
+    HANDLE m_opened;
+    HANDLE m_thread = nullptr;
+};
+
+// A registered format that only the tests put on the clipboard.
+UINT TestFormat() { return ::RegisterClipboardFormatA("VelmoraTestFormat"); }
+
+// A global block holding `bytes` exactly.
+HGLOBAL BlockOf(const std::string& bytes)
+{
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    memcpy(::GlobalLock(block), bytes.data(), bytes.size());
+    ::GlobalUnlock(block);
+    return block;
+}
+
+// Replaces the clipboard with `text` as CF_TEXT and a block of the test
+// format, both owned by `owner`.
+void PutOldContent(HWND owner, const std::string& text)
+{
+    ASSERT_TRUE(::OpenClipboard(owner));
+    ::EmptyClipboard();
+    EXPECT_NE(::SetClipboardData(CF_TEXT, BlockOf(text + '\0')), nullptr);
+    EXPECT_NE(::SetClipboardData(TestFormat(), BlockOf("other")), nullptr);
+    ::CloseClipboard();
+}
+
+// The whole block the clipboard holds in `format`; false when the clipboard
+// cannot be opened or has no such block.
+bool ReadClipboardBlock(UINT format, std::string& bytes)
+{
+    if (!::OpenClipboard(nullptr))
+        return false;
+    HANDLE block = ::GetClipboardData(format);
+    const void* data = block ? ::GlobalLock(block) : nullptr;
+    if (data != nullptr) {
+        bytes.assign(static_cast<const char*>(data), ::GlobalSize(block));
+        ::GlobalUnlock(block);
+    }
+    ::CloseClipboard();
+    return data != nullptr;
+}
+
+// The clipboard's CF_TEXT block starts with `text` and its terminating zero.
+testing::AssertionResult ClipboardHoldsText(const std::string& text)
+{
+    std::string block;
+    if (!ReadClipboardBlock(CF_TEXT, block))
+        return testing::AssertionFailure() << "no CF_TEXT block on the clipboard";
+    const std::string expected = text + '\0';
+    if (block.size() < expected.size() || block.compare(0, expected.size(), expected) != 0)
+        return testing::AssertionFailure() << "clipboard holds \"" << block.c_str() << "\" (" << block.size()
+                                           << " bytes), not \"" << text << "\"";
+    return testing::AssertionSuccess();
+}
+
+class ClipboardExportTest : public testing::Test {
+protected:
+    void SetUp() override { PutOldContent(other.hwnd, "old content"); }
+    // Sends `command` with the arrow cursor set and checks it comes back.
+    void CopyWith(UINT command)
+    {
+        HCURSOR arrow = ::LoadCursorA(nullptr, IDC_ARROW);
+        ::SetCursor(arrow);
+        window.Command(command);
+        EXPECT_EQ(::GetCursor(), arrow) << "cursor after command " << command;
+    }
+    TestWindow other;
+    MainDialogFixture window;
+};
+}
+
+// Names of 5 and 9 bytes: L = 9, every hotkey text at byte offset 10.
+TEST_F(ClipboardExportTest, CopyTextAlignsHotkeysOneBytePastTheLongestName)
+{
+    window.AddRow("C:\\Menu\\a.lnk", "F1");
+    window.AddRow("C:\\Desktop\\Notes.lnk", "CTRL+SHIFT+F5");
+    CopyWith(ID_EDIT_COPY_TEXT);
+    EXPECT_TRUE(ClipboardHoldsText("a.lnk     F1\r\nNotes.lnk CTRL+SHIFT+F5\r\n"));
+    CopyWith(ID_EDIT_COPY_CSV);
+    EXPECT_TRUE(ClipboardHoldsText("a.lnk,F1\r\nNotes.lnk,CTRL+SHIFT+F5\r\n"));
+}
+
+// Rows without a hotkey keep their spaces or comma; commas in names stay
+// unquoted; double-byte names (one with a 0x5C trail byte) count in bytes.
+TEST_F(ClipboardExportTest, CopiesTakeNamesAsShownAndCountBytes)
+{
+    window.AddRow("C:\\Menu\\\x83\x5C\x83\x74\x83\x67.lnk", "ALT+F1");  // cp932 "soft.lnk", 10 bytes
+    window.AddRow("C:\\Menu\\a,b.lnk", "");
+    window.AddRow("C:\\Menu\\Notes.lnk", "F2");
+    CopyWith(ID_EDIT_COPY_TEXT);
+    EXPECT_TRUE(ClipboardHoldsText("\x83\x5C\x83\x74\x83\x67.lnk ALT+F1\r\n"
+                                   "a,b.lnk    \r\n"
+                                   "Notes.lnk  F2\r\n"));
+    CopyWith(ID_EDIT_COPY_CSV);
+    EXPECT_TRUE(ClipboardHoldsText("\x83\x5C\x83\x74\x83\x67.lnk,ALT+F1\r\n"
+                                   "a,b.lnk,\r\n"
+                                   "Notes.lnk,F2\r\n"));
+}
+
+// Both copies follow the list's current order: by key, then by file name.
+TEST_F(ClipboardExportTest, RowsComeInTheListsCurrentOrder)
+{
+    window.AddRow("C:\\x\\c.lnk", "CTRL+A");
+    window.AddRow("C:\\y\\a.lnk", "F5");
+    window.AddRow("C:\\z\\b.lnk", "ALT+F1");
+    window.Command(ID_SORT_BY_KEY);
+    CopyWith(ID_EDIT_COPY_CSV);
+    EXPECT_TRUE(ClipboardHoldsText("b.lnk,ALT+F1\r\nc.lnk,CTRL+A\r\na.lnk,F5\r\n"));
+    CopyWith(ID_EDIT_COPY_TEXT);
+    EXPECT_TRUE(ClipboardHoldsText("b.lnk ALT+F1\r\nc.lnk CTRL+A\r\na.lnk F5\r\n"));
+
+    window.Command(ID_SORT_BY_NAME);
+    CopyWith(ID_EDIT_COPY_CSV);
+    EXPECT_TRUE(ClipboardHoldsText("a.lnk,F5\r\nb.lnk,ALT+F1\r\nc.lnk,CTRL+A\r\n"));
+    CopyWith(ID_EDIT_COPY_TEXT);
+    EXPECT_TRUE(ClipboardHoldsText("a.lnk F5\r\nb.lnk ALT+F1\r\nc.lnk CTRL+A\r\n"));
+}
+
+// With full paths shown, both copies carry them and align over them.
+TEST_F(ClipboardExportTest, FullPathModeCopiesFullPaths)
+{
+    window.AddRow("C:\\Menu\\a.lnk", "F1");
+    window.AddRow("C:\\Desktop\\Notes.lnk", "ALT+F2");
+    window.dialog.m_bFullPath = 1;
+    CopyWith(ID_EDIT_COPY_TEXT);
+    EXPECT_TRUE(ClipboardHoldsText("C:\\Menu\\a.lnk        F1\r\nC:\\Desktop\\Notes.lnk ALT+F2\r\n"));
+    CopyWith(ID_EDIT_COPY_CSV);
+    EXPECT_TRUE(ClipboardHoldsText("C:\\Menu\\a.lnk,F1\r\nC:\\Desktop\\Notes.lnk,ALT+F2\r\n"));
+}
+
+// An empty list puts an empty text on the clipboard and drops what was there.
+TEST_F(ClipboardExportTest, NoRowsLeaveOnlyAnEmptyText)
+{
+    for (UINT command : {ID_EDIT_COPY_TEXT, ID_EDIT_COPY_CSV}) {
+        PutOldContent(other.hwnd, "old content");
+        CopyWith(command);
+        EXPECT_TRUE(ClipboardHoldsText("")) << "command " << command;
+        EXPECT_FALSE(::IsClipboardFormatAvailable(TestFormat())) << "command " << command;
+    }
+}
+
+// The main window owns the clipboard after either copy.
+TEST_F(ClipboardExportTest, MainWindowOwnsTheCopiedText)
+{
+    window.AddRow("C:\\Menu\\a.lnk", "F1");
+    for (UINT command : {ID_EDIT_COPY_TEXT, ID_EDIT_COPY_CSV}) {
+        PutOldContent(other.hwnd, "old content");
+        ASSERT_EQ(::GetClipboardOwner(), other.hwnd);
+        CopyWith(command);
+        EXPECT_EQ(::GetClipboardOwner(), window.dialog.m_hWnd) << "command " << command;
+        EXPECT_FALSE(::IsClipboardFormatAvailable(TestFormat())) << "command " << command;
+    }
+}
+
+// While another window holds the clipboard open, neither copy changes it and
+// the cursor still comes back.
+TEST_F(ClipboardExportTest, HeldClipboardKeepsItsOldContent)
+{
+    window.AddRow("C:\\Menu\\a.lnk", "F1");
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.held);
+    CopyWith(ID_EDIT_COPY_TEXT);
+    CopyWith(ID_EDIT_COPY_CSV);
+    holder.Release();
+    EXPECT_TRUE(ClipboardHoldsText("old content"));
+    EXPECT_TRUE(::IsClipboardFormatAvailable(TestFormat()));
+    EXPECT_EQ(::GetClipboardOwner(), other.hwnd);
+}
+
+// The text goes on the clipboard whole, owned by the given window.
+TEST(CopyTextToClipboard, ReplacesTheContentAndReportsSuccess)
+{
+    TestWindow owner;
+    TestWindow other;
+    PutOldContent(other.hwnd, "old content");
+    const std::string text = "line\r\n" + std::string(70000, 'x') + "\x83\x5C\r\n";
+    EXPECT_EQ(CopyTextToClipboard(owner.hwnd, text.c_str()), 1);
+    EXPECT_TRUE(ClipboardHoldsText(text));
+    EXPECT_FALSE(::IsClipboardFormatAvailable(TestFormat()));
+    EXPECT_EQ(::GetClipboardOwner(), owner.hwnd);
+}
+
+// A clipboard held open elsewhere gives 0 and keeps its content.
+TEST(CopyTextToClipboard, HeldClipboardGivesZero)
+{
+    TestWindow owner;
+    PutOldContent(owner.hwnd, "old content");
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.held);
+    EXPECT_EQ(CopyTextToClipboard(owner.hwnd, "new"), 0);
+    holder.Release();
+    EXPECT_TRUE(ClipboardHoldsText("old content"));
+}
+
+// The block is movable, shareable and holds the text with its zero byte.
+TEST(CopyTextToGlobal, HoldsTheTextAndItsTerminator)
+{
+    for (const std::string& text : {std::string(), std::string("a,b\r\n\x83\x5C "), std::string(5000, 'y')}) {
+        HGLOBAL block = CopyTextToGlobal(text.c_str());
+        ASSERT_NE(block, nullptr);
+        EXPECT_GE(::GlobalSize(block), text.size() + 1);
+        EXPECT_TRUE(::GlobalFlags(block) & GMEM_DDESHARE);
+        const char* bytes = static_cast<const char*>(::GlobalLock(block));
+        ASSERT_NE(bytes, nullptr);
+        EXPECT_NE(static_cast<const void*>(bytes), static_cast<const void*>(block)) << "not a movable block";
+        EXPECT_EQ(std::string(bytes, text.size() + 1), text + '\0');
+        ::GlobalUnlock(block);
+        EXPECT_EQ(::GlobalFree(block), nullptr);
+    }
+}

@@ -8,3 +8,12 @@
 // 1 when `iconFile` and `*iconIndex` now name an icon, 0 when none was found.
 // `comFlag` 1 brackets the call with its own CoInitialize/CoUninitialize.
 int GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex, int comFlag);
+
+// The icon registered for the type of `path`'s extension (HKEY_CLASSES_ROOT
+// ".ext", then the class's "DefaultIcon"). 0 when none is usable; then
+// `*ownIcon` is 1 if the type registers "%1" (each file holds its own icon).
+int GetRegisteredIconLocation(const char* path, CString& iconFile, int* iconIndex, int* ownIcon);
+// The icon registered under "Folder\DefaultIcon".
+int GetFolderIconLocation(CString& iconFile, int* iconIndex);
+// The icon registered under "comfile\DefaultIcon", the last resort.
+int GetProgramIconLocation(CString& iconFile, int* iconIndex);

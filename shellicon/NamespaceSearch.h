@@ -1,0 +1,48 @@
+// The icon the shell shows for an item of its namespace, found by walking
+// down from the drives folder and comparing parsing names with a path.
+#pragma once
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "framework/AfxString.h"
+#include "framework/Com.h"
+
+// The code page's upper-casing: a to z become A to Z, a double-byte
+// character is upper-cased as one unit by the locale's case mapping.
+CString UpperCaseText(const char* text);
+
+// An item id list of the shell's allocator, freed with it exactly once.
+class CShellItemId {
+public:
+    explicit CShellItemId(IMalloc* allocator) : m_allocator(allocator) {}
+    ~CShellItemId() { Free(); }
+    CShellItemId(const CShellItemId&) = delete;
+    CShellItemId& operator=(const CShellItemId&) = delete;
+
+    LPITEMIDLIST Get() const { return m_id; }
+    // The address to receive a new id; frees any held one first.
+    LPITEMIDLIST* Receive() { Free(); return &m_id; }
+    // Takes over `other`'s id (both share one allocator); frees any held one first.
+    void TakeFrom(CShellItemId& other);
+    void Free();
+
+private:
+    IMalloc* m_allocator;
+    LPITEMIDLIST m_id = nullptr;
+};
+
+// 1 when the namespace holds an item whose parsing name is `path` (letter
+// case ignored) and its icon location was read into `iconFile`/`*iconIndex`;
+// 0 otherwise, with both left untouched. COM must be initialised.
+int GetShellItemIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex);
+
+// Searches `folder` and, through the first item on the way to `path`, the
+// folders below it. On a match anywhere, `foundFolder` holds the folder that
+// contains the item and `foundItem` its id; both are cleared first. 1 only
+// when the match lies directly in `folder`.
+int FindShellItem(HWND owner, const char* path, IShellFolder* folder, IMalloc* allocator,
+                  CComPtr<IShellFolder>& foundFolder, CShellItemId& foundItem);
+
+// 1 when `folder`'s icon extractor for `item` gave its icon location.
+int GetItemIconLocation(HWND owner, IShellFolder* folder, LPCITEMIDLIST item, CString& iconFile, int* iconIndex);

@@ -1,0 +1,148 @@
+// Row icons of a real survey: shortcuts in the test prefix's Start Menu and
+// Desktop, each row's icon slot filled through the icon location resolver
+// and ExtractIconA in the real main window.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/Com.h"
+#include "support/Shortcuts.h"
+#include "support/TestFolders.h"
+#include "support/WindowDriver.h"
+#include "survey/ShellLink.h"
+
+namespace {
+
+bool IsLiveIcon(HICON icon)
+{
+    ICONINFO info = {};
+    if (icon == nullptr || !::GetIconInfo(icon, &info))
+        return false;
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return true;
+}
+
+// Writes a shortcut to the Control Panel, which has no file-system path,
+// with hotkey `hotKey`.
+bool SaveControlPanelLink(const std::string& path, WORD hotKey)
+{
+    const CComInit com;
+    CComPtr<IMalloc> allocator;
+    CComPtr<IShellLinkA> link;
+    CComPtr<IPersistFile> file;
+    LPITEMIDLIST controls = nullptr;
+    WCHAR wide[MAX_PATH];
+    if (FAILED(::SHGetMalloc(allocator.Receive())) ||
+        ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.ReceiveVoid()) !=
+            S_OK ||
+        link->QueryInterface(IID_IPersistFile, file.ReceiveVoid()) != S_OK || !ToWidePath(path.c_str(), wide) ||
+        FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_CONTROLS, &controls)))
+        return false;
+    link->SetIDList(controls);
+    allocator->Free(controls);
+    link->SetHotkey(hotKey);
+    return file->Save(wide, TRUE) == S_OK;
+}
+
+struct IconCase {
+    std::string name;
+    std::string iconFile;  // stored in the shortcut; empty: none stored
+    int iconIndex;
+    bool hasIcon;
+};
+
+class SurveyIconTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char windows[MAX_PATH] = {};
+        ::GetWindowsDirectoryA(windows, MAX_PATH);
+        m_windows = windows;
+    }
+
+    // A shortcut with a hotkey to the survey's usual target.
+    void Shortcut(const std::string& path, const std::string& iconFile, int iconIndex)
+    {
+        ShortcutSpec spec;
+        spec.target = folders.Target();
+        spec.hotKey = 0x0641;
+        spec.iconFile = iconFile;
+        spec.iconIndex = iconIndex;
+        ASSERT_TRUE(MakeShortcut(path, spec)) << path;
+    }
+
+    // The icon slot of the row whose column 0 is `path`.
+    HICON RowIcon(const std::string& path) const
+    {
+        for (const ListRow& row : window.Rows())
+            if (row.path == path)
+                return reinterpret_cast<HICON>(window.dialog.m_icons[static_cast<int>(row.data)]);
+        ADD_FAILURE() << "no row for " << path;
+        return nullptr;
+    }
+
+    SurveyFolders folders;
+    MainDialogFixture window;
+    std::string m_windows;
+};
+
+// Rows whose icon location names a file with icons carry a live icon; rows
+// whose location names a file without icons, a missing file, an index past
+// the last icon or a folder carry none. Clearing the row icons destroys them.
+TEST_F(SurveyIconTest, RowsCarryTheIconsTheirLocationsName)
+{
+    const std::string text = folders.StartMenu() + "\\plain.txt";
+    ASSERT_TRUE(WriteFileBytes(text, "no icons here"));
+    const std::vector<IconCase> cases = {
+        {"Target.lnk", "", 0, true},  // read back as naming its target
+        {"Library.lnk", "%SystemRoot%\\system32\\shell32.dll", 3, true},
+        {"Program.lnk", m_windows + "\\notepad.exe", 0, true},
+        {"TextFile.lnk", text, 0, false},
+        {"Missing.lnk", m_windows + "\\no-such-icons.dll", 0, false},
+        {"PastTheLast.lnk", m_windows + "\\notepad.exe", 5000, false},
+    };
+    for (const IconCase& c : cases)
+        Shortcut(folders.StartMenu() + "\\" + c.name, c.iconFile, c.iconIndex);
+    // A folder target, read back as naming the folder itself for its icon.
+    ShortcutSpec toFolder;
+    toFolder.target = folders.StartMenu();
+    toFolder.hotKey = 0x0642;
+    ASSERT_TRUE(MakeShortcut(folders.Desktop() + "\\Folder.lnk", toFolder));
+
+    window.Command(IDC_START_SURVEY);
+    ASSERT_EQ(window.Rows().size(), cases.size() + 1);
+    EXPECT_EQ(window.dialog.m_icons.GetSize(), static_cast<int>(cases.size() + 1));
+
+    std::vector<HICON> live;
+    for (const IconCase& c : cases) {
+        const HICON icon = RowIcon(folders.StartMenu() + "\\" + c.name);
+        EXPECT_EQ(IsLiveIcon(icon), c.hasIcon) << c.name;
+        EXPECT_EQ(icon != nullptr, c.hasIcon) << c.name;
+        if (c.hasIcon)
+            live.push_back(icon);
+    }
+    EXPECT_EQ(RowIcon(folders.Desktop() + "\\Folder.lnk"), nullptr);
+
+    window.dialog.ClearRowIcons();
+    EXPECT_EQ(window.dialog.m_icons.GetSize(), 0);
+    for (HICON icon : live)
+        EXPECT_FALSE(IsLiveIcon(icon));
+}
+
+// A shortcut to the Control Panel has no file-system target: its row takes
+// the icon the shell shows for the shortcut file.
+TEST_F(SurveyIconTest, ShortcutWithoutFileSystemTargetGetsTheShellsIcon)
+{
+    const std::string path = folders.Desktop() + "\\Control Panel.lnk";
+    ASSERT_TRUE(SaveControlPanelLink(path, 0x0643));
+    window.Command(IDC_START_SURVEY);
+    ASSERT_EQ(window.Rows().size(), 1u);
+    EXPECT_TRUE(IsLiveIcon(RowIcon(path)));
+}
+
+} // namespace

@@ -8,6 +8,8 @@
 #include "framework/Menu.h"
 #include "resource.h"
 
+class CSurveyIconCache;
+
 class CSurveyDlg : public CDialog {
 public:
     explicit CSurveyDlg(CWnd* parent = nullptr);
@@ -48,7 +50,7 @@ private:
     void OnViewShowUnassigned();
     // Survey.
     void RunSurvey();
-    void AddSurveyRow(const CString& path, WORD hotKey);
+    void AddSurveyRow(const CString& path, WORD hotKey, CSurveyIconCache& icons);
     // Result list.
     void OnDrawItem(int controlId, DRAWITEMSTRUCT* draw);
     void OnMeasureItem(int controlId, MEASUREITEMSTRUCT* measure);

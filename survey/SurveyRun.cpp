@@ -11,6 +11,7 @@
 #include "hotkey/HotKeyText.h"
 #include "shellicon/IconLocation.h"
 #include "survey/FileSearch.h"
+#include "survey/IconCache.h"
 #include "survey/ShellLink.h"
 
 namespace {
@@ -59,6 +60,7 @@ void CSurveyDlg::RunSurvey()
         const CComInit com;
         if (com.Succeeded()) {
             m_list.SendMessage(WM_SETREDRAW, FALSE);
+            CSurveyIconCache icons;
             for (int i = 0; i < files.GetSize(); ++i) {
                 CShellLinkFile link;
                 if (link.Open(files[i], m_hWnd) != S_OK)
@@ -66,7 +68,7 @@ void CSurveyDlg::RunSurvey()
                 WORD hotKey = 0;
                 link.Link()->GetHotkey(&hotKey);
                 if (hotKey != 0 || m_bShowUnassigned == 1)
-                    AddSurveyRow(files[i], hotKey);
+                    AddSurveyRow(files[i], hotKey, icons);
             }
             m_list.SendMessage(WM_SETREDRAW, TRUE);
         }
@@ -77,7 +79,7 @@ void CSurveyDlg::RunSurvey()
 }
 
 // Appends one row (path, item data, hotkey text) and its icon slot.
-void CSurveyDlg::AddSurveyRow(const CString& path, WORD hotKey)
+void CSurveyDlg::AddSurveyRow(const CString& path, WORD hotKey, CSurveyIconCache& icons)
 {
     const int row = m_list.InsertItem(LVIF_TEXT, m_list.GetItemCount(), path);
     if (row < 0)
@@ -90,8 +92,6 @@ void CSurveyDlg::AddSurveyRow(const CString& path, WORD hotKey)
     int iconIndex = 0;
     if (GetIconLocation(m_hWnd, path, location, &iconIndex, 0) == 1 && location.GetLength() < MAX_PATH)
         std::memcpy(iconFile, location.GetString(), static_cast<size_t>(location.GetLength()));
-    HICON icon = iconFile[0] != '\0' ? ::ExtractIconA(AfxGetInstanceHandle(), iconFile, iconIndex) : nullptr;
-    if (icon == reinterpret_cast<HICON>(1))  // "not a file with icons", not a handle
-        icon = nullptr;
+    const HICON icon = iconFile[0] != '\0' ? icons.CopyIconFor(iconFile, iconIndex) : nullptr;
     m_icons.Add(reinterpret_cast<std::uintptr_t>(icon));
 }

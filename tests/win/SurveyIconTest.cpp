@@ -134,6 +134,30 @@ TEST_F(SurveyIconTest, RowsCarryTheIconsTheirLocationsName)
         EXPECT_FALSE(IsLiveIcon(icon));
 }
 
+// Rows whose shortcuts name the same icon each own a handle of their own, so
+// clearing the rows destroys each exactly once and none twice.
+TEST_F(SurveyIconTest, RowsSharingAnIconOwnHandlesOfTheirOwn)
+{
+    const std::vector<std::string> paths = {folders.StartMenu() + "\\One.lnk", folders.StartMenu() + "\\Two.lnk",
+                                            folders.Desktop() + "\\Three.lnk"};
+    for (const std::string& path : paths)
+        Shortcut(path, m_windows + "\\notepad.exe", 0);
+    window.Command(IDC_START_SURVEY);
+    ASSERT_EQ(window.Rows().size(), paths.size());
+
+    std::vector<HICON> icons;
+    for (const std::string& path : paths)
+        icons.push_back(RowIcon(path));
+    for (size_t i = 0; i < icons.size(); ++i) {
+        EXPECT_TRUE(IsLiveIcon(icons[i])) << paths[i];
+        for (size_t j = 0; j < i; ++j)
+            EXPECT_NE(icons[i], icons[j]) << paths[i] << " shares its handle with " << paths[j];
+    }
+    window.dialog.ClearRowIcons();
+    for (HICON icon : icons)
+        EXPECT_FALSE(IsLiveIcon(icon));
+}
+
 // A shortcut to the Control Panel has no file-system target: its row takes
 // the icon the shell shows for the shortcut file.
 TEST_F(SurveyIconTest, ShortcutWithoutFileSystemTargetGetsTheShellsIcon)

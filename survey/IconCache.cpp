@@ -1,0 +1,25 @@
+#include "survey/IconCache.h"
+
+#include <shellapi.h>
+
+#include "framework/App.h"
+
+CSurveyIconCache::~CSurveyIconCache()
+{
+    for (const auto& entry : m_extracted)
+        if (entry.second != nullptr)
+            ::DestroyIcon(entry.second);
+}
+
+HICON CSurveyIconCache::CopyIconFor(const char* iconFile, int index)
+{
+    const auto key = std::make_pair(std::string(iconFile), index);
+    auto found = m_extracted.find(key);
+    if (found == m_extracted.end()) {
+        HICON icon = ::ExtractIconA(AfxGetInstanceHandle(), iconFile, index);
+        if (icon == reinterpret_cast<HICON>(1))  // "not a file with icons", not a handle
+            icon = nullptr;
+        found = m_extracted.emplace(key, icon).first;
+    }
+    return found->second != nullptr ? ::CopyIcon(found->second) : nullptr;
+}

@@ -125,3 +125,13 @@ void ModalWatcher::Tick()
     m_fired = true;
     m_action(search.found);
 }
+
+bool IsLiveIcon(HICON icon)
+{
+    ICONINFO info = {};
+    if (icon == nullptr || !::GetIconInfo(icon, &info))
+        return false;
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return true;
+}

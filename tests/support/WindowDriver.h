@@ -62,3 +62,6 @@ private:
 
 // The text of a window (ANSI).
 std::string WindowText(HWND window);
+
+// True while `icon` is a handle that has not been destroyed.
+bool IsLiveIcon(HICON icon);

@@ -103,16 +103,6 @@ INT_PTR RunAndClose(const std::function<void(CSurveyDlg&)>& close, std::vector<H
     EXPECT_EQ(dialog.m_icons.GetSize(), 0) << "row icons are cleared when the window goes";
     return result;
 }
-
-bool IsLiveIcon(HICON icon)
-{
-    ICONINFO info = {};
-    if (!::GetIconInfo(icon, &info))
-        return false;
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    return true;
-}
 }
 
 // File > Close posts the close, as the close box does: the command returns

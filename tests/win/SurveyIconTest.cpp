@@ -17,16 +17,6 @@
 
 namespace {
 
-bool IsLiveIcon(HICON icon)
-{
-    ICONINFO info = {};
-    if (icon == nullptr || !::GetIconInfo(icon, &info))
-        return false;
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    return true;
-}
-
 // Writes a shortcut to the Control Panel, which has no file-system path,
 // with hotkey `hotKey`.
 bool SaveControlPanelLink(const std::string& path, WORD hotKey)

@@ -43,16 +43,6 @@ protected:
     SurveyFolders folders;
     MainDialogFixture window;
 };
-
-bool IsLiveIcon(HICON icon)
-{
-    ICONINFO info = {};
-    if (!::GetIconInfo(icon, &info))
-        return false;
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    return true;
-}
 }
 
 // Rows are built in search order (Start Menu LNK, its PIF, Desktop, common

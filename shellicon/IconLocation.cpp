@@ -2,13 +2,13 @@
 
 #include <shlobj.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <optional>
 
 #include "framework/Com.h"
 #include "shellicon/EnvExpansion.h"
 #include "shellicon/FileTests.h"
+#include "shellicon/IconSpec.h"
 #include "shellicon/NamespaceSearch.h"
 #include "shellicon/PathText.h"
 #include "survey/ShellLink.h"
@@ -63,19 +63,16 @@ bool CClassesKey::ReadDefault(char (&value)[kValueBytes]) const
     return true;
 }
 
-// Splits a DefaultIcon value at its first comma: the icon file is the text
-// before it, unchanged; the index is the decimal number after it, or stays
-// as it was when none follows. 0 when there is no comma.
-int SplitIconValue(const char* iconValue, CString& iconFile, int* iconIndex)
+// Takes a DefaultIcon value's location into `iconFile` and `*iconIndex`; the
+// index stays as it was when none follows the comma. 0 when the value names
+// no location.
+int TakeIconLocation(const IconSpec& spec, CString& iconFile, int* iconIndex)
 {
-    const char* comma = std::strchr(iconValue, ',');
-    if (comma == nullptr)
+    if (spec.kind != IconSpecKind::kLocation)
         return 0;
-    iconFile = CString(iconValue, static_cast<int>(comma - iconValue));
-    char* end = nullptr;
-    const long number = std::strtol(comma + 1, &end, 10);
-    if (end != comma + 1)
-        *iconIndex = static_cast<int>(number);
+    iconFile = spec.file;
+    if (spec.hasIndex)
+        *iconIndex = spec.index;
     return 1;
 }
 
@@ -86,7 +83,7 @@ int ReadIconValue(const char* keyName, CString& iconFile, int* iconIndex)
     char iconValue[kValueBytes];
     if (!key.ReadDefault(iconValue))
         return 0;
-    return SplitIconValue(iconValue, iconFile, iconIndex);
+    return TakeIconLocation(ParseIconSpec(iconValue), iconFile, iconIndex);
 }
 
 // True for the extensions of shortcut files, "LNK" and "PIF", in any case.
@@ -193,11 +190,12 @@ int GetRegisteredIconLocation(const char* path, CString& iconFile, int* iconInde
     char iconValue[kValueBytes];
     if (!iconKey.ReadDefault(iconValue))
         return 0;
-    if (std::strcmp(iconValue, "%1") == 0) {
+    const IconSpec spec = ParseIconSpec(iconValue);
+    if (spec.kind == IconSpecKind::kOwnIcon) {
         *ownIcon = 1;
         return 0;
     }
-    return SplitIconValue(iconValue, iconFile, iconIndex);
+    return TakeIconLocation(spec, iconFile, iconIndex);
 }
 
 int GetFolderIconLocation(CString& iconFile, int* iconIndex)

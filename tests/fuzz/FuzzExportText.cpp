@@ -1,0 +1,96 @@
+// Fuzz target for the export texts: the input's zero-separated texts are
+// taken in pairs as the rows' names and hotkey texts.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "export/ExportText.h"
+
+namespace {
+
+// Rows per input, at most; keeps the aligned text's size bounded.
+constexpr std::size_t kMaxRows = 64;
+
+// The rows that the input's texts spell, a missing last hotkey empty; none
+// for an empty input.
+std::vector<ExportRow> RowsOf(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return {};
+    std::vector<std::string> texts = SplitAtZeros(data, size, 2 * kMaxRows);
+    if (texts.size() % 2 != 0)
+        texts.emplace_back();
+    std::vector<ExportRow> rows;
+    for (std::size_t i = 0; i < texts.size(); i += 2)
+        rows.push_back({CString(texts[i]), CString(texts[i + 1])});
+    return rows;
+}
+
+// Checks that `text` holds exactly `expected` from `position` on and moves
+// `position` past it.
+void ExpectAt(const std::string& text, std::size_t& position, const std::string& expected, const char* what)
+{
+    Check(text.compare(position, expected.size(), expected) == 0, what);
+    position += expected.size();
+}
+
+// Checks that the CSV text is each row's name, a comma, its hotkey and CR LF.
+void CheckCsvText(const std::vector<ExportRow>& rows)
+{
+    const std::string text = FormatCsvText(rows).str();
+    std::size_t position = 0;
+    for (const ExportRow& row : rows) {
+        ExpectAt(text, position, row.name.str() + ",", "a CSV line does not start with its name and a comma");
+        ExpectAt(text, position, row.hotKey.str() + "\r\n", "a CSV line does not end with its hotkey and CR LF");
+    }
+    Check(position == text.size(), "the CSV text holds more than its rows");
+}
+
+// Checks that in the aligned text every hotkey starts one byte past the
+// longest name, after spaces, and every row is one line ending in CR LF.
+void CheckAlignedText(const std::vector<ExportRow>& rows)
+{
+    std::size_t longest = 0;
+    for (const ExportRow& row : rows)
+        longest = std::max(longest, row.name.str().size());
+    const std::string text = FormatAlignedText(rows).str();
+    std::size_t position = 0;
+    for (const ExportRow& row : rows) {
+        const std::size_t lineStart = position;
+        ExpectAt(text, position, row.name.str(), "an aligned line does not start with its name");
+        ExpectAt(text, position, std::string(longest + 1 - row.name.str().size(), ' '),
+                 "an aligned name is not followed by spaces up to the hotkey column");
+        Check(position - lineStart == longest + 1, "a hotkey does not start one byte past the longest name");
+        ExpectAt(text, position, row.hotKey.str() + "\r\n", "an aligned line does not end with its hotkey and CR LF");
+    }
+    Check(position == text.size(), "the aligned text holds more than its rows");
+}
+
+// Checks that rows without line breaks of their own give one line each.
+void CheckLineCount(const std::vector<ExportRow>& rows)
+{
+    for (const ExportRow& row : rows) {
+        if ((row.name + row.hotKey).str().find('\n') != std::string::npos)
+            return;
+    }
+    const std::string aligned = FormatAlignedText(rows).str();
+    const std::string csv = FormatCsvText(rows).str();
+    Check(static_cast<std::size_t>(std::count(aligned.begin(), aligned.end(), '\n')) == rows.size(),
+          "the aligned text's line count is not the row count");
+    Check(static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')) == rows.size(),
+          "the CSV text's line count is not the row count");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::vector<ExportRow> rows = RowsOf(data, size);
+    CheckCsvText(rows);
+    CheckAlignedText(rows);
+    CheckLineCount(rows);
+    return 0;
+}

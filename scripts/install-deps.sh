@@ -7,8 +7,10 @@ set -eu
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
+# clang and libclang-rt-14-dev (libFuzzer's runtime) build the fuzz targets.
 packages="cmake make g++ git googletest g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-          wine wine32:i386 wine64 xvfb xauth xdotool x11-utils imagemagick locales fonts-ipafont-gothic"
+          wine wine32:i386 wine64 xvfb xauth xdotool x11-utils imagemagick locales fonts-ipafont-gothic
+          clang libclang-rt-14-dev"
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386

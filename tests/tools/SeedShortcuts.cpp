@@ -1,11 +1,23 @@
-// Fills the prefix it runs in with sample shortcuts for the demo: hotkeys and
-// none, nested folders, Japanese names (one with the byte 0x5C inside a
-// character), and the common Start Menu too.
+// Fills the prefix it runs in with shortcuts.
+//   velmora_seed             sample shortcuts for the demo, added to what is
+//                            there: hotkeys and none, nested folders, Japanese
+//                            names (one with the byte 0x5C inside a character),
+//                            and the common Start Menu too
+//   velmora_seed user-test   the user-level test's fixed set, in place of every
+//                            shortcut there was (test prefix only); then prints
+//                            the three surveyed folders, one "NAME PATH" a line
+//                            (NAME: startmenu, desktop, common), in ANSI
 #include <windows.h>
 #include <shlobj.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "support/AnsiText.h"
 #include "support/Shortcuts.h"
@@ -19,7 +31,7 @@ struct Sample {
     WORD hotKey;
 };
 
-const Sample kSamples[] = {
+const std::vector<Sample> kDemoSamples = {
     {CSIDL_STARTMENU, "Programs\\アクセサリ\\メモ帳.lnk", "notepad.exe", 0x064E},
     {CSIDL_STARTMENU, "Programs\\アクセサリ\\ワードパッド.lnk", "system32\\write.exe", 0},
     {CSIDL_STARTMENU, "Programs\\ソフト\\表計算.lnk", "system32\\taskmgr.exe", 0x0374},
@@ -31,14 +43,38 @@ const Sample kSamples[] = {
     {CSIDL_COMMON_STARTMENU, "Programs\\Wine 設定.lnk", "system32\\winecfg.exe", 0x0657},
     {CSIDL_COMMON_STARTMENU, "Programs\\Help.lnk", "system32\\winhlp32.exe", 0x0070},
 };
-}
 
-int main()
+// The user-level test checks its rows, copies and file bytes against this set
+// (tests/user/user-level-test.sh): every hotkey text differs, so both sort
+// orders are fixed; 表 and ソ have 0x5C as their second byte.
+const std::vector<Sample> kUserTestSamples = {
+    {CSIDL_STARTMENU, "Programs\\アクセサリ\\メモ帳.lnk", "notepad.exe", 0x064E},          // CTRL+ALT+N
+    {CSIDL_STARTMENU, "Programs\\ソフト\\表計算.lnk", "system32\\taskmgr.exe", 0x0478},     // ALT+F9
+    {CSIDL_STARTMENU, "Programs\\Games\\Mines.lnk", "system32\\winemine.exe", 0x0241},      // CTRL+A
+    {CSIDL_DESKTOPDIRECTORY, "コマンド プロンプト.lnk", "system32\\cmd.exe", 0x0070},       // F1
+    {CSIDL_DESKTOPDIRECTORY, "Notes.lnk", "notepad.exe", 0},
+    {CSIDL_DESKTOPDIRECTORY, "Old.pif", "regedit.exe", 0x0343},                            // CTRL+SHIFT+C
+    {CSIDL_COMMON_STARTMENU, "Programs\\Wine 設定.lnk", "system32\\winecfg.exe", 0x0657},   // CTRL+ALT+W
+};
+
+struct SurveyedFolder {
+    int csidl;
+    const char* name;  // as printed for the test
+};
+
+const SurveyedFolder kSurveyedFolders[] = {
+    {CSIDL_STARTMENU, "startmenu"},
+    {CSIDL_DESKTOPDIRECTORY, "desktop"},
+    {CSIDL_COMMON_STARTMENU, "common"},
+};
+
+// Writes each sample as a shortcut; true when all were written.
+bool WriteSamples(const std::vector<Sample>& samples)
 {
     char windows[MAX_PATH] = {};
     ::GetWindowsDirectoryA(windows, MAX_PATH);
-    int made = 0;
-    for (const Sample& sample : kSamples) {
+    size_t made = 0;
+    for (const Sample& sample : samples) {
         const std::string path = SpecialFolder(sample.folder) + "\\" + AnsiFromUtf8(sample.relative);
         MakeFolders(path.substr(0, path.rfind('\\')));
         ShortcutSpec spec;
@@ -49,6 +85,36 @@ int main()
         else
             std::fprintf(stderr, "could not write %s\n", sample.relative);
     }
-    std::printf("%d sample shortcuts written\n", made);
-    return made == static_cast<int>(sizeof(kSamples) / sizeof(kSamples[0])) ? 0 : 1;
+    std::fprintf(stderr, "%u shortcuts written\n", static_cast<unsigned>(made));
+    return made == samples.size();
+}
+
+// The user-level test's set alone in the surveyed folders, whose paths it
+// then prints. Only inside the test prefix: it deletes what the folders hold.
+int SeedUserTest()
+{
+    if (std::getenv("VELMORA_TEST_PREFIX") == nullptr) {
+        std::fputs("Run through tests/wine/run-in-prefix.sh: this empties the Start Menu and Desktop.\n", stderr);
+        return 2;
+    }
+    for (const SurveyedFolder& folder : kSurveyedFolders)
+        EmptyFolder(SpecialFolder(folder.csidl));
+    if (!WriteSamples(kUserTestSamples))
+        return 1;
+    _setmode(_fileno(stdout), _O_BINARY);  // LF line ends, for the shell
+    for (const SurveyedFolder& folder : kSurveyedFolders)
+        std::printf("%s %s\n", folder.name, SpecialFolder(folder.csidl).c_str());
+    return 0;
+}
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "user-test") == 0)
+        return SeedUserTest();
+    if (argc != 1) {
+        std::fputs("usage: velmora_seed [user-test]\n", stderr);
+        return 2;
+    }
+    return WriteSamples(kDemoSamples) ? 0 : 1;
 }

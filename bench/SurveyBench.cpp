@@ -30,6 +30,7 @@
 #include "resultlist/RowOrder.h"
 #include "shellicon/IconLocation.h"
 #include "survey/FileSearch.h"
+#include "survey/IconCache.h"
 #include "survey/ShellLink.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
@@ -368,16 +369,19 @@ int ClassFactoryLoop(const std::vector<std::string>& paths, HWND owner)
 // Time spent in each step of a listed row's icon.
 struct IconTimes {
     double location = 0, extract = 0;
-    int found = 0;  // icons ExtractIconA gave
+    int found = 0;  // rows that got an icon
 };
 
-// What a listed row adds for its icon, each step timed: GetIconLocation
-// (COM flag 0, inside one CoInitialize bracket as in the survey) and
-// ExtractIconA (the icons are destroyed outside the timing).
+// What a listed row adds for its icon, each step timed, as the survey does
+// it: GetIconLocation (COM flag 0, inside one CoInitialize bracket) and the
+// survey's icon cache (each icon extracted once, a copy per row; the copies
+// are destroyed outside the timing).
 IconTimes IconLoop(const std::vector<std::string>& paths, HWND owner)
 {
     IconTimes times;
     const CComInit com;
+    CSurveyIconCache cache;
+    std::vector<HICON> copies;
     for (const std::string& path : paths) {
         CString iconFile;
         int iconIndex = 0;
@@ -387,13 +391,15 @@ IconTimes IconLoop(const std::vector<std::string>& paths, HWND owner)
         times.location += t1 - t0;
         if (located != 1 || iconFile.IsEmpty() || iconFile.GetLength() >= MAX_PATH)
             continue;
-        const HICON icon = ::ExtractIconA(::GetModuleHandleA(nullptr), iconFile, iconIndex);
+        const HICON icon = cache.CopyIconFor(iconFile, iconIndex);
         times.extract += NowMs() - t1;
-        if (icon != nullptr && icon != reinterpret_cast<HICON>(1)) {
+        if (icon != nullptr) {
             ++times.found;
-            ::DestroyIcon(icon);
+            copies.push_back(icon);
         }
     }
+    for (HICON icon : copies)
+        ::DestroyIcon(icon);
     return times;
 }
 
@@ -624,7 +630,7 @@ bool RunCount(const Folders& folders, const std::string& model, int count, size_
     table.Ratio(column, "R5. Survey open+rows without the icon work (3b - 3e - 3f) / bare shell link loop",
                 (openRows.Min() - iconLocation.Min() - iconExtract.Min()) / com.Min());
     table.Time(column, "3e. Icon of a listed row: GetIconLocation (apart)", iconLocation, listedCount, "row");
-    table.Time(column, "3f. Icon of a listed row: ExtractIconA (apart)", iconExtract, listedCount, "row");
+    table.Time(column, "3f. Icon of a listed row: ExtractIconA once per icon, CopyIcon per row (apart)", iconExtract, listedCount, "row");
 
     // Where the time goes, one pass each.
     StepTimes steps;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "survey/LinkFileCheck.h"
+
 bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH])
 {
     if (std::strlen(path) >= MAX_PATH)
@@ -20,6 +22,10 @@ HRESULT CShellLinkFile::Open(const char* path, HWND owner)
     WCHAR widePath[MAX_PATH];
     if (!ToWidePath(path, widePath))
         return E_INVALIDARG;
+    // A file whose structure runs past its data is refused as if Load had
+    // failed: the platform's loader may fault on it.
+    if (IsSoundLinkFile(path) != 1)
+        return E_FAIL;
     hr = m_file->Load(widePath, STGM_READ);
     if (hr != S_OK)
         return hr;

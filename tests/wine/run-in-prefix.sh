@@ -2,16 +2,43 @@
 # Runs a Windows program under Wine in the build tree's own prefix, never the
 # developer's: WINEPREFIX and HOME both live under VELMORA_WINE_ROOT (by
 # default a folder "wine" beside the program). The prefix is made on first use.
+# A 64-bit program gets a 64-bit prefix; a 32-bit one gets a 32-bit prefix, or
+# with WINEARCH=win64 runs through WOW64 in the 64-bit one. The two kinds sit
+# side by side: "prefix" and "home" for win32, "prefix64" and "home64" for win64.
+#
+#   run-in-prefix.sh PROGRAM [ARGUMENT...]   runs the program
+#   run-in-prefix.sh --print-prefix PROGRAM  prints the prefix it would run in
 set -eu
 
+# The machine field of a Windows program's PE header, in hex: 8664 is x64.
+pe_machine() {
+    header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+    od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' '
+}
+
+print_prefix=
+if [ "$1" = --print-prefix ]; then
+    print_prefix=1
+    shift
+fi
 program=$1
 shift
 root=${VELMORA_WINE_ROOT:-$(cd "$(dirname "$program")" && pwd)/wine}
-mkdir -p "$root/home/Desktop"
+if [ "$(pe_machine "$program")" = 8664 ]; then
+    export WINEARCH=win64
+else
+    export WINEARCH=${WINEARCH:-win32}
+fi
+bits=
+[ "$WINEARCH" = win64 ] && bits=64
 
-export WINEPREFIX="$root/prefix"
-export HOME="$root/home"
-export WINEARCH=${WINEARCH:-win32}
+export WINEPREFIX="$root/prefix$bits"
+if [ -n "$print_prefix" ]; then
+    echo "$WINEPREFIX"
+    exit 0
+fi
+export HOME="$root/home$bits"
+mkdir -p "$HOME/Desktop"
 export WINEDEBUG=${WINEDEBUG:--all}
 export LC_ALL=ja_JP.UTF-8
 export VELMORA_TEST_PREFIX=1

@@ -1,0 +1,29 @@
+// A structural check of shell link files, made before the shell link object
+// reads one. Some loaders trust the sizes and offsets inside a link and read
+// past their buffers when those run past the data (Wine's page-faults on
+// such ID lists and VolumeIDs), so a file whose header says it is a shell
+// link is handed over only when they agree with the file. Whatever the
+// published shell link format allows passes, and a file that does not begin
+// with the shell link header (an MS-DOS .PIF, say) is left to the shell link
+// object to judge.
+#pragma once
+
+#include <cstddef>
+
+// 1 when the file whose bytes are `bytes` may be handed to the shell link
+// object: it does not begin with the shell link header (HeaderSize 0x4C and
+// the LinkCLSID), or it does and
+// - its LinkTargetIDList, when LinkFlags has one, lies in the file and its
+//   ItemIDs (each ItemIDSize at least 2) end with the TerminalID exactly at
+//   the end that IDListSize gives;
+// - its LinkInfo, when LinkFlags has one, lies in the file, is at least as
+//   long as its header (at least 0x1C bytes), every offset of the header
+//   points inside it, and the VolumeID and CommonNetworkRelativeLink those
+//   lead to lie inside it with their own name offsets inside themselves.
+// 0 otherwise.
+int IsSoundLinkData(const unsigned char* bytes, size_t size);
+
+// IsSoundLinkData for the file at `path`, reading only the parts it checks
+// (one read for a usual shortcut). 1 when the file cannot be opened: the
+// shell link object then gives its own failure.
+int IsSoundLinkFile(const char* path);

@@ -1,0 +1,464 @@
+#include "support/LinkCorpus.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <set>
+
+#include "framework/Com.h"
+#include "support/AnsiText.h"
+#include "support/Shortcuts.h"
+#include "survey/ShellLink.h"
+
+namespace {
+// ---- Shortcuts written by the shell link object ----
+
+struct LinkTarget {
+    const char* name;
+    std::string path;  // given to SetPath unless empty
+    int folder;        // a CSIDL whose ID list is given to SetIDList, or -1
+};
+
+// What is stored besides the target: nothing, every string, or an icon, a
+// show command and a hotkey.
+enum class LinkExtras { kNone, kStrings, kIconShowHotKey };
+
+void SetExtras(IShellLinkA* link, LinkExtras extras, const std::string& workingDir)
+{
+    if (extras == LinkExtras::kStrings) {
+        link->SetArguments("/a \"quoted arg\" %TEMP%");
+        link->SetWorkingDirectory(workingDir.c_str());
+        link->SetDescription(AnsiFromUtf8("説明 " + std::string(200, 'd')).c_str());
+    } else if (extras == LinkExtras::kIconShowHotKey) {
+        link->SetIconLocation("%SystemRoot%\\system32\\shell32.dll", 3);
+        link->SetShowCmd(SW_SHOWMINNOACTIVE);
+        link->SetHotkey(0x0641);
+    }
+}
+
+void SetTarget(IShellLinkA* link, const LinkTarget& target)
+{
+    if (target.folder >= 0) {
+        LPITEMIDLIST items = nullptr;
+        if (SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, target.folder, &items))) {
+            link->SetIDList(items);
+            ::CoTaskMemFree(items);
+        }
+    } else if (!target.path.empty()) {
+        link->SetPath(target.path.c_str());
+    }
+}
+
+bool WriteLink(const std::string& path, const LinkTarget& target, LinkExtras extras, const std::string& workingDir)
+{
+    const CComInit com;
+    CComPtr<IShellLinkA> link;
+    CComPtr<IPersistFile> file;
+    WCHAR wide[MAX_PATH];
+    if (::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.ReceiveVoid()) != S_OK ||
+        link->QueryInterface(IID_IPersistFile, file.ReceiveVoid()) != S_OK || !ToWidePath(path.c_str(), wide))
+        return false;
+    SetTarget(link.Get(), target);
+    SetExtras(link.Get(), extras, workingDir);
+    return file->Save(wide, TRUE) == S_OK;
+}
+
+// ---- The layout of a well-formed shell link ----
+
+constexpr size_t kHeaderSize = 0x4C;
+constexpr size_t kLinkFlagsOffset = 0x14;
+constexpr size_t kHotKeyOffset = 0x40;
+constexpr uint32_t kHasLinkTargetIDList = 0x01;
+constexpr uint32_t kHasLinkInfo = 0x02;
+constexpr uint32_t kIsUnicode = 0x80;
+// HasName, HasRelativePath, HasWorkingDir, HasArguments, HasIconLocation: the
+// strings that follow LinkInfo, in this order.
+constexpr uint32_t kStringFlags[] = {0x04, 0x08, 0x10, 0x20, 0x40};
+constexpr size_t kHeaderFields[] = {0x00, 0x04, 0x14, 0x18, 0x1C, 0x24, 0x2C, 0x34, 0x38, 0x3C, 0x40, 0x42, 0x44, 0x48};
+constexpr size_t kLinkInfoUnicodeHeaderSize = 0x24;
+
+bool Has(const std::string& bytes, size_t at, size_t length) { return at <= bytes.size() && length <= bytes.size() - at; }
+uint32_t Word(const std::string& bytes, size_t at)
+{
+    return static_cast<unsigned char>(bytes[at]) | (static_cast<unsigned char>(bytes[at + 1]) << 8);
+}
+uint32_t DWord(const std::string& bytes, size_t at) { return Word(bytes, at) | (Word(bytes, at + 2) << 16); }
+void PutWord(std::string& bytes, size_t at, uint32_t value)
+{
+    bytes[at] = static_cast<char>(value & 0xFF);
+    bytes[at + 1] = static_cast<char>((value >> 8) & 0xFF);
+}
+void PutDWord(std::string& bytes, size_t at, uint32_t value)
+{
+    PutWord(bytes, at, value & 0xFFFF);
+    PutWord(bytes, at + 2, value >> 16);
+}
+
+struct LinkLayout {
+    size_t idListEnd = 0;             // 0 when there is no ID list
+    std::vector<size_t> items;        // each ItemIDSize, the TerminalID last
+    size_t linkInfo = 0;              // LinkInfoSize, 0 when none
+    std::vector<size_t> strings;      // each CountCharacters
+    std::vector<size_t> blocks;       // each BlockSize, the terminal block last
+};
+
+// The ItemIDs of the ID list from `at` (its IDListSize) on.
+void ParseIDList(const std::string& link, size_t at, LinkLayout& layout)
+{
+    layout.idListEnd = at + 2 + Word(link, at);
+    for (size_t item = at + 2; Has(link, item, 2) && item + 2 <= layout.idListEnd;) {
+        layout.items.push_back(item);
+        if (Word(link, item) < 2)
+            break;
+        item += Word(link, item);
+    }
+}
+
+// The strings and extra data blocks from `at` on.
+void ParseTail(const std::string& link, size_t at, uint32_t flags, LinkLayout& layout)
+{
+    const size_t charSize = (flags & kIsUnicode) != 0 ? 2 : 1;
+    for (uint32_t flag : kStringFlags) {
+        if ((flags & flag) == 0 || !Has(link, at, 2))
+            continue;
+        layout.strings.push_back(at);
+        at += 2 + Word(link, at) * charSize;
+    }
+    while (Has(link, at, 4)) {
+        layout.blocks.push_back(at);
+        if (DWord(link, at) < 4)
+            break;
+        at += DWord(link, at);
+    }
+}
+
+LinkLayout ParseLayout(const std::string& link)
+{
+    LinkLayout layout;
+    if (!Has(link, kHeaderSize, 0))
+        return layout;
+    const uint32_t flags = DWord(link, kLinkFlagsOffset);
+    size_t at = kHeaderSize;
+    if ((flags & kHasLinkTargetIDList) != 0 && Has(link, at, 2)) {
+        ParseIDList(link, at, layout);
+        at = layout.idListEnd;
+    }
+    if ((flags & kHasLinkInfo) != 0 && Has(link, at, 4)) {
+        layout.linkInfo = at;
+        at += DWord(link, at);
+    }
+    ParseTail(link, at, flags, layout);
+    return layout;
+}
+
+// ---- Malformed files ----
+
+enum class Mutation {
+    kRandomBytes,
+    kRandomBehindHeader,
+    kFlippedBytes,
+    kOversizedItem,
+    kZeroItem,
+    kIDListSize,
+    kHeaderSize,
+    kClsid,
+    kStringCount,
+    kLinkInfoField,
+    kBlockSize,
+    kPif,
+    kCount
+};
+
+class CMutator {
+public:
+    CMutator(const std::vector<std::string>& seeds, unsigned seed) : m_seeds(seeds), m_random(seed) {}
+
+    std::string Make(Mutation mutation);
+    // A number below `n` (0 for 0).
+    size_t Below(size_t n) { return n == 0 ? 0 : static_cast<size_t>(m_random() % n); }
+
+private:
+    std::string RandomBytes(size_t count);
+    // A seed at random that has the structure `of` picks, else any seed.
+    const std::string& PickSeed(const std::vector<size_t>& (*of)(const LinkLayout&));
+    uint32_t OddSize(uint32_t sound);
+    std::string Flipped(std::string bytes);
+    std::string WithItemSize(bool oversized);
+    std::string WithIDListSize();
+    std::string WithStringCount();
+    std::string WithLinkInfoField();
+    std::string WithBlockSize();
+    std::string Pif();
+
+    const std::vector<std::string>& m_seeds;
+    std::mt19937 m_random;
+};
+
+const std::vector<size_t>& ItemsOf(const LinkLayout& layout) { return layout.items; }
+const std::vector<size_t>& StringsOf(const LinkLayout& layout) { return layout.strings; }
+const std::vector<size_t>& BlocksOf(const LinkLayout& layout) { return layout.blocks; }
+
+std::string CMutator::RandomBytes(size_t count)
+{
+    std::string bytes(count, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(m_random() & 0xFF);
+    return bytes;
+}
+
+const std::string& CMutator::PickSeed(const std::vector<size_t>& (*of)(const LinkLayout&))
+{
+    const size_t first = Below(m_seeds.size());
+    for (size_t i = 0; i < m_seeds.size(); ++i) {
+        const std::string& seed = m_seeds[(first + i) % m_seeds.size()];
+        if (of == nullptr || !of(ParseLayout(seed)).empty())
+            return seed;
+    }
+    return m_seeds[first];
+}
+
+// A size that differs from `sound`: 0, 1, just past it, far past it or any.
+uint32_t CMutator::OddSize(uint32_t sound)
+{
+    const uint32_t choices[] = {0, 1, sound + 1, sound + 1 + static_cast<uint32_t>(Below(0x10000)), 0x7FFFFFFF,
+                                0xFFFFFFFF, static_cast<uint32_t>(m_random())};
+    const uint32_t size = choices[Below(sizeof(choices) / sizeof(choices[0]))];
+    return size == sound ? sound + 1 : size;
+}
+
+std::string CMutator::Flipped(std::string bytes)
+{
+    const size_t flips = 1 + Below(8);
+    for (size_t i = 0; i < flips && !bytes.empty(); ++i)
+        bytes[Below(bytes.size())] ^= static_cast<char>(1 + Below(255));
+    return bytes;
+}
+
+// An ItemIDSize past the list's end (`oversized`), else 0 or 1 before it.
+std::string CMutator::WithItemSize(bool oversized)
+{
+    std::string bytes = PickSeed(ItemsOf);
+    const LinkLayout layout = ParseLayout(bytes);
+    if (layout.items.empty())
+        return Flipped(bytes);
+    const size_t item = layout.items[Below(layout.items.size())];
+    const uint32_t pastEnd = static_cast<uint32_t>(layout.idListEnd - item + 1);
+    const uint32_t size = oversized ? std::min<uint32_t>(0xFFFF, pastEnd + static_cast<uint32_t>(Below(0x10000)))
+                                    : static_cast<uint32_t>(Below(2));
+    PutWord(bytes, item, size);
+    return bytes;
+}
+
+std::string CMutator::WithIDListSize()
+{
+    std::string bytes = PickSeed(ItemsOf);
+    if (ParseLayout(bytes).items.empty())
+        return Flipped(bytes);
+    PutWord(bytes, kHeaderSize, OddSize(Word(bytes, kHeaderSize)) & 0xFFFF);
+    return bytes;
+}
+
+std::string CMutator::WithStringCount()
+{
+    std::string bytes = PickSeed(StringsOf);
+    const LinkLayout layout = ParseLayout(bytes);
+    if (layout.strings.empty())
+        return Flipped(bytes);
+    PutWord(bytes, layout.strings[Below(layout.strings.size())], 0x8000 + static_cast<uint32_t>(Below(0x8000)));
+    return bytes;
+}
+
+// One of LinkInfoSize, LinkInfoHeaderSize and the offsets out of range.
+std::string CMutator::WithLinkInfoField()
+{
+    std::string bytes = PickSeed(nullptr);
+    const LinkLayout layout = ParseLayout(bytes);
+    if (layout.linkInfo == 0 || !Has(bytes, layout.linkInfo, kLinkInfoUnicodeHeaderSize))
+        return Flipped(bytes);
+    // Fields 0 to 8 of the header but LinkInfoFlags (2), which holds no size.
+    const size_t sizes = DWord(bytes, layout.linkInfo + 4) >= kLinkInfoUnicodeHeaderSize ? 8 : 6;
+    const size_t pick = Below(sizes);
+    const size_t field = pick < 2 ? pick : pick + 1;
+    PutDWord(bytes, layout.linkInfo + 4 * field, OddSize(DWord(bytes, layout.linkInfo)));
+    return bytes;
+}
+
+std::string CMutator::WithBlockSize()
+{
+    std::string bytes = PickSeed(BlocksOf);
+    const LinkLayout layout = ParseLayout(bytes);
+    if (layout.blocks.empty())
+        return Flipped(bytes);
+    const size_t block = layout.blocks[Below(layout.blocks.size())];
+    PutDWord(bytes, block, OddSize(DWord(bytes, block)));
+    return bytes;
+}
+
+// An MS-DOS program information file: its 545 bytes begin with a zero
+// byte, a checksum and a title, and carry "MICROSOFT PIFEX" at 0x171.
+std::string CMutator::Pif()
+{
+    std::string bytes = RandomBytes(545);
+    bytes[0] = '\0';
+    bytes.replace(2, 30, std::string(30, ' '));
+    const std::string signature("MICROSOFT PIFEX", 16);
+    bytes.replace(0x171, signature.size(), signature);
+    return bytes;
+}
+
+std::string CMutator::Make(Mutation mutation)
+{
+    switch (mutation) {
+    case Mutation::kRandomBytes:
+        return RandomBytes(Below(2048));
+    case Mutation::kRandomBehindHeader: {
+        std::string header = PickSeed(nullptr).substr(0, kHeaderSize);
+        if (header.size() == kHeaderSize)
+            PutDWord(header, kLinkFlagsOffset, DWord(header, kLinkFlagsOffset) | static_cast<uint32_t>(Below(4)));
+        return header + RandomBytes(1 + Below(512));
+    }
+    case Mutation::kFlippedBytes:
+        return Flipped(PickSeed(nullptr));
+    case Mutation::kOversizedItem:
+        return WithItemSize(true);
+    case Mutation::kZeroItem:
+        return WithItemSize(false);
+    case Mutation::kIDListSize:
+        return WithIDListSize();
+    case Mutation::kHeaderSize: {
+        std::string bytes = PickSeed(nullptr);
+        PutDWord(bytes, 0, OddSize(DWord(bytes, 0)));
+        return bytes;
+    }
+    case Mutation::kClsid: {
+        std::string bytes = PickSeed(nullptr);
+        bytes[4 + Below(16)] ^= static_cast<char>(1 + Below(255));
+        return bytes;
+    }
+    case Mutation::kStringCount:
+        return WithStringCount();
+    case Mutation::kLinkInfoField:
+        return WithLinkInfoField();
+    case Mutation::kBlockSize:
+        return WithBlockSize();
+    default:
+        return Pif();
+    }
+}
+
+// Each seed cut at each of its boundaries, without repeats.
+std::vector<std::string> Truncations(const std::vector<std::string>& seeds)
+{
+    std::vector<std::string> cuts;
+    std::set<std::string> seen;
+    for (const std::string& seed : seeds)
+        for (size_t boundary : LinkBoundaries(seed))
+            if (boundary < seed.size() && seen.insert(seed.substr(0, boundary)).second)
+                cuts.push_back(seed.substr(0, boundary));
+    return cuts;
+}
+
+void ClearHotKey(std::string& bytes)
+{
+    if (Has(bytes, kHotKeyOffset, 2))
+        PutWord(bytes, kHotKeyOffset, 0);
+}
+
+std::string CorpusName(size_t index, bool pif)
+{
+    char name[32];
+    std::snprintf(name, sizeof(name), "Bad%04u.%s", static_cast<unsigned>(index), pif ? "pif" : "lnk");
+    return name;
+}
+}
+
+std::vector<std::string> WriteShellLinkVariety(const std::string& folder, const std::string& target)
+{
+    const std::string windows = target.substr(0, target.rfind('\\'));
+    const LinkTarget targets[] = {
+        {"File", target, -1},
+        {"Folder", windows, -1},
+        {"Missing", "C:\\nowhere\\gone.exe", -1},
+        {"Unc", "\\\\server\\share\\tool.exe", -1},
+        {"Relative", "notepad.exe", -1},
+        {"Env", "%windir%\\notepad.exe", -1},
+        {"Japanese", AnsiFromUtf8("C:\\ソフト\\表計算.exe"), -1},
+        {"Desktop", "", CSIDL_DESKTOP},
+        {"Drives", "", CSIDL_DRIVES},
+        {"Controls", "", CSIDL_CONTROLS},
+        {"Personal", "", CSIDL_PERSONAL},
+        {"Fonts", "", CSIDL_FONTS},
+        {"Printers", "", CSIDL_PRINTERS},
+        {"BitBucket", "", CSIDL_BITBUCKET},
+        {"Network", "", CSIDL_NETWORK},
+        {"Empty", "", -1},
+    };
+    std::vector<std::string> written;
+    for (const LinkTarget& linkTarget : targets) {
+        for (LinkExtras extras : {LinkExtras::kNone, LinkExtras::kStrings, LinkExtras::kIconShowHotKey}) {
+            const std::string path =
+                folder + "\\" + linkTarget.name + std::to_string(static_cast<int>(extras)) + ".lnk";
+            if (WriteLink(path, linkTarget, extras, windows))
+                written.push_back(path);
+        }
+    }
+    return written;
+}
+
+std::vector<size_t> LinkBoundaries(const std::string& link)
+{
+    std::set<size_t> boundaries(std::begin(kHeaderFields), std::end(kHeaderFields));
+    boundaries.insert(kHeaderSize);
+    const LinkLayout layout = ParseLayout(link);
+    for (size_t item : layout.items)
+        boundaries.insert({item, item + 2});
+    if (layout.linkInfo != 0) {
+        for (size_t field = 0; field <= kLinkInfoUnicodeHeaderSize; field += 4)
+            boundaries.insert(layout.linkInfo + field);
+        boundaries.insert(layout.linkInfo + DWord(link, layout.linkInfo));
+    }
+    for (size_t text : layout.strings)
+        boundaries.insert({text, text + 2});
+    for (size_t block : layout.blocks)
+        boundaries.insert({block, block + 4, block + 8});
+    std::vector<size_t> sorted;
+    for (size_t boundary : boundaries)
+        if (boundary <= link.size())
+            sorted.push_back(boundary);
+    if (sorted.empty() || sorted.back() != link.size())
+        sorted.push_back(link.size());
+    return sorted;
+}
+
+std::vector<CorpusFile> MalformedLinks(const std::vector<std::string>& seeds, unsigned seed, size_t count)
+{
+    std::vector<CorpusFile> files;
+    if (seeds.empty())
+        return files;
+    for (std::string cut : Truncations(seeds)) {
+        if (files.size() == count)
+            return files;
+        ClearHotKey(cut);
+        files.push_back({CorpusName(files.size(), files.size() % 3 == 2), cut});
+    }
+    CMutator mutator(seeds, seed);
+    while (files.size() < count) {
+        const Mutation mutation = static_cast<Mutation>(mutator.Below(static_cast<size_t>(Mutation::kCount)));
+        std::string bytes = mutator.Make(mutation);
+        ClearHotKey(bytes);
+        files.push_back({CorpusName(files.size(), mutation == Mutation::kPif || files.size() % 3 == 2), bytes});
+    }
+    return files;
+}
+
+bool WriteCorpus(const std::string& folder, const std::vector<CorpusFile>& files)
+{
+    bool all = true;
+    for (const CorpusFile& file : files)
+        all = WriteFileBytes(folder + "\\" + file.name, file.bytes) && all;
+    return all;
+}

@@ -41,6 +41,7 @@ constexpr uint32_t kDeviceNameOffset = 0x0C;
 // shortcut.
 constexpr DWORD kHeadBytes = 4096;
 
+// The little-endian 16- and 32-bit values the format stores.
 uint32_t LoadWord(const unsigned char* bytes) { return bytes[0] | (bytes[1] << 8); }
 uint32_t LoadDWord(const unsigned char* bytes) { return LoadWord(bytes) | (LoadWord(bytes + 2) << 16); }
 
@@ -205,7 +206,8 @@ bool IsLinkInfoSound(CLinkSource& file, unsigned long long start)
     if (unicode && !file.Read(start + kLinkInfoFixedSize, kLinkInfoUnicodeHeaderSize - kLinkInfoFixedSize,
                               header + kLinkInfoFixedSize))
         return false;
-    for (uint32_t field = kLinkInfoFirstOffset; field < (unicode ? kLinkInfoUnicodeHeaderSize : kLinkInfoFixedSize); field += 4)
+    const uint32_t offsetsEnd = unicode ? kLinkInfoUnicodeHeaderSize : kLinkInfoFixedSize;
+    for (uint32_t field = kLinkInfoFirstOffset; field < offsetsEnd; field += 4)
         if (LoadDWord(header + field) >= size)
             return false;
     const uint32_t volume = LoadDWord(header + kVolumeIDOffset);
@@ -214,6 +216,7 @@ bool IsLinkInfoSound(CLinkSource& file, unsigned long long start)
            (network == 0 || IsNetworkLinkSound(file, start + network, size - network));
 }
 
+// IsSoundLinkData's verdict on the file `file` reads.
 int IsSoundLink(CLinkSource& file)
 {
     uint32_t flags = 0;

@@ -27,6 +27,7 @@ struct LinkTarget {
 // show command and a hotkey.
 enum class LinkExtras { kNone, kStrings, kIconShowHotKey };
 
+// Stores `extras` in the link object.
 void SetExtras(IShellLinkA* link, LinkExtras extras, const std::string& workingDir)
 {
     if (extras == LinkExtras::kStrings) {
@@ -40,6 +41,7 @@ void SetExtras(IShellLinkA* link, LinkExtras extras, const std::string& workingD
     }
 }
 
+// Gives the link object its target: a special folder's ID list or a path.
 void SetTarget(IShellLinkA* link, const LinkTarget& target)
 {
     if (target.folder >= 0) {
@@ -53,6 +55,7 @@ void SetTarget(IShellLinkA* link, const LinkTarget& target)
     }
 }
 
+// Saves one shortcut of the variety at `path`; true when saved.
 bool WriteLink(const std::string& path, const LinkTarget& target, LinkExtras extras, const std::string& workingDir)
 {
     const CComInit com;
@@ -81,7 +84,11 @@ constexpr uint32_t kStringFlags[] = {0x04, 0x08, 0x10, 0x20, 0x40};
 constexpr size_t kHeaderFields[] = {0x00, 0x04, 0x14, 0x18, 0x1C, 0x24, 0x2C, 0x34, 0x38, 0x3C, 0x40, 0x42, 0x44, 0x48};
 constexpr size_t kLinkInfoUnicodeHeaderSize = 0x24;
 
-bool Has(const std::string& bytes, size_t at, size_t length) { return at <= bytes.size() && length <= bytes.size() - at; }
+// Bounds and little-endian fields of a file's bytes.
+bool Has(const std::string& bytes, size_t at, size_t length)
+{
+    return at <= bytes.size() && length <= bytes.size() - at;
+}
 uint32_t Word(const std::string& bytes, size_t at)
 {
     return static_cast<unsigned char>(bytes[at]) | (static_cast<unsigned char>(bytes[at + 1]) << 8);
@@ -136,6 +143,7 @@ void ParseTail(const std::string& link, size_t at, uint32_t flags, LinkLayout& l
     }
 }
 
+// Where the parts of the well-formed `link` lie.
 LinkLayout ParseLayout(const std::string& link)
 {
     LinkLayout layout;
@@ -198,10 +206,12 @@ private:
     std::mt19937 m_random;
 };
 
+// The parts PickSeed looks for.
 const std::vector<size_t>& ItemsOf(const LinkLayout& layout) { return layout.items; }
 const std::vector<size_t>& StringsOf(const LinkLayout& layout) { return layout.strings; }
 const std::vector<size_t>& BlocksOf(const LinkLayout& layout) { return layout.blocks; }
 
+// `count` random bytes.
 std::string CMutator::RandomBytes(size_t count)
 {
     std::string bytes(count, '\0');
@@ -230,6 +240,7 @@ uint32_t CMutator::OddSize(uint32_t sound)
     return size == sound ? sound + 1 : size;
 }
 
+// `bytes` with one to eight of them flipped.
 std::string CMutator::Flipped(std::string bytes)
 {
     const size_t flips = 1 + Below(8);
@@ -253,6 +264,7 @@ std::string CMutator::WithItemSize(bool oversized)
     return bytes;
 }
 
+// A link whose IDListSize differs from its list's size.
 std::string CMutator::WithIDListSize()
 {
     std::string bytes = PickSeed(ItemsOf);
@@ -262,6 +274,7 @@ std::string CMutator::WithIDListSize()
     return bytes;
 }
 
+// A link with one string's CountCharacters far past the file's end.
 std::string CMutator::WithStringCount()
 {
     std::string bytes = PickSeed(StringsOf);
@@ -287,6 +300,7 @@ std::string CMutator::WithLinkInfoField()
     return bytes;
 }
 
+// A link with one extra data BlockSize out of range.
 std::string CMutator::WithBlockSize()
 {
     std::string bytes = PickSeed(BlocksOf);
@@ -310,6 +324,7 @@ std::string CMutator::Pif()
     return bytes;
 }
 
+// One malformed file made by `mutation`.
 std::string CMutator::Make(Mutation mutation)
 {
     switch (mutation) {
@@ -362,12 +377,14 @@ std::vector<std::string> Truncations(const std::vector<std::string>& seeds)
     return cuts;
 }
 
+// Zeroes the header's hotkey, where the file is long enough to hold one.
 void ClearHotKey(std::string& bytes)
 {
     if (Has(bytes, kHotKeyOffset, 2))
         PutWord(bytes, kHotKeyOffset, 0);
 }
 
+// "Bad0042.lnk" and the like.
 std::string CorpusName(size_t index, bool pif)
 {
     char name[32];

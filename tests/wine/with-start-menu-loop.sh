@@ -8,10 +8,10 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 shift
-prefix=$("$here/run-in-prefix.sh" --print-prefix "$program")
 
 # The first run in a prefix makes it.
 "$here/run-in-prefix.sh" "$program" --gtest_list_tests >/dev/null
+prefix=$("$here/run-in-prefix.sh" --print-prefix "$program")
 
 loop=
 for start_menu in "$prefix"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"; do
@@ -20,7 +20,7 @@ for start_menu in "$prefix"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"S
     fi
 done
 if [ -z "$loop" ]; then
-    echo "no Start Menu under $prefix" >&2
+    echo "no Start Menu in $prefix" >&2
     exit 1
 fi
 

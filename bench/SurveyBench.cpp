@@ -1,14 +1,18 @@
 // The survey's benchmark. For each file count it writes that many shortcut
-// files under the Start Menu (one real shortcut made through the shell link
-// object, then copied with its hotkey bytes patched), and times from one run:
+// files under the Start Menu (four real shortcuts made through the shell link
+// object, to a program, a program with an icon of its own, a document and a
+// folder, copied in turn with their hotkey bytes patched), and times from one
+// run:
 //   - the raw read of the two hotkey bytes of every file (the physical floor);
 //   - the bare shell link sequence per file (what the survey must do at the
 //     least);
+//   - the survey's loop with its icon step left out;
 //   - the survey as the user runs it, on the real main window, with its
 //     phases (file collection, open and rows, the posted sort);
-// these three in interleaved rounds, then, once each, where the time goes:
-// each step of the shell link sequence, the icon of a listed row, the list
-// rows alone; and last the two sorts of an N-row list.
+// these in interleaved rounds, then, once each, where the time goes: each
+// step of the shell link sequence, the structural check, the icon of a
+// listed row, the list rows alone; and last the two sorts and the two copies
+// of an N-row list.
 // It prints one Markdown table on standard output and its progress on
 // standard error. Run it through bench/run-bench.sh, which gives it a scratch
 // Wine prefix: it empties the three surveyed folders of the prefix it runs in.
@@ -21,6 +25,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -31,6 +36,7 @@
 #include "shellicon/IconLocation.h"
 #include "survey/FileSearch.h"
 #include "survey/IconCache.h"
+#include "survey/LinkFileCheck.h"
 #include "survey/ShellLink.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
@@ -40,7 +46,9 @@ namespace {
 constexpr DWORD kHotKeyOffset = 0x40;
 // Goals printed beside the figures.
 constexpr double kSurveyToComGoal = 1.3;
+constexpr double kIconStepToComGoal = 1.0;
 constexpr double kSortGoalMs = 200.0;
+constexpr double kCopyGoalMs = 100.0;
 constexpr int kSortGoalRows = 10000;
 // Rounds of the compared measurements (and of the sorts).
 constexpr int kRounds = 3;
@@ -217,18 +225,19 @@ bool WriteWhole(const std::string& path, const std::string& bytes)
     return ok && written == bytes.size();
 }
 
-// `count` copies of `model` under Start Menu\Programs\Bench g\Set s\, ten
-// groups of ten sets, with the hotkey word patched. Names are scrambled so
-// that no sort starts from sorted rows.
-bool MakeFixture(const Folders& folders, const std::string& model, int count, Fixture& fixture)
+// `count` copies of the models under Start Menu\Programs\Bench g\Set s\,
+// ten groups of ten sets, with the hotkey word patched. The models take turns
+// among the files with a hotkey and among those without. Names are scrambled
+// so that no sort starts from sorted rows.
+bool MakeFixture(const Folders& folders, const std::vector<std::string>& models, int count, Fixture& fixture)
 {
     const std::string root = folders.startMenu + "\\Programs";
     for (int g = 0; g < 10; ++g)
         for (int s = 0; s < 10; ++s)
             if (!MakeFolders(Format("%s\\Bench %d\\Set %d", root.c_str(), g, s)))
                 return false;
-    std::string bytes = model;
     for (int i = 0; i < count; ++i) {
+        std::string bytes = models[static_cast<size_t>(i / 2) % models.size()];
         const WORD hotKey = HotKeyOf(i);
         bytes[kHotKeyOffset] = static_cast<char>(hotKey & 0xFF);
         bytes[kHotKeyOffset + 1] = static_cast<char>(hotKey >> 8);
@@ -372,11 +381,14 @@ struct IconTimes {
     int found = 0;  // rows that got an icon
 };
 
-// What a listed row adds for its icon, each step timed, as the survey does
-// it: GetIconLocation (COM flag 0, inside one CoInitialize bracket) and the
-// survey's icon cache (each icon extracted once, a copy per row; the copies
-// are destroyed outside the timing).
-IconTimes IconLoop(const std::vector<std::string>& paths, HWND owner)
+// Whether IconLoop takes the icons through the survey's cache.
+enum class IconSource { kSurveyCache, kExtractEachRow };
+
+// What a listed row adds for its icon, each step timed: GetIconLocation (COM
+// flag 0, inside one CoInitialize bracket), then the survey's icon cache
+// (each icon extracted once, a copy per row) or, for comparison,
+// ExtractIconA for every row. The icons are destroyed outside the timing.
+IconTimes IconLoop(const std::vector<std::string>& paths, HWND owner, IconSource source)
 {
     IconTimes times;
     const CComInit com;
@@ -391,7 +403,11 @@ IconTimes IconLoop(const std::vector<std::string>& paths, HWND owner)
         times.location += t1 - t0;
         if (located != 1 || iconFile.IsEmpty() || iconFile.GetLength() >= MAX_PATH)
             continue;
-        const HICON icon = cache.CopyIconFor(iconFile, iconIndex);
+        HICON icon = source == IconSource::kSurveyCache
+                         ? cache.CopyIconFor(iconFile, iconIndex)
+                         : ::ExtractIconA(::GetModuleHandleA(nullptr), iconFile, iconIndex);
+        if (icon == reinterpret_cast<HICON>(1))
+            icon = nullptr;
         times.extract += NowMs() - t1;
         if (icon != nullptr) {
             ++times.found;
@@ -401,6 +417,32 @@ IconTimes IconLoop(const std::vector<std::string>& paths, HWND owner)
     for (HICON icon : copies)
         ::DestroyIcon(icon);
     return times;
+}
+
+// The survey's loop with its icon step left out: each file opened as the
+// survey opens it, a row for each one with a hotkey, a null icon slot. The
+// number of rows the list then holds.
+int SurveyWithoutIcons(CSurveyDlg& dlg, const CStringArray& files)
+{
+    const CComInit com;
+    if (!com.Succeeded())
+        return -1;
+    dlg.m_list.SendMessage(WM_SETREDRAW, FALSE);
+    for (int i = 0; i < files.GetSize(); ++i) {
+        CShellLinkFile link;
+        if (link.Open(files[i], dlg.m_hWnd) != S_OK)
+            continue;
+        WORD hotKey = 0;
+        link.Link()->GetHotkey(&hotKey);
+        if (hotKey == 0)
+            continue;
+        const int row = dlg.m_list.InsertItem(LVIF_TEXT, dlg.m_list.GetItemCount(), files[i]);
+        dlg.m_list.SetItemData(row, row);
+        dlg.m_list.SetItemText(row, 1, FormatHotKey(hotKey));
+        dlg.m_icons.Add(0);
+    }
+    dlg.m_list.SendMessage(WM_SETREDRAW, TRUE);
+    return dlg.m_list.GetItemCount();
 }
 
 // Time spent in each step of opening a listed row's shortcut again.
@@ -445,6 +487,24 @@ void Pump()
         ::TranslateMessage(&message);
         ::DispatchMessageA(&message);
     }
+}
+
+// The number of lines (CR LF) of the text on the clipboard, or -1.
+int ClipboardLineCount(const CSurveyDlg& dlg)
+{
+    if (!::OpenClipboard(dlg.m_hWnd))
+        return -1;
+    int lines = -1;
+    if (const HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* text = static_cast<const char*>(::GlobalLock(data))) {
+            lines = 0;
+            for (const char* p = std::strstr(text, "\r\n"); p != nullptr; p = std::strstr(p + 2, "\r\n"))
+                ++lines;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return lines;
 }
 
 // Sends a command as the menu or the button does; the time the handler took.
@@ -515,18 +575,18 @@ int HeldIcons(const CSurveyDlg& dlg)
 // figures that are compared with one another (raw read, bare loop, survey)
 // are taken in interleaved rounds, so that a slower spell of the machine
 // weighs on all of them; the table gives the best round and the range.
-bool RunCount(const Folders& folders, const std::string& model, int count, size_t column, Table& table)
+bool RunCount(const Folders& folders, const std::vector<std::string>& models, int count, size_t column, Table& table)
 {
     Progress("== N = %d\n", count);
     folders.EmptyAll();
 
     Fixture fixture;
     double start = NowMs();
-    if (!MakeFixture(folders, model, count, fixture)) {
+    if (!MakeFixture(folders, models, count, fixture)) {
         Progress("could not write the shortcut files\n");
         return false;
     }
-    table.Time(column, "0. Fixture: copy the model N times (setup, not a goal)", NowMs() - start, count);
+    table.Time(column, "0. Fixture: copy the models N times (setup, not a goal)", NowMs() - start, count);
     std::vector<std::string> listed;  // the files the survey lists by default
     for (size_t i = 0; i < fixture.paths.size(); ++i)
         if (HotKeyOf(static_cast<int>(i)) != 0)
@@ -558,7 +618,7 @@ bool RunCount(const Folders& folders, const std::string& model, int count, size_
     }
 
     // 1 to 3, in rounds.
-    Samples raw, com, collect, surveyTotal, openRows, postedSort, clearing, iconLocation, iconExtract;
+    Samples raw, com, collect, surveyTotal, openRows, withoutIcons, postedSort, clearing, iconLocation, iconExtract;
     int rows = 0;
     int icons = 0;
     int iconsFound = 0;
@@ -574,17 +634,28 @@ bool RunCount(const Folders& folders, const std::string& model, int count, size_
         const double comMs = NowMs() - start;
         check(comHotKeys == fixture.withHotKey, "bare shell link loop reads every hotkey");
 
-        CStringArray files;
-        const double collectMs = TimedCollect(folders, files);
-
-        // Every round surveys an empty list, as the first survey of a run
-        // does; emptying the previous round's rows is timed apart.
+        // Every survey starts from an empty list, as the first survey of a
+        // run does; emptying the previous round's rows is timed apart.
         if (dlg.m_list.GetItemCount() > 0) {
             start = NowMs();
             dlg.m_list.DeleteAllItems();
             dlg.ClearRowIcons();
             clearing.Add(NowMs() - start);
         }
+
+        CStringArray files;
+        TimedCollect(folders, files);
+        start = NowMs();
+        const int rowsWithoutIcons = SurveyWithoutIcons(dlg, files);
+        const double withoutIconsMs = NowMs() - start;
+        check(rowsWithoutIcons == fixture.withHotKey, "the survey loop without icons lists every file with a hotkey");
+        withoutIcons.Add(withoutIconsMs);
+        Pump();
+        dlg.m_list.DeleteAllItems();
+        dlg.ClearRowIcons();
+
+        files.RemoveAll();
+        const double collectMs = TimedCollect(folders, files);
         dlg.m_bShowUnassigned = 0;
         const double handlerMs = TimedCommand(dlg, IDC_START_SURVEY);
         const double postedMs = TimedPump();
@@ -595,7 +666,7 @@ bool RunCount(const Folders& folders, const std::string& model, int count, size_
         check(IsSorted(dlg, kSortByKey), "survey ends sorted by key name");
 
         // The icon work of the listed rows, apart, next to the survey.
-        const IconTimes iconTimes = IconLoop(listed, owner);
+        const IconTimes iconTimes = IconLoop(listed, owner, IconSource::kSurveyCache);
         iconsFound = iconTimes.found;
 
         const double openRowsMs = handlerMs - collectMs;
@@ -609,8 +680,8 @@ bool RunCount(const Folders& folders, const std::string& model, int count, size_
         openRows.Add(openRowsMs);
         postedSort.Add(postedMs);
         Progress("  round %d: raw read %.0f ms, bare loop %.0f ms, survey %.0f ms (collection %.0f, posted sort %.0f), "
-                 "%d rows; icons apart %.0f ms\n",
-                 round + 1, rawMs, comMs, handlerMs + postedMs, collectMs, postedMs, rows, iconMs);
+                 "%d rows; icons apart %.0f ms; without icons %.0f ms\n",
+                 round + 1, rawMs, comMs, handlerMs + postedMs, collectMs, postedMs, rows, iconMs, withoutIconsMs);
     }
     table.Time(column, "1. Raw read of the hotkey word (CreateFileA, ReadFile 2 bytes at 0x40)", raw, count);
     table.Time(column, "2. Bare shell link loop (CoCreateInstance, QI, Load, Resolve, GetHotkey, Release x2)", com,
@@ -621,16 +692,26 @@ bool RunCount(const Folders& folders, const std::string& model, int count, size_
     table.Time(column, "3c. - posted sort by key + repaint (pump after the handler)", postedSort, rows, "row");
     table.Set(column, "3d. Rows listed / files with a hotkey (row icons held)",
               Format("%d / %d %s (%d)", rows, fixture.withHotKey, rows == fixture.withHotKey ? "ok" : "WRONG", icons));
-    const double r1 = openRows.Min() / com.Min();
-    table.Ratio(column, "R1. Survey open+rows / bare shell link loop", r1, Format("<= %.1fx", kSurveyToComGoal),
-                r1 <= kSurveyToComGoal ? "goal met" : "goal MISSED");
+    table.Time(column, "3k. Survey without icons: the survey's loop with the icon step left out (apart)",
+               withoutIcons, count);
+    const double r6 = withoutIcons.Min() / com.Min();
+    table.Ratio(column, "R6. Survey without icons (3k) / bare shell link loop", r6, Format("<= %.1fx", kSurveyToComGoal),
+                r6 <= kSurveyToComGoal ? "goal met" : "goal MISSED");
+    table.Ratio(column, "R1. Survey open+rows (with icons) / bare shell link loop", openRows.Min() / com.Min());
     table.Ratio(column, "R2. Survey open+rows / raw read", openRows.Min() / raw.Min());
     table.Ratio(column, "R3. Bare shell link loop / raw read", com.Min() / raw.Min());
     table.Ratio(column, "R4. Survey total / bare shell link loop", surveyTotal.Min() / com.Min());
-    table.Ratio(column, "R5. Survey open+rows without the icon work (3b - 3e - 3f) / bare shell link loop",
-                (openRows.Min() - iconLocation.Min() - iconExtract.Min()) / com.Min());
+    const double r5 = (iconLocation.Min() + iconExtract.Min()) / com.Min();
+    table.Ratio(column, "R5. Icon step of the listed rows (3e + 3f) / bare shell link loop", r5,
+                Format("<= %.1fx", kIconStepToComGoal), r5 <= kIconStepToComGoal ? "goal met" : "goal MISSED");
+    table.Ratio(column, "R7. Survey without icons (3k) / raw read", withoutIcons.Min() / raw.Min());
     table.Time(column, "3e. Icon of a listed row: GetIconLocation (apart)", iconLocation, listedCount, "row");
-    table.Time(column, "3f. Icon of a listed row: ExtractIconA once per icon, CopyIcon per row (apart)", iconExtract, listedCount, "row");
+    table.Time(column, "3f. Icon of a listed row: ExtractIconA once per icon, a copy per row (apart)", iconExtract,
+               listedCount, "row");
+    const IconTimes uncached = IconLoop(listed, owner, IconSource::kExtractEachRow);
+    table.Time(column, "3f2. - the same with ExtractIconA for every row, no cache (for comparison)",
+               uncached.extract, listedCount, "row");
+    check(uncached.found == iconsFound, "the cache gives the rows the icons ExtractIconA gives");
 
     // Where the time goes, one pass each.
     StepTimes steps;
@@ -643,6 +724,14 @@ bool RunCount(const Folders& folders, const std::string& model, int count, size_
     check(ClassFactoryLoop(fixture.paths, owner) == fixture.withHotKey, "class object loop reads every hotkey");
     table.Time(column, "2e. Loop 2 with one class object kept (not allowed in the survey; for comparison)",
                NowMs() - start, count);
+
+    start = NowMs();
+    int sound = 0;
+    for (const std::string& path : fixture.paths)
+        sound += IsSoundLinkFile(path.c_str());
+    table.Time(column, "2f. Structural check of the file before Load (IsSoundLinkFile; part of 3k)", NowMs() - start,
+               count);
+    check(sound == count, "every fixture file passes the structural check");
 
     const ReopenTimes reopen = LinkReopenLoop(listed, owner);
     table.Time(column, "3g. - within 3e: the link opened again (CoCreateInstance, QI, Load, Resolve)", reopen.open,
@@ -693,17 +782,31 @@ bool RunCount(const Folders& folders, const std::string& model, int count, size_
         paint.Add(TimedPump());
         check(IsSorted(dlg, kSortByKey), "sort by key orders the rows");
     }
+    // Both copies of the N-row list, each checked for its line count.
+    Samples copyText, copyCsv;
+    for (int round = 0; round < kRounds; ++round) {
+        copyText.Add(TimedCommand(dlg, ID_EDIT_COPY_TEXT));
+        check(ClipboardLineCount(dlg) == allRows, "the aligned copy holds every row");
+        copyCsv.Add(TimedCommand(dlg, ID_EDIT_COPY_CSV));
+        check(ClipboardLineCount(dlg) == allRows, "the CSV copy holds every row");
+    }
     const std::string sortGoal = Format("< %.0f ms at %d rows", kSortGoalMs, kSortGoalRows);
-    auto sortVerdict = [&](const Samples& ms) -> const char* {
+    const std::string copyGoal = Format("< %.0f ms at %d rows", kCopyGoalMs, kSortGoalRows);
+    auto verdict = [&](const Samples& ms, double goalMs) -> const char* {
         if (allRows < kSortGoalRows)
             return "";
-        return ms.Min() < kSortGoalMs ? "goal met" : "goal MISSED";
+        return ms.Min() < goalMs ? "goal met" : "goal MISSED";
     };
+    auto sortVerdict = [&](const Samples& ms) { return verdict(ms, kSortGoalMs); };
     table.Time(column, "4a. Sort N rows by key (ID_SORT_BY_KEY handler)", byKey, allRows, "row", sortGoal,
                sortVerdict(byKey));
     table.Time(column, "4b. Sort N rows by name (ID_SORT_BY_NAME handler)", byName, allRows, "row", sortGoal,
                sortVerdict(byName));
     table.Time(column, "4c. Repaint after a sort", paint, allRows, "row");
+    table.Time(column, "4e. Copy N rows as aligned text (ID_EDIT_COPY_TEXT handler)", copyText, allRows, "row",
+               copyGoal, verdict(copyText, kCopyGoalMs));
+    table.Time(column, "4f. Copy N rows as CSV (ID_EDIT_COPY_CSV handler)", copyCsv, allRows, "row", copyGoal,
+               verdict(copyCsv, kCopyGoalMs));
     Progress("  all rows: survey %.0f ms; sort by key %.0f ms, by name %.0f ms\n", allHandlerMs + allPostedMs,
              byKey.Min(), byName.Min());
 
@@ -711,6 +814,37 @@ bool RunCount(const Folders& folders, const std::string& model, int count, size_
     Pump();
     folders.EmptyAll();
     return ok;
+}
+
+// The real shortcuts whose bytes are copied into the generated files, made
+// through the shell link object outside the surveyed folders: a program, a
+// program with an icon of its own named through %SystemRoot% with an index,
+// a document and a folder.
+bool MakeModels(std::vector<std::string>& models)
+{
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    char windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string folder(windows);
+    ShortcutSpec specs[4];
+    specs[0].target = folder + "\\notepad.exe";
+    specs[1].target = folder + "\\notepad.exe";
+    specs[1].iconFile = "%SystemRoot%\\system32\\shell32.dll";
+    specs[1].iconIndex = 3;
+    specs[2].target = folder + "\\win.ini";
+    specs[3].target = folder;
+    const std::string modelPath = std::string(temp) + "velmora-bench-model.lnk";
+    for (const ShortcutSpec& spec : specs) {
+        if (!MakeShortcut(modelPath, spec))
+            return false;
+        models.push_back(ReadFileBytes(modelPath));
+        ::DeleteFileA(modelPath.c_str());
+        if (models.back().size() < kHotKeyOffset + 2)
+            return false;
+        Progress("model shortcut to %s: %d bytes\n", spec.target.c_str(), static_cast<int>(models.back().size()));
+    }
+    return true;
 }
 
 // Refuses to run outside the scratch prefix that bench/run-bench.sh makes:
@@ -750,32 +884,17 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // The one real shortcut, made through the shell link object outside the
-    // surveyed folders; its bytes are the model of every generated file.
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, temp);
-    char windows[MAX_PATH] = {};
-    ::GetWindowsDirectoryA(windows, MAX_PATH);
-    const std::string modelPath = std::string(temp) + "velmora-bench-model.lnk";
-    ShortcutSpec spec;
-    spec.target = std::string(windows) + "\\notepad.exe";
-    if (!MakeShortcut(modelPath, spec)) {
-        std::fputs("Could not write the model shortcut.\n", stderr);
+    std::vector<std::string> models;
+    if (!MakeModels(models)) {
+        std::fputs("Could not write the model shortcuts.\n", stderr);
         return 1;
     }
-    const std::string model = ReadFileBytes(modelPath);
-    ::DeleteFileA(modelPath.c_str());
-    if (model.size() < kHotKeyOffset + 2) {
-        std::fputs("The model shortcut is too short.\n", stderr);
-        return 1;
-    }
-    Progress("model shortcut: %d bytes\n", static_cast<int>(model.size()));
 
     Table table(counts.size());
     bool ok = true;
     const double start = NowMs();
     for (size_t i = 0; i < counts.size(); ++i)
-        ok = RunCount(folders, model, counts[i], i, table) && ok;
+        ok = RunCount(folders, models, counts[i], i, table) && ok;
     const double totalMs = NowMs() - start;
     folders.EmptyAll();
 

@@ -214,17 +214,6 @@ struct Fixture {
     int withHotKey = 0;
 };
 
-bool WriteWhole(const std::string& path, const std::string& bytes)
-{
-    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
-    return ok && written == bytes.size();
-}
-
 // `count` copies of the models under Start Menu\Programs\Bench g\Set s\,
 // ten groups of ten sets, with the hotkey word patched. The models take turns
 // among the files with a hotkey and among those without. Names are scrambled
@@ -244,7 +233,7 @@ bool MakeFixture(const Folders& folders, const std::vector<std::string>& models,
         const unsigned scrambled = static_cast<unsigned>(i) * 7919u % 100003u;
         const std::string path =
             Format("%s\\Bench %d\\Set %d\\Tool %05u-%05d.lnk", root.c_str(), i % 10, (i / 10) % 10, scrambled, i);
-        if (!WriteWhole(path, bytes))
+        if (!WriteFileBytes(path, bytes))
             return false;
         fixture.paths.push_back(path);
         if (hotKey != 0)
@@ -419,6 +408,16 @@ IconTimes IconLoop(const std::vector<std::string>& paths, HWND owner, IconSource
     return times;
 }
 
+// Appends a row as the survey does (path, item data, hotkey text), with a
+// null icon slot.
+void AddRowWithoutIcon(CSurveyDlg& dlg, const char* path, WORD hotKey)
+{
+    const int row = dlg.m_list.InsertItem(LVIF_TEXT, dlg.m_list.GetItemCount(), path);
+    dlg.m_list.SetItemData(row, row);
+    dlg.m_list.SetItemText(row, 1, FormatHotKey(hotKey));
+    dlg.m_icons.Add(0);
+}
+
 // The survey's loop with its icon step left out: each file opened as the
 // survey opens it, a row for each one with a hotkey, a null icon slot. The
 // number of rows the list then holds.
@@ -434,12 +433,8 @@ int SurveyWithoutIcons(CSurveyDlg& dlg, const CStringArray& files)
             continue;
         WORD hotKey = 0;
         link.Link()->GetHotkey(&hotKey);
-        if (hotKey == 0)
-            continue;
-        const int row = dlg.m_list.InsertItem(LVIF_TEXT, dlg.m_list.GetItemCount(), files[i]);
-        dlg.m_list.SetItemData(row, row);
-        dlg.m_list.SetItemText(row, 1, FormatHotKey(hotKey));
-        dlg.m_icons.Add(0);
+        if (hotKey != 0)
+            AddRowWithoutIcon(dlg, files[i], hotKey);
     }
     dlg.m_list.SendMessage(WM_SETREDRAW, TRUE);
     return dlg.m_list.GetItemCount();
@@ -643,8 +638,11 @@ bool RunCount(const Folders& folders, const std::vector<std::string>& models, in
             clearing.Add(NowMs() - start);
         }
 
+        // One collection, timed, serves both surveys of the round: the survey
+        // without icons takes its files, the real one's handler collects the
+        // same files again and this time is taken off its own.
         CStringArray files;
-        TimedCollect(folders, files);
+        const double collectMs = TimedCollect(folders, files);
         start = NowMs();
         const int rowsWithoutIcons = SurveyWithoutIcons(dlg, files);
         const double withoutIconsMs = NowMs() - start;
@@ -654,8 +652,6 @@ bool RunCount(const Folders& folders, const std::vector<std::string>& models, in
         dlg.m_list.DeleteAllItems();
         dlg.ClearRowIcons();
 
-        files.RemoveAll();
-        const double collectMs = TimedCollect(folders, files);
         dlg.m_bShowUnassigned = 0;
         const double handlerMs = TimedCommand(dlg, IDC_START_SURVEY);
         const double postedMs = TimedPump();
@@ -747,12 +743,8 @@ bool RunCount(const Folders& folders, const std::vector<std::string>& models, in
     dlg.m_list.SendMessage(WM_SETREDRAW, FALSE);
     for (size_t i = 0; i < fixture.paths.size(); ++i) {
         const WORD hotKey = HotKeyOf(static_cast<int>(i));
-        if (hotKey == 0)
-            continue;
-        const int row = dlg.m_list.InsertItem(LVIF_TEXT, dlg.m_list.GetItemCount(), fixture.paths[i].c_str());
-        dlg.m_list.SetItemData(row, row);
-        dlg.m_list.SetItemText(row, 1, FormatHotKey(hotKey));
-        dlg.m_icons.Add(0);
+        if (hotKey != 0)
+            AddRowWithoutIcon(dlg, fixture.paths[i].c_str(), hotKey);
     }
     dlg.m_list.SendMessage(WM_SETREDRAW, TRUE);
     table.Time(column, "3i. List rows alone (InsertItem, SetItemData, SetItemText; apart)", NowMs() - start,
@@ -797,11 +789,10 @@ bool RunCount(const Folders& folders, const std::vector<std::string>& models, in
             return "";
         return ms.Min() < goalMs ? "goal met" : "goal MISSED";
     };
-    auto sortVerdict = [&](const Samples& ms) { return verdict(ms, kSortGoalMs); };
     table.Time(column, "4a. Sort N rows by key (ID_SORT_BY_KEY handler)", byKey, allRows, "row", sortGoal,
-               sortVerdict(byKey));
+               verdict(byKey, kSortGoalMs));
     table.Time(column, "4b. Sort N rows by name (ID_SORT_BY_NAME handler)", byName, allRows, "row", sortGoal,
-               sortVerdict(byName));
+               verdict(byName, kSortGoalMs));
     table.Time(column, "4c. Repaint after a sort", paint, allRows, "row");
     table.Time(column, "4e. Copy N rows as aligned text (ID_EDIT_COPY_TEXT handler)", copyText, allRows, "row",
                copyGoal, verdict(copyText, kCopyGoalMs));

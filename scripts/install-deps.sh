@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs what Velmora's build, demo and tests need on Debian 12: the mingw-w64
 # cross compilers (32-bit and 64-bit), GoogleTest's sources, 32-bit Wine (i386
-# architecture) and 64-bit Wine, Xvfb, the ja_JP.UTF-8 locale and a Japanese
-# font. Safe to run again: it installs only what is missing.
+# architecture) and 64-bit Wine with the fonts Wine ships (Marlett draws the
+# caption buttons), Xvfb, the ja_JP.UTF-8 locale and a Japanese font. Safe to
+# run again: it installs only what is missing.
 set -eu
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -10,7 +11,7 @@ as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 # clang and libclang-rt-14-dev (libFuzzer's runtime) build the fuzz targets.
 packages="cmake make g++ git googletest g++-mingw-w64-i686-posix binutils-mingw-w64-i686
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine wine32:i386 wine64 xvfb xauth xdotool x11-utils imagemagick locales fonts-ipafont-gothic
+          wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales fonts-ipafont-gothic
           clang libclang-rt-14-dev"
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -45,9 +45,30 @@ export VELMORA_TEST_PREFIX=1
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
 unset XDG_DESKTOP_DIR XDG_RUNTIME_DIR 2>/dev/null || true
 
-if [ ! -f "$WINEPREFIX/.velmora-ready" ]; then
+# Debian's Wine 8 looks for the fonts it ships (fonts-wine) in
+# "\??\Z:\usr\share\wine\../fonts", a path its own file layer does not open,
+# so no prefix has them. Of those the prefix needs Marlett, the symbol font
+# Wine draws the caption buttons with (without it they come out as the
+# letters "0 1 r"): it gets a link in the prefix's Fonts folder, which Wine
+# always reads. The others stay out: the dialogs' face "System" would then
+# be Wine's own System font, which has no Japanese glyphs.
+marlett=/usr/share/wine/fonts/marlett.ttf
+prefix_marlett="$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+marlett_linked() { [ ! -f "$marlett" ] || [ -e "$prefix_marlett" ]; }
+link_marlett() {
+    mkdir -p "$(dirname "$prefix_marlett")"
+    ln -sf "$marlett" "$prefix_marlett"
+}
+
+if [ ! -f "$WINEPREFIX/.velmora-ready" ] || ! marlett_linked; then
     (
         flock 9
+        if [ -f "$WINEPREFIX/.velmora-ready" ] && ! marlett_linked; then
+            # A prefix made before the link: a server still running keeps
+            # the font list it read, so let it end first.
+            wineserver -w
+            link_marlett
+        fi
         if [ ! -f "$WINEPREFIX/.velmora-ready" ]; then
             rm -rf "$WINEPREFIX"
             # No Mono or Gecko: the prefix has no network to fetch them.
@@ -58,6 +79,7 @@ if [ ! -f "$WINEPREFIX/.velmora-ready" ]; then
             wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
             wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
             wineserver -w
+            link_marlett
             touch "$WINEPREFIX/.velmora-ready"
         fi
     ) 9>"$root/.prefix-lock"

@@ -45,10 +45,28 @@ std::string ReadFileBytes(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-int StoredHotKey(const std::string& path)
+namespace {
+int HotKeyField(const std::string& bytes)
 {
-    const std::string bytes = ReadFileBytes(path);
     if (bytes.size() < 0x42)
         return -1;
     return static_cast<unsigned char>(bytes[0x40]) | (static_cast<unsigned char>(bytes[0x41]) << 8);
+}
+}
+
+int StoredHotKey(const std::string& path)
+{
+    return HotKeyField(ReadFileBytes(path));
+}
+
+int StoredHotKey(const std::wstring& path)
+{
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return -1;
+    char header[0x42] = {};
+    DWORD read = 0;
+    ::ReadFile(file, header, sizeof(header), &read, nullptr);
+    ::CloseHandle(file);
+    return HotKeyField(std::string(header, read));
 }

@@ -23,3 +23,5 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 // The hotkey stored at offset 0x40 of a shortcut file (-1 if too short).
 int StoredHotKey(const std::string& path);
+// The same for a path the wide file functions take ("\\?\" allowed).
+int StoredHotKey(const std::wstring& path);

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <cstdio>
+#include <tuple>
 
 std::string SpecialFolder(int csidl)
 {
@@ -42,6 +43,29 @@ void EmptyFolder(const std::string& path)
         }
     } while (::FindNextFileA(search, &entry));
     ::FindClose(search);
+}
+
+namespace {
+// The volume and file index of an open file; zeros for an invalid handle.
+std::tuple<DWORD, DWORD, DWORD> FileIdentity(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (file != INVALID_HANDLE_VALUE) {
+        ::GetFileInformationByHandle(file, &info);
+        ::CloseHandle(file);
+    }
+    return {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+}
+
+bool SameFile(const std::string& ansi, const std::wstring& wide)
+{
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const auto identity = FileIdentity(::CreateFileA(ansi.c_str(), FILE_READ_ATTRIBUTES, share, nullptr, OPEN_EXISTING,
+                                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return identity != std::tuple<DWORD, DWORD, DWORD>() &&
+           identity == FileIdentity(::CreateFileW(wide.c_str(), FILE_READ_ATTRIBUTES, share, nullptr, OPEN_EXISTING,
+                                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 namespace {

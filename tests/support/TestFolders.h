@@ -11,6 +11,9 @@ std::string SpecialFolder(int csidl);
 bool MakeFolders(const std::string& path);
 // Deletes a folder's whole contents (not the folder itself).
 void EmptyFolder(const std::string& path);
+// True when `ansi`, opened through the ANSI file functions, is the existing
+// file or folder `wide` names (a path for the wide functions, "\\?\" allowed).
+bool SameFile(const std::string& ansi, const std::wstring& wide);
 
 // Empties the three surveyed folders when made and again when destroyed.
 class SurveyFolders {

@@ -316,10 +316,13 @@ TEST_F(RobustnessTest, ShortcutsPointingAtThemselvesOrEachOther)
     EXPECT_EQ(StoredHotKey(self), 0x0234);
 }
 
-// A 259-byte path is listed and written; a 300-byte path, and a shortcut in
-// a folder whose own path is past the limit, are passed over, and writing
-// to the 300-byte path fails.
-TEST_F(RobustnessTest, PathsPastTheLimitArePassedOver)
+// A 259-byte path is listed and written under its long name. A 300-byte
+// path, and a shortcut in a folder whose own path is past the limit, are
+// listed under short names that open them and take a new hotkey, while
+// writing to the 300-byte path itself fails. Where even the short name does
+// not fit (an 8.3 name has none of its own), a file, and a folder with what
+// it holds, are passed over.
+TEST_F(RobustnessTest, PathsPastTheLimitGoByShortNamesOrArePassedOver)
 {
     Shortcut(scratch + "\\Seed.lnk", 0x0374);
     const std::string seed = scratch + "\\Seed.lnk";
@@ -336,13 +339,38 @@ TEST_F(RobustnessTest, PathsPastTheLimitArePassedOver)
     ASSERT_TRUE(longPaths.Copy(seed, fits));
     ASSERT_TRUE(longPaths.Copy(seed, tooLong));
     ASSERT_TRUE(longPaths.Copy(seed, deepFolder + "\\Deep.lnk"));
+    // 8.3 names, which have no short names of their own, down to 247 or 248
+    // bytes: IN.LNK fits, a 13-byte name does not.
+    std::string chain = folders.StartMenu();
+    while (chain.size() < 247) {
+        chain += chain.size() + 9 < 247 ? "\\DDDDDDDD" : "\\D";
+        ASSERT_TRUE(longPaths.Folder(chain));
+    }
+    ASSERT_TRUE(longPaths.Copy(seed, chain + "\\IN.LNK"));
+    ASSERT_TRUE(longPaths.Copy(seed, chain + "\\OVERLONG.LNK"));
+    ASSERT_TRUE(longPaths.Folder(chain + "\\OVERLONG.DIR"));
+    ASSERT_TRUE(longPaths.Copy(seed, chain + "\\OVERLONG.DIR\\A.LNK"));
 
     window.Command(IDC_START_SURVEY);
-    EXPECT_EQ(ListedRows(), (std::multiset<Row>{Expected(fits, 0x0374)}));
+    std::multiset<Row> rows = ListedRows();
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows.erase(Expected(fits, 0x0374)), 1u);
+    EXPECT_EQ(rows.erase(Expected(chain + "\\IN.LNK", 0x0374)), 1u);
+    std::string shortPath;  // the row of the 300-byte path
+    for (const Row& row : rows) {
+        EXPECT_EQ(row.second, FormatHotKey(0x0374).str());
+        if (SameFile(row.first, LongPath(tooLong)))
+            shortPath = row.first;
+        else
+            EXPECT_TRUE(SameFile(row.first, LongPath(deepFolder + "\\Deep.lnk"))) << row.first;
+    }
+    ASSERT_FALSE(shortPath.empty());
     EXPECT_EQ(SetLinkHotKey(fits.c_str(), 0x0241, nullptr), 1);
     EXPECT_EQ(StoredHotKey(fits), 0x0241);
     EXPECT_EQ(SetLinkHotKey(tooLong.c_str(), 0x0241, nullptr), 0);
     EXPECT_EQ(GetLinkHotKey(tooLong.c_str(), nullptr), 0);
+    EXPECT_EQ(SetLinkHotKey(shortPath.c_str(), 0x0242, nullptr), 1);
+    EXPECT_EQ(StoredHotKey(LongPath(tooLong)), 0x0242);
 }
 
 namespace {

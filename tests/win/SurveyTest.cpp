@@ -1,18 +1,98 @@
 // The survey run in a real main window against real shortcut files in the
 // test prefix's Start Menu, Desktop and common Start Menu.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "hotkey/HotKeyText.h"
+#include "support/AnsiText.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
 
 namespace {
+std::wstring WideFromAnsi(const std::string& ansi)
+{
+    std::wstring wide(ansi.size() + 1, L'\0');
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+
+std::string AnsiFromWide(const std::wstring& wide)
+{
+    std::string ansi(wide.size() * 2 + 1, '\0');
+    const int length =
+        ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &ansi[0], static_cast<int>(ansi.size()), nullptr, nullptr);
+    ansi.resize(static_cast<size_t>(length - 1));
+    return ansi;
+}
+
+// Files and folders made through the wide file functions, removed in reverse
+// order at the end: the ANSI functions that empty the surveyed folders
+// cannot name them.
+class CWideTree {
+public:
+    CWideTree() = default;
+    ~CWideTree()
+    {
+        for (auto entry = m_made.rbegin(); entry != m_made.rend(); ++entry)
+            entry->second ? ::RemoveDirectoryW(entry->first.c_str()) : ::DeleteFileW(entry->first.c_str());
+    }
+    CWideTree(const CWideTree&) = delete;
+    CWideTree& operator=(const CWideTree&) = delete;
+
+    void Folder(const std::wstring& path)
+    {
+        if (::CreateDirectoryW(path.c_str(), nullptr))
+            m_made.emplace_back(path, true);
+    }
+    bool Move(const std::wstring& from, const std::wstring& to)
+    {
+        if (!::MoveFileW(from.c_str(), to.c_str()))
+            return false;
+        m_made.emplace_back(to, false);
+        return true;
+    }
+
+private:
+    std::vector<std::pair<std::wstring, bool>> m_made;  // path, is a folder
+};
+
+// A shortcut the file system holds under a Unicode name, below the Start Menu.
+struct WideName {
+    std::wstring relative;
+    WORD hotKey;
+    bool ansiExact;  // the code page carries it and the path fits: listed as it is
+};
+
+// Names the code page cannot carry exactly, one with a yen sign (whose best
+// fit is a backslash) beside the folder that fit would name, a path of about
+// 400 bytes, and ordinary names among them; CTRL+1 to CTRL+9.
+std::vector<WideName> WideNames()
+{
+    std::wstring deep;
+    for (const wchar_t* level : {L"01", L"02", L"03", L"04", L"05", L"06", L"07", L"08", L"09", L"10", L"11", L"12"})
+        deep += std::wstring(L"Nested folder ") + level + L" of twelve\\";
+    return {
+        {L"plain 0.lnk", 0x0231, true},
+        {L"Caf\u00E9.lnk", 0x0232, false},
+        {L"\uD55C\uAD6D\uC5B4.lnk", 0x0233, false},
+        {L"\u00DCn\u00EFc\u00F6d\u00E9 \u2605.lnk", 0x0234, false},
+        {L"\u65E5\u672C\u8A9E.lnk", 0x0235, true},
+        {L"Dossier \u00E9t\u00E9\\inside.lnk", 0x0236, false},
+        {deep + L"deep.lnk", 0x0237, false},
+        {L"a\u00A5b.lnk", 0x0238, false},
+        {L"a\\b.lnk", 0x0239, true},
+    };
+}
+
 class SurveyTest : public testing::Test {
 protected:
     void Shortcut(const std::string& path, WORD hotKey)
@@ -40,8 +120,53 @@ protected:
         return data;
     }
 
+    // The Start Menu as a wide path that may run past MAX_PATH.
+    std::wstring WideStartMenu() const { return L"\\\\?\\" + WideFromAnsi(folders.StartMenu()) + L"\\"; }
+    // Writes each shortcut through the shell under an ASCII name, then moves
+    // it to its Unicode name, making its folders on the way.
+    void WideShortcuts(const std::vector<WideName>& names)
+    {
+        char temp[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, temp);
+        const std::string seed = std::string(temp) + "velmora-wide-seed.lnk";
+        for (const WideName& name : names) {
+            for (size_t slash = name.relative.find(L'\\'); slash != std::wstring::npos;
+                 slash = name.relative.find(L'\\', slash + 1))
+                wide.Folder(WideStartMenu() + name.relative.substr(0, slash));
+            Shortcut(seed, name.hotKey);
+            ASSERT_TRUE(wide.Move(WideFromAnsi(seed), WideStartMenu() + name.relative));
+        }
+    }
+    // The rows whose path opens the file `relative` names below the Start Menu.
+    std::vector<int> RowsOf(const std::wstring& relative) const
+    {
+        std::vector<int> found;
+        const std::vector<ListRow> rows = window.Rows();
+        for (size_t i = 0; i < rows.size(); ++i)
+            if (SameFile(rows[i].path, WideStartMenu() + relative))
+                found.push_back(static_cast<int>(i));
+        return found;
+    }
+    // Gives `row` the hotkey `value` as a user does: selects it alone, opens
+    // the assignment dialog, sets the value and presses OK.
+    void ChangeRow(int row, WORD value)
+    {
+        LVITEMA state = {};
+        state.stateMask = LVIS_SELECTED;
+        window.dialog.m_list.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+        state.state = LVIS_SELECTED;
+        window.dialog.m_list.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+        ModalWatcher watcher(AnsiFromUtf8("ホットキーの設定"), [&](HWND dialog) {
+            ::SendMessageA(::GetDlgItem(dialog, IDC_HOTKEY_EDIT), HKM_SETHOTKEY, value, 0);
+            ::SendMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        });
+        window.Command(ID_EDIT_SET_HOTKEY);
+        EXPECT_TRUE(watcher.Fired());
+    }
+
     SurveyFolders folders;
     MainDialogFixture window;
+    CWideTree wide;
 };
 }
 
@@ -168,9 +293,10 @@ TEST_F(SurveyTest, EndsSortedByKeyEvenAfterSortByName)
     EXPECT_EQ(HotKeyTexts(), (std::vector<std::string>{"CTRL+A", "F"}));
 }
 
-// A path of 260 bytes or more does not fit the platform's path buffers: it is
-// skipped like a file that fails to open; 259 bytes still fits.
-TEST_F(SurveyTest, SkipsPathsThatDoNotFitAndKeepsThoseThatDo)
+// A path of 260 bytes or more does not fit the platform's path buffers: such
+// a file is listed by its short name, a path that opens that file; 259 bytes
+// still fits under the long name.
+TEST_F(SurveyTest, ListsPathsThatDoNotFitByShortNameAndKeepsThoseThatDo)
 {
     Shortcut(folders.StartMenu() + "\\Seed.lnk", 0x0374);
     const std::string seed = folders.StartMenu() + "\\Seed.lnk";
@@ -189,6 +315,54 @@ TEST_F(SurveyTest, SkipsPathsThatDoNotFitAndKeepsThoseThatDo)
     std::set<std::string> paths;
     for (const ListRow& row : window.Rows())
         paths.insert(row.path);
-    EXPECT_EQ(paths, (std::set<std::string>{seed, fits}));
+    ASSERT_EQ(paths.size(), 3u);
+    EXPECT_EQ(paths.count(seed), 1u);
+    EXPECT_EQ(paths.count(fits), 1u);
+    paths.erase(seed);
+    paths.erase(fits);
+    EXPECT_TRUE(SameFile(*paths.begin(), L"\\\\?\\" + wideLong)) << *paths.begin();
     ::DeleteFileW((L"\\\\?\\" + wideLong).c_str());
+}
+
+// Names the code page cannot carry exactly, a yen sign beside the folder
+// its best fit would name, and a path of about 400 bytes: each shortcut is
+// listed once, by a path that opens that very file, with its own hotkey;
+// names the code page carries are listed as they are.
+TEST_F(SurveyTest, ListsEveryNameOnceByAPathThatOpensIt)
+{
+    const std::vector<WideName> names = WideNames();
+    WideShortcuts(names);
+    ASSERT_GT((WideStartMenu() + names[6].relative).size(), 380u);  // deep.lnk
+
+    window.Command(IDC_START_SURVEY);
+    const std::vector<ListRow> rows = window.Rows();
+    EXPECT_EQ(rows.size(), names.size());
+    for (const WideName& name : names) {
+        const std::vector<int> found = RowsOf(name.relative);
+        ASSERT_EQ(found.size(), 1u) << AnsiFromWide(name.relative);
+        const ListRow& row = rows[static_cast<size_t>(found[0])];
+        EXPECT_EQ(row.hotKey, FormatHotKey(name.hotKey).str()) << row.path;
+        if (name.ansiExact) {
+            EXPECT_EQ(row.path, folders.StartMenu() + "\\" + AnsiFromWide(name.relative));
+        }
+    }
+}
+
+// A hotkey change on a row named by its short name, and on each of the two
+// rows a yen sign could confuse, is written into that row's own file alone.
+TEST_F(SurveyTest, HotKeyChangeReachesTheRowsOwnFile)
+{
+    std::vector<WideName> names = WideNames();
+    WideShortcuts(names);
+    window.Command(IDC_START_SURVEY);
+    WORD value = 0x0441;  // ALT+A, ALT+B, ALT+C
+    for (WideName* name : {&names[1], &names[7], &names[8]}) {  // Café, a¥b, a\b
+        const std::vector<int> found = RowsOf(name->relative);
+        ASSERT_EQ(found.size(), 1u) << AnsiFromWide(name->relative);
+        ChangeRow(found[0], value);
+        EXPECT_EQ(window.Rows()[static_cast<size_t>(found[0])].hotKey, FormatHotKey(value).str());
+        name->hotKey = value++;
+    }
+    for (const WideName& name : names)
+        EXPECT_EQ(StoredHotKey(WideStartMenu() + name.relative), name.hotKey) << AnsiFromWide(name.relative);
 }

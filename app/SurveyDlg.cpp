@@ -124,10 +124,5 @@ void CSurveyDlg::OnDestroy()
 
 void CSurveyDlg::ClearRowIcons()
 {
-    for (int i = 0; i < m_icons.GetSize(); ++i) {
-        const HICON icon = reinterpret_cast<HICON>(m_icons[i]);
-        if (icon != nullptr)
-            ::DestroyIcon(icon);
-    }
-    m_icons.SetSize(0, -1);
+    m_icons.Clear();
 }

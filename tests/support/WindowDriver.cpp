@@ -47,10 +47,7 @@ std::vector<ListRow> MainDialogFixture::Rows() const
 
 void MainDialogFixture::AddRow(const std::string& path, const std::string& hotKey)
 {
-    const int row = dialog.m_list.InsertItem(LVIF_TEXT, dialog.m_list.GetItemCount(), path.c_str());
-    dialog.m_list.SetItemData(row, row);
-    dialog.m_list.SetItemText(row, 1, hotKey.c_str());
-    dialog.m_icons.Add(0);
+    dialog.m_list.AddRow(path.c_str(), hotKey.c_str(), nullptr);
 }
 
 namespace {

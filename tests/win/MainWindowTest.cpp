@@ -94,7 +94,7 @@ INT_PTR RunAndClose(const std::function<void(CSurveyDlg&)>& close, std::vector<H
     {
         ModalWatcher watcher("Velmora", [&](HWND) {
             for (HICON icon : icons)
-                dialog.m_icons.Add(reinterpret_cast<std::uintptr_t>(icon));
+                dialog.m_icons.Add(icon);
             close(dialog);
         });
         result = dialog.DoModal();

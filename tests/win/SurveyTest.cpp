@@ -107,10 +107,10 @@ TEST_F(SurveyTest, SecondRunRebuildsRowsAndDestroysPreviousIcons)
 
     // Give both rows real icons, as an icon-bearing survey would have.
     const HICON icons[2] = {::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION)), ::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION))};
-    window.dialog.m_icons.SetSize(0);
+    window.dialog.m_icons.Clear();
     for (HICON icon : icons) {
         ASSERT_TRUE(IsLiveIcon(icon));
-        window.dialog.m_icons.Add(reinterpret_cast<std::uintptr_t>(icon));
+        window.dialog.m_icons.Add(icon);
     }
 
     window.Command(IDC_START_SURVEY);

@@ -40,7 +40,7 @@ TEST(MainWindowTest, OpensWithMenuColumnsHeaderAndAboutItem)
     EXPECT_GT(dialog.m_list.GetColumnWidth(0), 0);
 
     const CWnd header = dialog.m_list.GetWindow(GW_CHILD);
-    EXPECT_EQ(header.GetDlgCtrlID(), IDC_RESULT_HEADER);
+    EXPECT_EQ(::GetDlgCtrlID(header.m_hWnd), IDC_RESULT_HEADER);
 
     const HMENU menuBar = ::GetMenu(dialog.m_hWnd);
     ASSERT_NE(menuBar, nullptr);

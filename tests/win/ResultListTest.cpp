@@ -79,10 +79,10 @@ protected:
     }
     int TextWidth(const CWnd& wnd, const std::string& text)
     {
-        const HDC dc = wnd.GetDC();
+        const HDC dc = ::GetDC(wnd.m_hWnd);
         SIZE size = {};
         ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        wnd.ReleaseDC(dc);
+        ::ReleaseDC(wnd.m_hWnd, dc);
         return size.cx;
     }
     const CListCtrl& list() const { return window.dialog.m_list; }
@@ -95,10 +95,10 @@ protected:
 // an icon + 2.
 TEST_F(ResultListTest, RowHeightFitsTextAndIcon)
 {
-    const HDC dc = window.dialog.GetDC();
+    const HDC dc = ::GetDC(window.dialog.m_hWnd);
     SIZE w = {};
     ::GetTextExtentPoint32A(dc, "W", 1, &w);
-    window.dialog.ReleaseDC(dc);
+    ::ReleaseDC(window.dialog.m_hWnd, dc);
     const UINT floor = static_cast<UINT>(std::max<LONG>(w.cy + 2, ::GetSystemMetrics(SM_CYICON) + 2));
 
     for (UINT incoming : {0u, floor - 1, floor, floor + 25}) {

@@ -7,13 +7,11 @@
 #include <vector>
 
 #include "framework/ScopedHandles.h"
+#include "survey/LinkFormat.h"
 
 namespace {
-// The fixed sizes and values of the shell link format.
-constexpr uint32_t kHeaderSize = 0x4C;
-constexpr size_t kLinkFlagsOffset = 0x14;
-constexpr uint32_t kHasLinkTargetIDList = 0x01;
-constexpr uint32_t kHasLinkInfo = 0x02;
+// The fixed sizes and values of the shell link format beyond its header's
+// (LinkFormat.h).
 constexpr uint32_t kIDListSizeBytes = 2;
 // 00021401-0000-0000-C000-000000000046 as stored.
 constexpr unsigned char kLinkClsid[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,

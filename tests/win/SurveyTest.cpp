@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/Shortcuts.h"
+#include "survey/LinkFormat.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
 
@@ -132,7 +133,7 @@ TEST_F(SurveyTest, SkipsUnreadableFilesAndGoesOn)
 {
     Shortcut(folders.StartMenu() + "\\Good.lnk", 0x0374);
     const std::string good = ReadFileBytes(folders.StartMenu() + "\\Good.lnk");
-    ASSERT_GT(good.size(), 0x4Cu);
+    ASSERT_GT(good.size(), kHeaderSize);
     ASSERT_TRUE(WriteFileBytes(folders.StartMenu() + "\\Empty.lnk", ""));
     ASSERT_TRUE(WriteFileBytes(folders.StartMenu() + "\\Truncated.lnk", good.substr(0, 0x30)));
     ASSERT_TRUE(WriteFileBytes(folders.StartMenu() + "\\Noise.lnk", std::string(300, '\x5A')));

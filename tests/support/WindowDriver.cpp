@@ -4,15 +4,6 @@
 
 #include "framework/App.h"
 
-void PumpMessages()
-{
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-}
-
 MainDialogFixture::MainDialogFixture()
 {
     EXPECT_TRUE(dialog.Create(nullptr));
@@ -47,7 +38,7 @@ std::vector<ListRow> MainDialogFixture::Rows() const
 
 void MainDialogFixture::AddRow(const std::string& path, const std::string& hotKey)
 {
-    dialog.m_list.AddRow(path.c_str(), hotKey.c_str(), nullptr);
+    AddRowWithoutIcon(dialog, path, hotKey);
 }
 
 namespace {

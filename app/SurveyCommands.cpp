@@ -3,7 +3,6 @@
 #include "dialogs/AboutDlg.h"
 #include "dialogs/AssignHotKeyDlg.h"
 #include "hotkey/HotKeyText.h"
-#include "resultlist/ResultList.h"
 #include "survey/LinkHotKey.h"
 
 // The system menu's version item opens the about box; any other system
@@ -24,13 +23,13 @@ void CSurveyDlg::OnEditSetHotKey()
     const int row = FindFirstSelected(m_list);
     if (row < 0)
         return;
-    const CString path = m_list.GetItemText(row, 0);
+    const CString path = m_list.PathOf(row);
     CAssignHotKeyDlg dialog(this);
     dialog.m_wHotKey = GetLinkHotKey(path, m_hWnd);
     if (dialog.DoModal() != IDOK)
         return;
     if (SetLinkHotKey(path, dialog.m_wHotKey, m_hWnd) == 1)
-        m_list.SetItemText(row, 1, FormatHotKey(dialog.m_wHotKey));
+        m_list.SetHotKeyText(row, FormatHotKey(dialog.m_wHotKey));
 }
 
 // A double-click on a row does what Edit > set hotkey does.

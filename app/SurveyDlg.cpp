@@ -4,22 +4,46 @@
 #include "framework/App.h"
 #include "framework/Gdi.h"
 
+namespace {
+// Appends a separator and the about box's item to the system menu, if there
+// is one and the item's text loads.
+void AppendAboutItem(const CMenu& systemMenu)
+{
+    if (systemMenu.GetSafeHmenu() == nullptr)
+        return;
+    CString aboutText;
+    aboutText.LoadFromResource(IDS_ABOUTBOX);
+    if (aboutText.IsEmpty())
+        return;
+    systemMenu.AppendMenu(MF_SEPARATOR);
+    systemMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
+}
+
+// The two columns, file name and hotkey, each half the list's client width.
+void InsertResultColumns(const CListCtrl& list)
+{
+    RECT client = {};
+    list.GetClientRect(&client);
+    const CString titles[2] = {CString::FromUtf8("ファイル名"), CString::FromUtf8("ホットキー")};
+    for (int i = 0; i < 2; ++i) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_WIDTH | LVCF_TEXT;
+        column.cx = (client.right - client.left) / 2;
+        column.pszText = const_cast<char*>(titles[i].GetString());
+        list.InsertColumn(i, column);
+    }
+}
+}
+
+// The commands and notifications; window messages are routed in OnMessage.
 const MessageEntry<CSurveyDlg> CSurveyDlg::kMessageTable[] = {
-    OnSysCommandMessage<&CSurveyDlg::OnSysCommand>(),
-    OnSimpleMessage<&CSurveyDlg::OnPaint>(WM_PAINT),
-    OnQueryDragIconMessage<&CSurveyDlg::OnQueryDragIcon>(),
     OnCommand<&CSurveyDlg::RunSurvey>(IDC_START_SURVEY),
-    OnDrawItemMessage<&CSurveyDlg::OnDrawItem>(),
-    OnMeasureItemMessage<&CSurveyDlg::OnMeasureItem>(),
     OnNotify<&CSurveyDlg::OnHeaderDividerDblClick>(HDN_DIVIDERDBLCLICKA, IDC_RESULT_HEADER),
     OnCommand<&CSurveyDlg::OnViewFullPath>(ID_VIEW_FULL_PATH),
-    OnInitMenuPopupMessage<&CSurveyDlg::OnInitMenuPopup>(),
-    OnSizeMessage<&CSurveyDlg::OnSize>(),
     OnCommand<&CSurveyDlg::OnAppClose>(ID_APP_CLOSE),
     OnCommand<&CSurveyDlg::OnSortByKey>(ID_SORT_BY_KEY),
     OnCommand<&CSurveyDlg::OnSortByName>(ID_SORT_BY_NAME),
     OnCommand<&CSurveyDlg::OnEditCopyText>(ID_EDIT_COPY_TEXT),
-    OnSimpleMessage<&CSurveyDlg::OnDestroy>(WM_DESTROY),
     OnCommand<&CSurveyDlg::OnViewShowUnassigned>(ID_VIEW_SHOW_UNASSIGNED),
     OnCommand<&CSurveyDlg::OnEditSetHotKey>(ID_EDIT_SET_HOTKEY),
     OnNotify<&CSurveyDlg::OnDblClkResultList>(NM_DBLCLK, IDC_RESULT_LIST),
@@ -32,9 +56,43 @@ CSurveyDlg::CSurveyDlg(CWnd* parent)
 {
 }
 
+// Every message the main window handles: the window messages here, each
+// unpacked for its handler, then the commands and notifications by the table.
 bool CSurveyDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    return DispatchMessageTable(kMessageTable, *this, message, wParam, lParam, result);
+    result = 0;
+    switch (message) {
+    case WM_SYSCOMMAND:
+        OnSysCommand(static_cast<UINT>(wParam), lParam);
+        return true;
+    case WM_PAINT:
+        OnPaint();
+        return true;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<LRESULT>(OnQueryDragIcon());
+        return true;
+    case WM_DRAWITEM:
+        OnDrawItem(static_cast<int>(wParam), reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+        result = TRUE;
+        return true;
+    case WM_MEASUREITEM:
+        OnMeasureItem(static_cast<int>(wParam), reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        result = TRUE;
+        return true;
+    case WM_INITMENUPOPUP: {
+        CMenu popup(reinterpret_cast<HMENU>(wParam));
+        OnInitMenuPopup(&popup, LOWORD(lParam), HIWORD(lParam));
+        return true;
+    }
+    case WM_SIZE:
+        OnSize(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return true;
+    case WM_DESTROY:
+        OnDestroy();
+        return true;
+    default:
+        return DispatchMessageTable(kMessageTable, *this, message, wParam, lParam, result);
+    }
 }
 
 void CSurveyDlg::DoDataExchange(CDataExchange* pDX)
@@ -45,33 +103,12 @@ void CSurveyDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CSurveyDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-
-    const CMenu systemMenu(GetSystemMenu(FALSE));
-    if (systemMenu.GetSafeHmenu() != nullptr) {
-        CString aboutText;
-        aboutText.LoadFromResource(IDS_ABOUTBOX);
-        if (!aboutText.IsEmpty()) {
-            systemMenu.AppendMenu(MF_SEPARATOR);
-            systemMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
-        }
-    }
-
+    AppendAboutItem(CMenu(GetSystemMenu(FALSE)));
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-
     if (m_menu.Attach(::LoadMenuA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINMENU))))
         SetMenu(m_menu.GetSafeHmenu());
-
-    RECT client = {};
-    m_list.GetClientRect(&client);
-    const CString titles[2] = {CString::FromUtf8("ファイル名"), CString::FromUtf8("ホットキー")};
-    for (int i = 0; i < 2; ++i) {
-        LVCOLUMNA column = {};
-        column.mask = LVCF_WIDTH | LVCF_TEXT;
-        column.cx = (client.right - client.left) / 2;
-        column.pszText = const_cast<char*>(titles[i].GetString());
-        m_list.InsertColumn(i, column);
-    }
+    InsertResultColumns(m_list);
 
     const CWnd header = m_list.GetWindow(GW_CHILD);
     if (header.m_hWnd != nullptr)
@@ -124,10 +161,5 @@ void CSurveyDlg::OnDestroy()
 
 void CSurveyDlg::ClearRowIcons()
 {
-    for (int i = 0; i < m_icons.GetSize(); ++i) {
-        const HICON icon = reinterpret_cast<HICON>(m_icons[i]);
-        if (icon != nullptr)
-            ::DestroyIcon(icon);
-    }
-    m_icons.SetSize(0, -1);
+    m_icons.Clear();
 }

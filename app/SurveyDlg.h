@@ -7,8 +7,8 @@
 #include "framework/Dialog.h"
 #include "framework/Menu.h"
 #include "resource.h"
-
-class CSurveyIconCache;
+#include "resultlist/ResultList.h"
+#include "resultlist/RowIcons.h"
 
 class CSurveyDlg : public CDialog {
 public:
@@ -18,10 +18,10 @@ public:
     int m_nListLeft = 10;        // list's left edge; used as the vertical gap
     int m_nIconMargin = 2;       // margin before and after a row's icon
     int m_nSortKey = ID_SORT_BY_KEY;
-    CUIntArray m_icons;          // one HICON (or 0) per row, by item data
+    CRowIcons m_icons;           // one icon (or null) per row, by item data; owned
     int m_bSurveyed = 0;
     CMenu m_menu;
-    CListCtrl m_list;
+    CResultList m_list{m_icons};
     int m_bFullPath = 0;
     int m_bShowUnassigned = 0;
     HICON m_hIcon;
@@ -50,12 +50,10 @@ private:
     void OnViewShowUnassigned();
     // Survey.
     void RunSurvey();
-    void AddSurveyRow(const CString& path, WORD hotKey, CSurveyIconCache& icons);
     // Result list.
     void OnDrawItem(int controlId, DRAWITEMSTRUCT* draw);
     void OnMeasureItem(int controlId, MEASUREITEMSTRUCT* measure);
     void OnHeaderDividerDblClick(NMHDR* header, LRESULT* result);
-    CString DisplayText(const CString& path) const;
     // Sorting.
     void OnSortByKey();
     void OnSortByName();

@@ -3,20 +3,18 @@
 
 #include <cstring>
 
+#include "framework/ScopedHandles.h"
+
 // Empties the clipboard as `owner` and hands it a copy of `text`. The owner
 // matters: an ownerless clipboard refuses SetClipboardData on Windows.
 int CopyTextToClipboard(HWND owner, const char* text)
 {
-    if (::OpenClipboard(owner) != TRUE)
+    const CScopedClipboard clipboard(owner);
+    if (!clipboard.IsOpen() || ::EmptyClipboard() != TRUE)
         return 0;
-    if (::EmptyClipboard() != TRUE) {
-        ::CloseClipboard();
-        return 0;
-    }
     HGLOBAL block = CopyTextToGlobal(text);
     if (block != nullptr && ::SetClipboardData(CF_TEXT, block) == nullptr)
         ::GlobalFree(block);  // not taken: the block is still ours
-    ::CloseClipboard();
     return 1;
 }
 

@@ -1,9 +1,8 @@
-// CString, CStringArray and CUIntArray: the framework's text and array types.
+// CString and CStringArray: the framework's text and array types.
 // Pure C++ (no windows.h), so the rules built on them also compile natively.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,6 @@ public:
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     bool IsEmpty() const { return m_str.empty(); }
-    void Empty() { m_str.clear(); }
     const char* GetString() const { return m_str.c_str(); }
     operator const char*() const { return m_str.c_str(); }
     const std::string& str() const { return m_str; }
@@ -29,7 +27,6 @@ public:
     friend CString operator+(CString left, const CString& right) { return left += right; }
     friend CString operator+(CString left, const char* right) { return left += right; }
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
-    friend bool operator!=(const CString& a, const CString& b) { return a.m_str != b.m_str; }
 
     // Loads string resource `id` of the program's module (Windows only).
     bool LoadFromResource(unsigned id);
@@ -47,33 +44,7 @@ public:
     int Add(const CString& item) { m_items.push_back(item); return GetSize() - 1; }
     const CString& operator[](int index) const { return m_items[static_cast<std::size_t>(index)]; }
     CString& operator[](int index) { return m_items[static_cast<std::size_t>(index)]; }
-    void RemoveAll() { m_items.clear(); }
 
 private:
     std::vector<CString> m_items;
 };
-
-// Growable array of pointer-sized unsigned values; holds handles such as HICON
-// without truncation in a 64-bit build.
-class CUIntArray {
-public:
-    int GetSize() const { return static_cast<int>(m_items.size()); }
-    int Add(std::uintptr_t item) { m_items.push_back(item); return GetSize() - 1; }
-    std::uintptr_t GetAt(int index) const { return m_items[static_cast<std::size_t>(index)]; }
-    std::uintptr_t operator[](int index) const { return GetAt(index); }
-    // Resizes to `size`; 0 frees the storage. `growBy` is accepted for the
-    // framework's signature; the vector chooses its own growth.
-    void SetSize(int size, int growBy = -1);
-
-private:
-    std::vector<std::uintptr_t> m_items;
-};
-
-inline void CUIntArray::SetSize(int size, int /*growBy*/)
-{
-    if (size <= 0) {
-        std::vector<std::uintptr_t>().swap(m_items);
-        return;
-    }
-    m_items.resize(static_cast<std::size_t>(size));
-}

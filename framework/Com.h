@@ -27,14 +27,7 @@ public:
     CComPtr() = default;
     ~CComPtr() { Release(); }
     CComPtr(CComPtr&& other) noexcept : m_p(std::exchange(other.m_p, nullptr)) {}
-    CComPtr& operator=(CComPtr&& other) noexcept
-    {
-        if (this != &other) {
-            Release();
-            m_p = std::exchange(other.m_p, nullptr);
-        }
-        return *this;
-    }
+    CComPtr& operator=(CComPtr&&) = delete;
     CComPtr(const CComPtr&) = delete;
     CComPtr& operator=(const CComPtr&) = delete;
 

@@ -1,5 +1,6 @@
 // Device contexts and regions: CDC wraps a DC it does not own; CPaintDC and
-// CWindowDC own theirs; CRgn owns its region.
+// CWindowDC own theirs; CRgn owns its region; CScopedTextState sets a DC's
+// text colours for one drawing and gives them back.
 #pragma once
 
 #include <windows.h>
@@ -13,8 +14,6 @@ public:
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    void Attach(HDC dc) { m_hDC = dc; }
-    HDC Detach() { HDC dc = m_hDC; m_hDC = nullptr; return dc; }
     HDC GetSafeHdc() const { return m_hDC; }
 
     // Fills `rect` with `color` (sets the background colour and paints opaquely).
@@ -26,25 +25,29 @@ public:
     SIZE GetTextExtent(const CString& text) const;
     BOOL DrawIcon(int x, int y, HICON icon) const { return ::DrawIcon(m_hDC, x, y, icon); }
 
+protected:
+    void Attach(HDC dc) { m_hDC = dc; }
+
+private:
     HDC m_hDC = nullptr;
 };
 
 // BeginPaint/EndPaint for one WM_PAINT.
 class CPaintDC : public CDC {
 public:
-    explicit CPaintDC(const CWnd& window) : m_hWnd(window.m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
+    explicit CPaintDC(const CWnd& window) : m_hWnd(window.m_hWnd) { Attach(::BeginPaint(m_hWnd, &m_ps)); }
     ~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
-    PAINTSTRUCT m_ps{};
 
 private:
     HWND m_hWnd;
+    PAINTSTRUCT m_ps{};
 };
 
 // GetDC/ReleaseDC of a window's client area.
 class CWindowDC : public CDC {
 public:
-    explicit CWindowDC(const CWnd& window) : m_hWnd(window.m_hWnd) { m_hDC = ::GetDC(m_hWnd); }
-    ~CWindowDC() { ::ReleaseDC(m_hWnd, m_hDC); }
+    explicit CWindowDC(const CWnd& window) : m_hWnd(window.m_hWnd) { Attach(::GetDC(m_hWnd)); }
+    ~CWindowDC() { ::ReleaseDC(m_hWnd, GetSafeHdc()); }
 
 private:
     HWND m_hWnd;
@@ -62,5 +65,30 @@ public:
     BOOL DeleteObject();
     operator HRGN() const { return m_hRgn; }
 
+private:
     HRGN m_hRgn = nullptr;
+};
+
+// Sets `dc`'s text colour and background mode for one drawing. When it goes
+// it gives both their previous values back and removes clipping altogether
+// (a clip region the DC had before is not restored).
+class CScopedTextState {
+public:
+    CScopedTextState(const CDC& dc, COLORREF text, int backgroundMode)
+        : m_dc(dc), m_oldText(dc.SetTextColor(text)), m_oldMode(dc.SetBkMode(backgroundMode))
+    {
+    }
+    ~CScopedTextState()
+    {
+        m_dc.SetTextColor(m_oldText);
+        m_dc.SetBkMode(m_oldMode);
+        m_dc.SelectClipRgn(nullptr);
+    }
+    CScopedTextState(const CScopedTextState&) = delete;
+    CScopedTextState& operator=(const CScopedTextState&) = delete;
+
+private:
+    const CDC& m_dc;
+    COLORREF m_oldText;
+    int m_oldMode;
 };

@@ -16,5 +16,6 @@ public:
     DWORD CheckMenuItem(UINT id, UINT check) const { return ::CheckMenuItem(m_hMenu, id, check); }
     BOOL EnableMenuItem(UINT id, UINT enable) const { return ::EnableMenuItem(m_hMenu, id, enable); }
 
+private:
     HMENU m_hMenu = nullptr;
 };

@@ -12,10 +12,8 @@ public:
     explicit CWnd(HWND hwnd) : m_hWnd(hwnd) {}
     virtual ~CWnd() = default;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
     void Attach(HWND hwnd) { m_hWnd = hwnd; }
-    HWND Detach() { HWND hwnd = m_hWnd; m_hWnd = nullptr; return hwnd; }
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
@@ -23,7 +21,6 @@ public:
     CWnd GetDlgItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }
     CWnd GetWindow(UINT relation) const { return CWnd(::GetWindow(m_hWnd, relation)); }
     int SetDlgCtrlID(int id) const { return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, id)); }
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 
     BOOL GetClientRect(RECT* rect) const { return ::GetClientRect(m_hWnd, rect); }
     BOOL GetWindowRect(RECT* rect) const { return ::GetWindowRect(m_hWnd, rect); }
@@ -34,8 +31,6 @@ public:
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL SetMenu(HMENU menu) const { return ::SetMenu(m_hWnd, menu); }
     HMENU GetSystemMenu(BOOL revert) const { return ::GetSystemMenu(m_hWnd, revert); }
-    HDC GetDC() const { return ::GetDC(m_hWnd); }
-    int ReleaseDC(HDC dc) const { return ::ReleaseDC(m_hWnd, dc); }
 
     CString GetWindowText() const;
     BOOL SetWindowText(const char* text) const { return ::SetWindowTextA(m_hWnd, text); }

@@ -1,9 +1,53 @@
-// Services of the result list that need no dialog state.
+// CResultList: the result list control and its row model. Column 0 holds a
+// row's full path, column 1 its hotkey text, the item data its number at
+// insertion (kept through sorting), and that number indexes the row's icon
+// in the icon store the list is given. Other programs read these texts
+// through the list view's own messages, so they stay as the survey gave them.
 #pragma once
 
 #include <windows.h>
 
 #include "framework/Controls.h"
+#include "resultlist/RowIcons.h"
+#include "survey/SurveyRun.h"
+
+class CDC;
+
+class CResultList : public CListCtrl, public CRowSink {
+public:
+    explicit CResultList(CRowIcons& icons) : m_icons(icons) {}
+    CResultList(const CResultList&) = delete;
+    CResultList& operator=(const CResultList&) = delete;
+
+    // Filling, as the survey does.
+    void SetRedraw(BOOL redraw) override;
+    void AddRow(const CString& path, const CString& hotKeyText, HICON icon) override;
+
+    // Reading row `row` (its current position) back.
+    CString PathOf(int row) const { return GetItemText(row, 0); }
+    CString HotKeyTextOf(int row) const { return GetItemText(row, 1); }
+    HICON IconOf(int row) const;
+    // The row's column 0 as it is shown, compared and copied.
+    CString DisplayTextOf(int row, int fullPath) const;
+    BOOL SetHotKeyText(int row, const char* text) const { return SetItemText(row, 1, text); }
+
+    // Paints one row: fill, icon and display text in column 0, hotkey text in
+    // column 1, each clipped to its column.
+    void DrawRow(const DRAWITEMSTRUCT& draw, int fullPath, int iconMargin) const;
+    // The height of a row measured in `owner`'s device context: the largest of
+    // `incoming`, a line of text + 2 and an icon + 2.
+    static UINT RowHeight(const CWnd& owner, UINT incoming);
+    // Sizes `column` to its widest text plus the icon allowance, never below
+    // 10; an empty list is left alone.
+    void FitColumn(int column, int fullPath, int iconMargin) const;
+    // Reorders the rows by `sortKey`'s sort texts (RowOrder.h).
+    void Sort(int sortKey, int fullPath) const;
+
+private:
+    void DrawNameCell(const CDC& dc, const RECT& r, int row, int fullPath, int iconMargin) const;
+
+    CRowIcons& m_icons;
+};
 
 // The index of the first selected row, or -1 when none is selected.
 int FindFirstSelected(const CListCtrl& list);

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "shellicon/PathText.h"
+#include "resultlist/DisplayName.h"
 
 CString SortTextOf(int sortKey, int fullPath, const CString& path, const CString& hotKeyText)
 {
@@ -10,7 +10,7 @@ CString SortTextOf(int sortKey, int fullPath, const CString& path, const CString
     case kSortByKey:
         return hotKeyText;
     case kSortByName:
-        return fullPath == 1 ? path : GetPathFileName(path);
+        return DisplayName(path, fullPath);
     default:
         return CString();
     }

@@ -3,10 +3,13 @@
 #pragma once
 
 #include "framework/AfxString.h"
+#include "res/resource.h"
 
-// Sort keys: the command ids of the two sort commands.
-constexpr int kSortByKey = 32774;
-constexpr int kSortByName = 32775;
+// Sort keys: a sort key is the command id of its sort command.
+enum SortKey : int {
+    kSortByKey = ID_SORT_BY_KEY,
+    kSortByName = ID_SORT_BY_NAME,
+};
 
 // The sort text of a row: its hotkey text by key name; its path (the display
 // name unless `fullPath` is 1) by file name; empty for any other key.

@@ -129,20 +129,6 @@ CString UpperCaseText(const char* text)
     return CString(upper);
 }
 
-void CShellItemId::TakeFrom(CShellItemId& other)
-{
-    Free();
-    m_id = other.m_id;
-    other.m_id = nullptr;
-}
-
-void CShellItemId::Free()
-{
-    if (m_id != nullptr)
-        m_allocator->Free(m_id);
-    m_id = nullptr;
-}
-
 int GetShellItemIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex)
 {
     CComPtr<IMalloc> allocator;

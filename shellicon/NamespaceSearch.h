@@ -7,30 +7,11 @@
 
 #include "framework/AfxString.h"
 #include "framework/Com.h"
+#include "framework/ShellItemId.h"
 
 // The code page's upper-casing: a to z become A to Z, a double-byte
 // character is upper-cased as one unit by the locale's case mapping.
 CString UpperCaseText(const char* text);
-
-// An item id list of the shell's allocator, freed with it exactly once.
-class CShellItemId {
-public:
-    explicit CShellItemId(IMalloc* allocator) : m_allocator(allocator) {}
-    ~CShellItemId() { Free(); }
-    CShellItemId(const CShellItemId&) = delete;
-    CShellItemId& operator=(const CShellItemId&) = delete;
-
-    LPITEMIDLIST Get() const { return m_id; }
-    // The address to receive a new id; frees any held one first.
-    LPITEMIDLIST* Receive() { Free(); return &m_id; }
-    // Takes over `other`'s id (both share one allocator); frees any held one first.
-    void TakeFrom(CShellItemId& other);
-    void Free();
-
-private:
-    IMalloc* m_allocator;
-    LPITEMIDLIST m_id = nullptr;
-};
 
 // 1 when the namespace holds an item whose parsing name is `path` (letter
 // case ignored) and its icon location was read into `iconFile`/`*iconIndex`;

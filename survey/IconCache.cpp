@@ -4,13 +4,6 @@
 
 #include "framework/App.h"
 
-CSurveyIconCache::~CSurveyIconCache()
-{
-    for (const auto& entry : m_extracted)
-        if (entry.second != nullptr)
-            ::DestroyIcon(entry.second);
-}
-
 HICON CSurveyIconCache::CopyIconFor(const char* iconFile, int index)
 {
     const auto key = std::make_pair(std::string(iconFile), index);
@@ -19,11 +12,11 @@ HICON CSurveyIconCache::CopyIconFor(const char* iconFile, int index)
         HICON icon = ::ExtractIconA(AfxGetInstanceHandle(), iconFile, index);
         if (icon == reinterpret_cast<HICON>(1))  // "not a file with icons", not a handle
             icon = nullptr;
-        found = m_extracted.emplace(key, icon).first;
+        found = m_extracted.emplace(key, CScopedIcon(icon)).first;
     }
     // CopyImage rather than CopyIcon: the same copy, and under Wine CopyIcon
     // takes longer than extracting the icon anew.
-    return found->second != nullptr
-               ? static_cast<HICON>(::CopyImage(found->second, IMAGE_ICON, 0, 0, 0))
+    return found->second.Get() != nullptr
+               ? static_cast<HICON>(::CopyImage(found->second.Get(), IMAGE_ICON, 0, 0, 0))
                : nullptr;
 }

@@ -9,10 +9,11 @@
 #include <string>
 #include <utility>
 
+#include "framework/ScopedHandles.h"
+
 class CSurveyIconCache {
 public:
     CSurveyIconCache() = default;
-    ~CSurveyIconCache();
     CSurveyIconCache(const CSurveyIconCache&) = delete;
     CSurveyIconCache& operator=(const CSurveyIconCache&) = delete;
 
@@ -21,5 +22,5 @@ public:
     HICON CopyIconFor(const char* iconFile, int index);
 
 private:
-    std::map<std::pair<std::string, int>, HICON> m_extracted;
+    std::map<std::pair<std::string, int>, CScopedIcon> m_extracted;
 };

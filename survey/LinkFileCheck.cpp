@@ -6,12 +6,12 @@
 #include <cstring>
 #include <vector>
 
+#include "framework/ScopedHandles.h"
+#include "survey/LinkFormat.h"
+
 namespace {
-// The fixed sizes and values of the shell link format.
-constexpr uint32_t kHeaderSize = 0x4C;
-constexpr size_t kLinkFlagsOffset = 0x14;
-constexpr uint32_t kHasLinkTargetIDList = 0x01;
-constexpr uint32_t kHasLinkInfo = 0x02;
+// The fixed sizes and values of the shell link format beyond its header's
+// (LinkFormat.h).
 constexpr uint32_t kIDListSizeBytes = 2;
 // 00021401-0000-0000-C000-000000000046 as stored.
 constexpr unsigned char kLinkClsid[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
@@ -239,21 +239,18 @@ int IsSoundLinkData(const unsigned char* bytes, size_t size)
 
 int IsSoundLinkFile(const char* path)
 {
-    const HANDLE handle = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    const CScopedFile handle(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle.IsOpen())
         return 1;
-    int sound = 1;
     unsigned char head[kHeadBytes];
     DWORD headSize = 0;
     LARGE_INTEGER size = {};
     // A head shorter than asked for is the whole file: no need to ask its size.
-    if (::ReadFile(handle, head, kHeadBytes, &headSize, nullptr) &&
-        (headSize < kHeadBytes || ::GetFileSizeEx(handle, &size))) {
-        CFileSource file(handle, headSize < kHeadBytes ? headSize : static_cast<unsigned long long>(size.QuadPart),
-                         head, headSize);
-        sound = IsSoundLink(file);
-    }
-    ::CloseHandle(handle);
-    return sound;
+    if (!::ReadFile(handle.Get(), head, kHeadBytes, &headSize, nullptr) ||
+        (headSize >= kHeadBytes && !::GetFileSizeEx(handle.Get(), &size)))
+        return 1;
+    CFileSource file(handle.Get(), headSize < kHeadBytes ? headSize : static_cast<unsigned long long>(size.QuadPart),
+                     head, headSize);
+    return IsSoundLink(file);
 }

@@ -1,13 +1,9 @@
-// The survey: finds every shortcut under the Start Menu, the Desktop and the
-// common Start Menu, reads each one's hotkey and rebuilds the result list.
-#include <windows.h>
+#include "survey/SurveyRun.h"
+
 #include <shlobj.h>
 
-#include <cstring>
-
-#include "app/SurveyDlg.h"
-#include "framework/App.h"
 #include "framework/Com.h"
+#include "framework/ShellItemId.h"
 #include "hotkey/HotKeyText.h"
 #include "shellicon/IconLocation.h"
 #include "survey/FileSearch.h"
@@ -15,83 +11,83 @@
 #include "survey/ShellLink.h"
 
 namespace {
+constexpr int kFolderCount = 3;
+
 // The file-system path of a special folder, or the empty text.
 CString SpecialFolderPath(HWND owner, int folder, IMalloc* allocator)
 {
-    LPITEMIDLIST items = nullptr;
-    if (FAILED(::SHGetSpecialFolderLocation(owner, folder, &items)))
+    CShellItemId items(allocator);
+    if (FAILED(::SHGetSpecialFolderLocation(owner, folder, items.Receive())))
         return CString();
     char path[MAX_PATH] = {};
-    ::SHGetPathFromIDListA(items, path);
-    allocator->Free(items);
+    ::SHGetPathFromIDListA(items.Get(), path);
     return CString(path);
 }
+
+// The Start Menu's, the Desktop's and the common Start Menu's paths, in this
+// order (empty for one without a path); false without the shell's allocator.
+bool GetSurveyFolders(HWND owner, CString (&folders)[kFolderCount])
+{
+    CComPtr<IMalloc> allocator;
+    if (FAILED(::SHGetMalloc(allocator.Receive())))
+        return false;
+    const int ids[kFolderCount] = {CSIDL_STARTMENU, CSIDL_DESKTOP, CSIDL_COMMON_STARTMENU};
+    for (int i = 0; i < kFolderCount; ++i)
+        folders[i] = SpecialFolderPath(owner, ids[i], allocator.Get());
+    return true;
 }
 
-// The start button: a new survey replaces the whole list.
-void CSurveyDlg::RunSurvey()
+// Each folder's LNK files, then its PIF files, folder by folder.
+void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& files)
 {
-    m_bSurveyed = 1;
-    BeginWaitCursor();
-    m_list.DeleteAllItems();
-    ClearRowIcons();
-
-    CString folders[3];
-    {
-        CComPtr<IMalloc> allocator;
-        if (FAILED(::SHGetMalloc(allocator.Receive()))) {
-            EndWaitCursor();
-            return;
-        }
-        const int ids[3] = {CSIDL_STARTMENU, CSIDL_DESKTOP, CSIDL_COMMON_STARTMENU};
-        for (int i = 0; i < 3; ++i)
-            folders[i] = SpecialFolderPath(m_hWnd, ids[i], allocator.Get());
-    }
-
-    CStringArray files;
     for (const CString& folder : folders) {
         if (folder.IsEmpty())
             continue;
         CollectFiles(folder, "LNK", files);
         CollectFiles(folder, "PIF", files);
     }
-
-    {
-        const CComInit com;
-        if (com.Succeeded()) {
-            m_list.SendMessage(WM_SETREDRAW, FALSE);
-            CSurveyIconCache icons;
-            for (int i = 0; i < files.GetSize(); ++i) {
-                CShellLinkFile link;
-                if (link.Open(files[i], m_hWnd) != S_OK)
-                    continue;
-                WORD hotKey = 0;
-                link.Link()->GetHotkey(&hotKey);
-                if (hotKey != 0 || m_bShowUnassigned == 1)
-                    AddSurveyRow(files[i], hotKey, icons);
-            }
-            m_list.SendMessage(WM_SETREDRAW, TRUE);
-        }
-    }
-
-    EndWaitCursor();
-    PostMessage(WM_COMMAND, ID_SORT_BY_KEY, 0);
 }
 
-// Appends one row (path, item data, hotkey text) and its icon slot.
-void CSurveyDlg::AddSurveyRow(const CString& path, WORD hotKey, CSurveyIconCache& icons)
+// The icon the shell shows for `path`, a handle of the row's own; null for none.
+HICON RowIcon(HWND owner, const CString& path, CSurveyIconCache& icons)
 {
-    const int row = m_list.InsertItem(LVIF_TEXT, m_list.GetItemCount(), path);
-    if (row < 0)
-        return;
-    m_list.SetItemData(row, row);
-    m_list.SetItemText(row, 1, FormatHotKey(hotKey));
-
-    char iconFile[MAX_PATH] = {};
-    CString location;
+    CString iconFile;
     int iconIndex = 0;
-    if (GetIconLocation(m_hWnd, path, location, &iconIndex, 0) == 1 && location.GetLength() < MAX_PATH)
-        std::memcpy(iconFile, location.GetString(), static_cast<size_t>(location.GetLength()));
-    const HICON icon = iconFile[0] != '\0' ? icons.CopyIconFor(iconFile, iconIndex) : nullptr;
-    m_icons.Add(reinterpret_cast<std::uintptr_t>(icon));
+    if (GetIconLocation(owner, path, iconFile, &iconIndex, 0) != 1 || iconFile.GetLength() >= MAX_PATH ||
+        iconFile.GetString()[0] == '\0')
+        return nullptr;
+    return icons.CopyIconFor(iconFile, iconIndex);
+}
+
+// A row for each file that opens as a shortcut and is listed. COM must be
+// initialised.
+void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows)
+{
+    CSurveyIconCache icons;
+    for (int i = 0; i < files.GetSize(); ++i) {
+        CShellLinkFile link;
+        if (link.Open(files[i], owner) != S_OK)
+            continue;
+        WORD hotKey = 0;
+        link.Link()->GetHotkey(&hotKey);
+        if (hotKey != 0 || showUnassigned == 1)
+            rows.AddRow(files[i], FormatHotKey(hotKey), RowIcon(owner, files[i], icons));
+    }
+}
+}
+
+bool SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows)
+{
+    CString folders[kFolderCount];
+    if (!GetSurveyFolders(owner, folders))
+        return false;
+    CStringArray files;
+    CollectShortcutFiles(folders, files);
+    const CComInit com;
+    if (!com.Succeeded())
+        return true;
+    rows.SetRedraw(FALSE);
+    AddShortcutRows(owner, files, showUnassigned, rows);
+    rows.SetRedraw(TRUE);
+    return true;
 }

@@ -12,7 +12,7 @@
 #include "framework/Com.h"
 #include "support/AnsiText.h"
 #include "support/Shortcuts.h"
-#include "survey/ShellLink.h"
+#include "survey/LinkFormat.h"
 
 namespace {
 // ---- Shortcuts written by the shell link object ----
@@ -27,56 +27,28 @@ struct LinkTarget {
 // show command and a hotkey.
 enum class LinkExtras { kNone, kStrings, kIconShowHotKey };
 
-// Stores `extras` in the link object.
-void SetExtras(IShellLinkA* link, LinkExtras extras, const std::string& workingDir)
-{
-    if (extras == LinkExtras::kStrings) {
-        link->SetArguments("/a \"quoted arg\" %TEMP%");
-        link->SetWorkingDirectory(workingDir.c_str());
-        link->SetDescription(AnsiFromUtf8("説明 " + std::string(200, 'd')).c_str());
-    } else if (extras == LinkExtras::kIconShowHotKey) {
-        link->SetIconLocation("%SystemRoot%\\system32\\shell32.dll", 3);
-        link->SetShowCmd(SW_SHOWMINNOACTIVE);
-        link->SetHotkey(0x0641);
-    }
-}
-
-// Gives the link object its target: a special folder's ID list or a path.
-void SetTarget(IShellLinkA* link, const LinkTarget& target)
-{
-    if (target.folder >= 0) {
-        LPITEMIDLIST items = nullptr;
-        if (SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, target.folder, &items))) {
-            link->SetIDList(items);
-            ::CoTaskMemFree(items);
-        }
-    } else if (!target.path.empty()) {
-        link->SetPath(target.path.c_str());
-    }
-}
-
 // Saves one shortcut of the variety at `path`; true when saved.
 bool WriteLink(const std::string& path, const LinkTarget& target, LinkExtras extras, const std::string& workingDir)
 {
-    const CComInit com;
-    CComPtr<IShellLinkA> link;
-    CComPtr<IPersistFile> file;
-    WCHAR wide[MAX_PATH];
-    if (::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.ReceiveVoid()) != S_OK ||
-        link->QueryInterface(IID_IPersistFile, file.ReceiveVoid()) != S_OK || !ToWidePath(path.c_str(), wide))
-        return false;
-    SetTarget(link.Get(), target);
-    SetExtras(link.Get(), extras, workingDir);
-    return file->Save(wide, TRUE) == S_OK;
+    ShortcutSpec spec;
+    spec.target = target.path;
+    spec.targetFolder = target.folder;
+    spec.storePath = !target.path.empty();
+    if (extras == LinkExtras::kStrings) {
+        spec.arguments = "/a \"quoted arg\" %TEMP%";
+        spec.workingDir = workingDir;
+        spec.description = AnsiFromUtf8("説明 " + std::string(200, 'd'));
+    } else if (extras == LinkExtras::kIconShowHotKey) {
+        spec.iconFile = "%SystemRoot%\\system32\\shell32.dll";
+        spec.iconIndex = 3;
+        spec.showCommand = SW_SHOWMINNOACTIVE;
+        spec.hotKey = 0x0641;
+    }
+    return MakeShortcut(path, spec);
 }
 
 // ---- The layout of a well-formed shell link ----
 
-constexpr size_t kHeaderSize = 0x4C;
-constexpr size_t kLinkFlagsOffset = 0x14;
-constexpr size_t kHotKeyOffset = 0x40;
-constexpr uint32_t kHasLinkTargetIDList = 0x01;
-constexpr uint32_t kHasLinkInfo = 0x02;
 constexpr uint32_t kIsUnicode = 0x80;
 // HasName, HasRelativePath, HasWorkingDir, HasArguments, HasIconLocation: the
 // strings that follow LinkInfo, in this order.

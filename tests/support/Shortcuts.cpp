@@ -6,30 +6,54 @@
 #include <iterator>
 
 #include "framework/Com.h"
+#include "framework/ShellItemId.h"
+#include "survey/LinkFormat.h"
 #include "survey/ShellLink.h"
+
+namespace {
+// Gives the link object its target: a special folder's ID list or a path;
+// false when the folder has no ID list.
+bool SetTarget(IShellLinkA* link, const ShortcutSpec& spec)
+{
+    if (spec.targetFolder < 0) {
+        if (spec.storePath)
+            link->SetPath(spec.target.c_str());
+        return true;
+    }
+    CComPtr<IMalloc> allocator;
+    if (FAILED(::SHGetMalloc(allocator.Receive())))
+        return false;
+    CShellItemId items(allocator.Get());
+    if (FAILED(::SHGetSpecialFolderLocation(nullptr, spec.targetFolder, items.Receive())))
+        return false;
+    link->SetIDList(items.Get());
+    return true;
+}
+
+// Stores everything of `spec` but the target.
+void SetFields(IShellLinkA* link, const ShortcutSpec& spec)
+{
+    link->SetHotkey(spec.hotKey);
+    if (!spec.arguments.empty()) link->SetArguments(spec.arguments.c_str());
+    if (!spec.workingDir.empty()) link->SetWorkingDirectory(spec.workingDir.c_str());
+    if (!spec.description.empty()) link->SetDescription(spec.description.c_str());
+    if (!spec.iconFile.empty() || spec.storeIconLocation) link->SetIconLocation(spec.iconFile.c_str(), spec.iconIndex);
+    if (spec.showCommand != 0) link->SetShowCmd(spec.showCommand);
+}
+}
 
 bool MakeShortcut(const std::string& path, const ShortcutSpec& spec)
 {
-    const HRESULT init = ::CoInitialize(nullptr);
-    bool saved = false;
-    {
-        CComPtr<IShellLinkA> link;
-        CComPtr<IPersistFile> file;
-        WCHAR wide[MAX_PATH];
-        if (::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.ReceiveVoid()) == S_OK &&
-            link->QueryInterface(IID_IPersistFile, file.ReceiveVoid()) == S_OK && ToWidePath(path.c_str(), wide)) {
-            link->SetPath(spec.target.c_str());
-            link->SetHotkey(spec.hotKey);
-            if (!spec.arguments.empty()) link->SetArguments(spec.arguments.c_str());
-            if (!spec.workingDir.empty()) link->SetWorkingDirectory(spec.workingDir.c_str());
-            if (!spec.description.empty()) link->SetDescription(spec.description.c_str());
-            if (!spec.iconFile.empty()) link->SetIconLocation(spec.iconFile.c_str(), spec.iconIndex);
-            saved = file->Save(wide, TRUE) == S_OK;
-        }
-    }
-    if (SUCCEEDED(init))
-        ::CoUninitialize();
-    return saved;
+    const CComInit com;
+    CComPtr<IShellLinkA> link;
+    CComPtr<IPersistFile> file;
+    WCHAR wide[MAX_PATH];
+    if (::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.ReceiveVoid()) != S_OK ||
+        link->QueryInterface(IID_IPersistFile, file.ReceiveVoid()) != S_OK || !ToWidePath(path.c_str(), wide) ||
+        !SetTarget(link.Get(), spec))
+        return false;
+    SetFields(link.Get(), spec);
+    return file->Save(wide, TRUE) == S_OK;
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes)
@@ -48,9 +72,10 @@ std::string ReadFileBytes(const std::string& path)
 namespace {
 int HotKeyField(const std::string& bytes)
 {
-    if (bytes.size() < 0x42)
+    if (bytes.size() < kHotKeyOffset + 2)
         return -1;
-    return static_cast<unsigned char>(bytes[0x40]) | (static_cast<unsigned char>(bytes[0x41]) << 8);
+    return static_cast<unsigned char>(bytes[kHotKeyOffset]) |
+           (static_cast<unsigned char>(bytes[kHotKeyOffset + 1]) << 8);
 }
 }
 
@@ -64,7 +89,7 @@ int StoredHotKey(const std::wstring& path)
     const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return -1;
-    char header[0x42] = {};
+    char header[kHotKeyOffset + 2] = {};
     DWORD read = 0;
     ::ReadFile(file, header, sizeof(header), &read, nullptr);
     ::CloseHandle(file);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
 struct ShortcutSpec {
@@ -11,17 +12,23 @@ struct ShortcutSpec {
     std::string arguments;
     std::string workingDir;
     std::string description;
-    std::string iconFile;        // empty: none stored
+    std::string iconFile;        // empty: none stored (see storeIconLocation)
     int iconIndex = 0;
+    int targetFolder = -1;       // a CSIDL whose ID list is the target instead of `target`, or -1
+    bool storePath = true;       // false: no target at all (with targetFolder -1)
+    bool storeIconLocation = false;  // true: the icon location is stored even when iconFile is empty
+    int showCommand = 0;         // 0: the link object's default
 };
 
-// Writes `path` as a shortcut; true on success.
+// Writes `path` as a shortcut through the shell's link object (in a COM
+// bracket of its own); true on success. The one writer of the test programs,
+// tools and benchmark.
 bool MakeShortcut(const std::string& path, const ShortcutSpec& spec);
 // Writes `bytes` as the whole content of `path`; true on success.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // The whole content of `path`, or the empty string.
 std::string ReadFileBytes(const std::string& path);
-// The hotkey stored at offset 0x40 of a shortcut file (-1 if too short).
+// The hotkey stored in a shortcut file's header (-1 if the file is too short).
 int StoredHotKey(const std::string& path);
 // The same for a path the wide file functions take ("\\?\" allowed).
 int StoredHotKey(const std::wstring& path);

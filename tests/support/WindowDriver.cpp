@@ -4,15 +4,6 @@
 
 #include "framework/App.h"
 
-void PumpMessages()
-{
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-}
-
 MainDialogFixture::MainDialogFixture()
 {
     EXPECT_TRUE(dialog.Create(nullptr));
@@ -47,10 +38,7 @@ std::vector<ListRow> MainDialogFixture::Rows() const
 
 void MainDialogFixture::AddRow(const std::string& path, const std::string& hotKey)
 {
-    const int row = dialog.m_list.InsertItem(LVIF_TEXT, dialog.m_list.GetItemCount(), path.c_str());
-    dialog.m_list.SetItemData(row, row);
-    dialog.m_list.SetItemText(row, 1, hotKey.c_str());
-    dialog.m_icons.Add(0);
+    AddRowWithoutIcon(dialog, path, hotKey);
 }
 
 namespace {

@@ -9,9 +9,7 @@
 #include <vector>
 
 #include "app/SurveyDlg.h"
-
-// Dispatches this thread's queued messages until none is left.
-void PumpMessages();
+#include "support/Driving.h"
 
 struct ListRow {
     std::string path;    // column 0

@@ -120,43 +120,24 @@ private:
     std::vector<Before> m_before;
 };
 
-// Writes a shortcut through the shell's link object; `configure` sets what
-// it stores.
-bool SaveLink(const std::string& path, const std::function<void(IShellLinkA*)>& configure)
-{
-    CComPtr<IShellLinkA> link;
-    CComPtr<IPersistFile> file;
-    WCHAR wide[MAX_PATH];
-    if (::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.ReceiveVoid()) !=
-            S_OK ||
-        link->QueryInterface(IID_IPersistFile, file.ReceiveVoid()) != S_OK || !ToWidePath(path.c_str(), wide))
-        return false;
-    configure(link.Get());
-    return file->Save(wide, TRUE) == S_OK;
-}
-
 // A shortcut to `target` storing `iconFile` and `iconIndex` (an empty icon
 // file is stored as such and reads back as none).
 bool SaveLinkTo(const std::string& path, const std::string& target, const std::string& iconFile = "", int iconIndex = 0)
 {
-    return SaveLink(path, [&](IShellLinkA* link) {
-        link->SetPath(target.c_str());
-        link->SetIconLocation(iconFile.c_str(), iconIndex);
-    });
+    ShortcutSpec spec;
+    spec.target = target;
+    spec.iconFile = iconFile;
+    spec.iconIndex = iconIndex;
+    spec.storeIconLocation = true;
+    return MakeShortcut(path, spec);
 }
 
 // A shortcut to the Control Panel, which has no file-system path.
 bool SaveControlPanelLink(const std::string& path)
 {
-    return SaveLink(path, [](IShellLinkA* link) {
-        CComPtr<IMalloc> allocator;
-        LPITEMIDLIST controls = nullptr;
-        if (FAILED(::SHGetMalloc(allocator.Receive())) ||
-            FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_CONTROLS, &controls)))
-            return;
-        link->SetIDList(controls);
-        allocator->Free(controls);
-    });
+    ShortcutSpec spec;
+    spec.targetFolder = CSIDL_CONTROLS;
+    return MakeShortcut(path, spec);
 }
 
 struct Location {

@@ -40,7 +40,7 @@ TEST(MainWindowTest, OpensWithMenuColumnsHeaderAndAboutItem)
     EXPECT_GT(dialog.m_list.GetColumnWidth(0), 0);
 
     const CWnd header = dialog.m_list.GetWindow(GW_CHILD);
-    EXPECT_EQ(header.GetDlgCtrlID(), IDC_RESULT_HEADER);
+    EXPECT_EQ(::GetDlgCtrlID(header.m_hWnd), IDC_RESULT_HEADER);
 
     const HMENU menuBar = ::GetMenu(dialog.m_hWnd);
     ASSERT_NE(menuBar, nullptr);
@@ -94,7 +94,7 @@ INT_PTR RunAndClose(const std::function<void(CSurveyDlg&)>& close, std::vector<H
     {
         ModalWatcher watcher("Velmora", [&](HWND) {
             for (HICON icon : icons)
-                dialog.m_icons.Add(reinterpret_cast<std::uintptr_t>(icon));
+                dialog.m_icons.Add(icon);
             close(dialog);
         });
         result = dialog.DoModal();

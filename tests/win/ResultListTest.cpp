@@ -79,10 +79,10 @@ protected:
     }
     int TextWidth(const CWnd& wnd, const std::string& text)
     {
-        const HDC dc = wnd.GetDC();
+        const HDC dc = ::GetDC(wnd.m_hWnd);
         SIZE size = {};
         ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        wnd.ReleaseDC(dc);
+        ::ReleaseDC(wnd.m_hWnd, dc);
         return size.cx;
     }
     const CListCtrl& list() const { return window.dialog.m_list; }
@@ -95,10 +95,10 @@ protected:
 // an icon + 2.
 TEST_F(ResultListTest, RowHeightFitsTextAndIcon)
 {
-    const HDC dc = window.dialog.GetDC();
+    const HDC dc = ::GetDC(window.dialog.m_hWnd);
     SIZE w = {};
     ::GetTextExtentPoint32A(dc, "W", 1, &w);
-    window.dialog.ReleaseDC(dc);
+    ::ReleaseDC(window.dialog.m_hWnd, dc);
     const UINT floor = static_cast<UINT>(std::max<LONG>(w.cy + 2, ::GetSystemMetrics(SM_CYICON) + 2));
 
     for (UINT incoming : {0u, floor - 1, floor, floor + 25}) {
@@ -161,8 +161,8 @@ TEST_F(ResultListTest, DrawsRowFillIconAndClipsColumnZero)
 {
     window.AddRow("C:\\folder\\A name far wider than its narrow column.lnk", "");
     const HICON icon = ::CopyIcon(::LoadIconA(nullptr, IDI_HAND));
-    window.dialog.m_icons.SetSize(0);
-    window.dialog.m_icons.Add(reinterpret_cast<std::uintptr_t>(icon));
+    window.dialog.m_icons.Clear();
+    window.dialog.m_icons.Add(icon);
     const int width0 = 60;
     list().SendMessage(LVM_SETCOLUMNWIDTH, 0, width0);
     const RECT rect = {0, 0, 200, 36};
@@ -207,4 +207,50 @@ TEST_F(ResultListTest, DrawsKeyTextAtColumnBoundaryAndIgnoresOtherControls)
     ::DeleteObject(brush);
     Draw(untouched, IDC_RESULT_LIST + 7, 0, ODS_SELECTED, rect);
     EXPECT_TRUE(untouched.All(0, 0, 200, 36, RGB(1, 2, 3)));
+}
+
+// The row model: each row appended with its path, hotkey text and icon reads
+// back by name wherever sorting has moved it, through its item data; the
+// texts stay in the list view's own columns for other programs.
+TEST_F(ResultListTest, RowsReadBackByNameAfterSorting)
+{
+    struct Row {
+        const char* path;
+        const char* hotKey;
+        const char* name;
+        HICON icon;
+    };
+    const Row rows[] = {
+        {"C:\\z\\Cc.lnk", "F5", "Cc.lnk", ::CopyIcon(::LoadIconA(nullptr, IDI_HAND))},
+        {"C:\\y\\Aa.lnk", "", "Aa.lnk", nullptr},
+        {"C:\\x\\Bb.lnk", "CTRL+A", "Bb.lnk", ::CopyIcon(::LoadIconA(nullptr, IDI_QUESTION))},
+    };
+    for (const Row& row : rows)
+        window.dialog.m_list.AddRow(row.path, row.hotKey, row.icon);
+    ASSERT_EQ(window.dialog.m_icons.GetSize(), 3);
+    window.Command(ID_SORT_BY_NAME);
+
+    const char* const order[] = {"Aa.lnk", "Bb.lnk", "Cc.lnk"};
+    for (int i = 0; i < 3; ++i) {
+        const Row* added = nullptr;
+        for (const Row& row : rows)
+            if (std::string(row.name) == order[i])
+                added = &row;
+        ASSERT_NE(added, nullptr);
+        const std::vector<ListRow> listed = window.Rows();
+        EXPECT_EQ(listed[i].path, added->path) << "column 0 holds the full path";
+        EXPECT_EQ(listed[i].hotKey, added->hotKey) << "column 1 holds the hotkey text";
+        EXPECT_EQ(listed[i].data, added - rows) << "item data is the insertion number";
+        EXPECT_EQ(window.dialog.m_list.PathOf(i).str(), added->path);
+        EXPECT_EQ(window.dialog.m_list.HotKeyTextOf(i).str(), added->hotKey);
+        EXPECT_EQ(window.dialog.m_list.IconOf(i), added->icon);
+        EXPECT_EQ(window.dialog.m_list.DisplayTextOf(i, 0).str(), added->name);
+        EXPECT_EQ(window.dialog.m_list.DisplayTextOf(i, 1).str(), added->path);
+    }
+
+    window.dialog.ClearRowIcons();
+    EXPECT_EQ(window.dialog.m_icons.GetSize(), 0);
+    EXPECT_FALSE(IsLiveIcon(rows[0].icon));
+    EXPECT_FALSE(IsLiveIcon(rows[2].icon));
+    EXPECT_EQ(window.dialog.m_list.IconOf(0), nullptr) << "a row without a slot has no icon";
 }

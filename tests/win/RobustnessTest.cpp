@@ -25,6 +25,7 @@
 #include "support/WindowDriver.h"
 #include "survey/LinkFileCheck.h"
 #include "survey/LinkHotKey.h"
+#include "survey/LinkFormat.h"
 #include "survey/ShellLink.h"
 
 namespace {
@@ -33,8 +34,8 @@ using Row = std::pair<std::string, std::string>;  // path, hotkey text
 // Writes `bytes` with `hotKey` stored in the header.
 std::string WithHotKey(std::string bytes, WORD hotKey)
 {
-    bytes[0x40] = static_cast<char>(hotKey & 0xFF);
-    bytes[0x41] = static_cast<char>(hotKey >> 8);
+    bytes[kHotKeyOffset] = static_cast<char>(hotKey & 0xFF);
+    bytes[kHotKeyOffset + 1] = static_cast<char>(hotKey >> 8);
     return bytes;
 }
 

@@ -21,22 +21,10 @@ namespace {
 // with hotkey `hotKey`.
 bool SaveControlPanelLink(const std::string& path, WORD hotKey)
 {
-    const CComInit com;
-    CComPtr<IMalloc> allocator;
-    CComPtr<IShellLinkA> link;
-    CComPtr<IPersistFile> file;
-    LPITEMIDLIST controls = nullptr;
-    WCHAR wide[MAX_PATH];
-    if (FAILED(::SHGetMalloc(allocator.Receive())) ||
-        ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.ReceiveVoid()) !=
-            S_OK ||
-        link->QueryInterface(IID_IPersistFile, file.ReceiveVoid()) != S_OK || !ToWidePath(path.c_str(), wide) ||
-        FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_CONTROLS, &controls)))
-        return false;
-    link->SetIDList(controls);
-    allocator->Free(controls);
-    link->SetHotkey(hotKey);
-    return file->Save(wide, TRUE) == S_OK;
+    ShortcutSpec spec;
+    spec.targetFolder = CSIDL_CONTROLS;
+    spec.hotKey = hotKey;
+    return MakeShortcut(path, spec);
 }
 
 struct IconCase {

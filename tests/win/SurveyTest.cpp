@@ -13,6 +13,7 @@
 #include "hotkey/HotKeyText.h"
 #include "support/AnsiText.h"
 #include "support/Shortcuts.h"
+#include "survey/LinkFormat.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
 
@@ -232,10 +233,10 @@ TEST_F(SurveyTest, SecondRunRebuildsRowsAndDestroysPreviousIcons)
 
     // Give both rows real icons, as an icon-bearing survey would have.
     const HICON icons[2] = {::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION)), ::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION))};
-    window.dialog.m_icons.SetSize(0);
+    window.dialog.m_icons.Clear();
     for (HICON icon : icons) {
         ASSERT_TRUE(IsLiveIcon(icon));
-        window.dialog.m_icons.Add(reinterpret_cast<std::uintptr_t>(icon));
+        window.dialog.m_icons.Add(icon);
     }
 
     window.Command(IDC_START_SURVEY);
@@ -257,7 +258,7 @@ TEST_F(SurveyTest, SkipsUnreadableFilesAndGoesOn)
 {
     Shortcut(folders.StartMenu() + "\\Good.lnk", 0x0374);
     const std::string good = ReadFileBytes(folders.StartMenu() + "\\Good.lnk");
-    ASSERT_GT(good.size(), 0x4Cu);
+    ASSERT_GT(good.size(), kHeaderSize);
     ASSERT_TRUE(WriteFileBytes(folders.StartMenu() + "\\Empty.lnk", ""));
     ASSERT_TRUE(WriteFileBytes(folders.StartMenu() + "\\Truncated.lnk", good.substr(0, 0x30)));
     ASSERT_TRUE(WriteFileBytes(folders.StartMenu() + "\\Noise.lnk", std::string(300, '\x5A')));

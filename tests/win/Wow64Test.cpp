@@ -141,8 +141,8 @@ TEST(PointerWidthTest, ItemDataAndIconSlotsKeepAllBits)
     window.AddRow("C:\\Wide.lnk", "F1");
     ASSERT_TRUE(window.dialog.m_list.SetItemData(0, static_cast<LPARAM>(wide)));
     EXPECT_EQ(static_cast<ULONG_PTR>(window.dialog.m_list.GetItemData(0)), wide);
-    window.dialog.m_icons.SetSize(0);
-    window.dialog.m_icons.Add(wide);
-    EXPECT_EQ(window.dialog.m_icons[0], wide);
-    window.dialog.m_icons.SetSize(0);  // no handle for the window to destroy
+    window.dialog.m_icons.Clear();
+    window.dialog.m_icons.Add(reinterpret_cast<HICON>(wide));
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(window.dialog.m_icons[0]), wide);
+    window.dialog.m_icons.Clear();  // the value is no live handle: destroying it fails and harms nothing
 }

@@ -1,0 +1,12 @@
+// The result list's rows as Edit > copy and Edit > copy as CSV take them.
+#pragma once
+
+#include <vector>
+
+#include "export/ExportText.h"
+
+class CResultList;
+
+// The list's rows from top to bottom: the display text of column 0 (the
+// full path when `fullPath` is 1), the hotkey text as it is.
+std::vector<ExportRow> CollectExportRows(const CResultList& list, int fullPath);

@@ -1,0 +1,8 @@
+#include "resultlist/DisplayName.h"
+
+#include "shellicon/PathText.h"
+
+CString DisplayName(const char* path, int fullPath)
+{
+    return fullPath == 1 ? CString(path) : GetPathFileName(path);
+}

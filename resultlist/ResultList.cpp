@@ -1,0 +1,46 @@
+// The result list's rows: appended by the survey, read back by the others.
+#include "resultlist/ResultList.h"
+
+#include "framework/ScopedHandles.h"
+#include "resultlist/DisplayName.h"
+
+void CResultList::SetRedraw(BOOL redraw)
+{
+    SendMessage(WM_SETREDRAW, redraw);
+}
+
+void CResultList::AddRow(const CString& path, const CString& hotKeyText, HICON icon)
+{
+    CScopedIcon owned(icon);
+    const int row = InsertItem(LVIF_TEXT, GetItemCount(), path);
+    if (row < 0)
+        return;
+    SetItemData(row, row);
+    SetItemText(row, 1, hotKeyText);
+    m_icons.Add(owned.Release());
+}
+
+HICON CResultList::IconOf(int row) const
+{
+    const LPARAM data = GetItemData(row);
+    return data >= 0 && data < m_icons.GetSize() ? m_icons[static_cast<int>(data)] : nullptr;
+}
+
+CString CResultList::DisplayTextOf(int row, int fullPath) const
+{
+    return DisplayName(PathOf(row), fullPath);
+}
+
+int FindFirstSelected(const CListCtrl& list)
+{
+    const int count = list.GetItemCount();
+    for (int i = 0; i < count; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_STATE;
+        item.iItem = i;
+        item.stateMask = LVIS_SELECTED;
+        if (list.GetItem(&item) == TRUE && (item.state & LVIS_SELECTED) != 0)
+            return i;
+    }
+    return -1;
+}

@@ -1,0 +1,11 @@
+// The fixed sizes, offsets and flags of a shell link file's header, as the
+// published shell link format gives them.
+#pragma once
+
+#include <cstdint>
+
+constexpr uint32_t kHeaderSize = 0x4C;          // HeaderSize, the header's own length
+constexpr uint32_t kLinkFlagsOffset = 0x14;     // LinkFlags
+constexpr uint32_t kHotKeyOffset = 0x40;        // HotKey, 16 bits
+constexpr uint32_t kHasLinkTargetIDList = 0x01; // LinkFlags: a LinkTargetIDList follows the header
+constexpr uint32_t kHasLinkInfo = 0x02;         // LinkFlags: a LinkInfo follows

@@ -1,0 +1,15 @@
+#include "support/Driving.h"
+
+void PumpMessages()
+{
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+}
+
+void AddRowWithoutIcon(CSurveyDlg& dialog, const std::string& path, const std::string& hotKeyText)
+{
+    dialog.m_list.AddRow(path.c_str(), hotKeyText.c_str(), nullptr);
+}

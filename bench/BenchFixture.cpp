@@ -53,7 +53,9 @@ std::vector<IdList> ControlPanelTargets(size_t most)
         LPITEMIDLIST child = nullptr;
         while (targets.size() < most && items->Next(1, &child, nullptr) == S_OK) {
             const IdList owned(child);
-            targets.emplace_back(::ILCombine(panel.get(), owned.get()));
+            IdList item(::ILCombine(panel.get(), owned.get()));
+            if (item)
+                targets.push_back(std::move(item));
         }
     }
     targets.push_back(std::move(panel));

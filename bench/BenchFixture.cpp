@@ -7,7 +7,6 @@
 #include "BenchReport.h"
 #include "framework/Com.h"
 #include "support/Shortcuts.h"
-#include "survey/ShellLink.h"
 
 namespace {
 
@@ -16,24 +15,6 @@ struct IdListFree {
     void operator()(ITEMIDLIST* id) const { ::ILFree(id); }
 };
 using IdList = std::unique_ptr<ITEMIDLIST, IdListFree>;
-
-// TO BE REPLACED by MakeShortcut (support/Shortcuts.h) once ShortcutSpec can
-// name an item id list target: until then the one writer of the benchmark's
-// shortcuts without a file-system target.
-bool MakeIdListShortcut(const std::string& path, const ITEMIDLIST* target, WORD hotKey)
-{
-    const CComInit com;
-    CComPtr<IShellLinkA> link;
-    CComPtr<IPersistFile> file;
-    WCHAR wide[MAX_PATH];
-    if (::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.ReceiveVoid()) !=
-            S_OK ||
-        link->QueryInterface(IID_IPersistFile, file.ReceiveVoid()) != S_OK || !ToWidePath(path.c_str(), wide))
-        return false;
-    link->SetIDList(target);
-    link->SetHotkey(hotKey);
-    return file->Save(wide, TRUE) == S_OK;
-}
 
 // The Control Panel's items (at most `most`), then the Control Panel itself.
 std::vector<IdList> ControlPanelTargets(size_t most)
@@ -160,12 +141,12 @@ const std::string& Pick(const std::vector<std::string>& list, int i)
 bool MakeMixFile(const MixTargets& targets, int i, const std::string& path)
 {
     const Kind kind = kBlock[i % 20];
-    if (kind == Kind::kItem)
-        return MakeIdListShortcut(path, targets.items[static_cast<size_t>(i / 20) % targets.items.size()].get(),
-                                  HotKeyOf(i));
     ShortcutSpec spec;
     spec.hotKey = HotKeyOf(i);
     switch (kind) {
+    case Kind::kItem:
+        spec.targetItems = targets.items[static_cast<size_t>(i / 20) % targets.items.size()].get();
+        break;
     case Kind::kProgram:
         spec.target = Pick(targets.programs, i);
         spec.workingDir = WindowsFolder();

@@ -84,11 +84,11 @@ int ClipboardLineCount(HWND owner)
 
 HeldIcons RowIconsHeld(const MainDialogFixture& window)
 {
-    std::set<std::uintptr_t> distinct;
+    std::set<HICON> distinct;
     HeldIcons held;
-    const CUIntArray& icons = window.dialog.m_icons;
+    const CRowIcons& icons = window.dialog.m_icons;
     for (int i = 0; i < icons.GetSize(); ++i) {
-        if (icons[i] == 0)
+        if (icons[i] == nullptr)
             continue;
         ++held.handles;
         distinct.insert(icons[i]);

@@ -11,10 +11,12 @@
 #include "survey/ShellLink.h"
 
 namespace {
-// Gives the link object its target: a special folder's ID list or a path;
-// false when the folder has no ID list.
+// Gives the link object its target: an ID list, a special folder's ID list
+// or a path; false when the folder has no ID list.
 bool SetTarget(IShellLinkA* link, const ShortcutSpec& spec)
 {
+    if (spec.targetItems != nullptr)
+        return link->SetIDList(spec.targetItems) == S_OK;
     if (spec.targetFolder < 0) {
         if (spec.storePath)
             link->SetPath(spec.target.c_str());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstddef>
 #include <string>
@@ -15,6 +16,7 @@ struct ShortcutSpec {
     std::string iconFile;        // empty: none stored (see storeIconLocation)
     int iconIndex = 0;
     int targetFolder = -1;       // a CSIDL whose ID list is the target instead of `target`, or -1
+    const ITEMIDLIST* targetItems = nullptr;  // an ID list as the target instead of `target` (not owned)
     bool storePath = true;       // false: no target at all (with targetFolder -1)
     bool storeIconLocation = false;  // true: the icon location is stored even when iconFile is empty
     int showCommand = 0;         // 0: the link object's default

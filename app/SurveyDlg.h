@@ -8,6 +8,8 @@
 #include "framework/Menu.h"
 #include "resource.h"
 
+class CIconLookups;
+class CShellLinkFile;
 class CSurveyIconCache;
 
 class CSurveyDlg : public CDialog {
@@ -50,7 +52,8 @@ private:
     void OnViewShowUnassigned();
     // Survey.
     void RunSurvey();
-    void AddSurveyRow(const CString& path, WORD hotKey, CSurveyIconCache& icons);
+    void AddSurveyRow(const CString& path, WORD hotKey, const CShellLinkFile& link, CSurveyIconCache& icons,
+                      CIconLookups& lookups);
     // Result list.
     void OnDrawItem(int controlId, DRAWITEMSTRUCT* draw);
     void OnMeasureItem(int controlId, MEASUREITEMSTRUCT* measure);

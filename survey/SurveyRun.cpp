@@ -10,6 +10,7 @@
 #include "framework/Com.h"
 #include "hotkey/HotKeyText.h"
 #include "shellicon/IconLocation.h"
+#include "shellicon/IconLookups.h"
 #include "survey/FileSearch.h"
 #include "survey/IconCache.h"
 #include "survey/ShellLink.h"
@@ -61,6 +62,7 @@ void CSurveyDlg::RunSurvey()
         if (com.Succeeded()) {
             m_list.SendMessage(WM_SETREDRAW, FALSE);
             CSurveyIconCache icons;
+            CIconLookups lookups;  // registry and namespace answers, for this run only
             for (int i = 0; i < files.GetSize(); ++i) {
                 CShellLinkFile link;
                 if (link.Open(files[i], m_hWnd) != S_OK)
@@ -68,7 +70,7 @@ void CSurveyDlg::RunSurvey()
                 WORD hotKey = 0;
                 link.Link()->GetHotkey(&hotKey);
                 if (hotKey != 0 || m_bShowUnassigned == 1)
-                    AddSurveyRow(files[i], hotKey, icons);
+                    AddSurveyRow(files[i], hotKey, link, icons, lookups);
             }
             m_list.SendMessage(WM_SETREDRAW, TRUE);
         }
@@ -79,7 +81,8 @@ void CSurveyDlg::RunSurvey()
 }
 
 // Appends one row (path, item data, hotkey text) and its icon slot.
-void CSurveyDlg::AddSurveyRow(const CString& path, WORD hotKey, CSurveyIconCache& icons)
+void CSurveyDlg::AddSurveyRow(const CString& path, WORD hotKey, const CShellLinkFile& link, CSurveyIconCache& icons,
+                              CIconLookups& lookups)
 {
     const int row = m_list.InsertItem(LVIF_TEXT, m_list.GetItemCount(), path);
     if (row < 0)
@@ -90,7 +93,8 @@ void CSurveyDlg::AddSurveyRow(const CString& path, WORD hotKey, CSurveyIconCache
     char iconFile[MAX_PATH] = {};
     CString location;
     int iconIndex = 0;
-    if (GetIconLocation(m_hWnd, path, location, &iconIndex, 0) == 1 && location.GetLength() < MAX_PATH)
+    if (GetLinkIconLocation(m_hWnd, path, link.Link(), lookups, location, &iconIndex) == 1 &&
+        location.GetLength() < MAX_PATH)
         std::memcpy(iconFile, location.GetString(), static_cast<size_t>(location.GetLength()));
     const HICON icon = iconFile[0] != '\0' ? icons.CopyIconFor(iconFile, iconIndex) : nullptr;
     m_icons.Add(reinterpret_cast<std::uintptr_t>(icon));

@@ -1,13 +1,11 @@
 #include "shellicon/IconLocation.h"
 
-#include <shlobj.h>
-
-#include <cstring>
-#include <optional>
+#include <string>
 
 #include "framework/Com.h"
 #include "shellicon/EnvExpansion.h"
 #include "shellicon/FileTests.h"
+#include "shellicon/IconLookups.h"
 #include "shellicon/IconSpec.h"
 #include "shellicon/NamespaceSearch.h"
 #include "shellicon/PathText.h"
@@ -15,53 +13,11 @@
 
 namespace {
 
-// Registry values are read into this many bytes.
-constexpr DWORD kValueBytes = 256;
 // A shortcut's target is resolved by nested calls at most this deep, so a
 // chain of shortcuts that leads back to itself ends.
 constexpr int kMaxNestedCalls = 8;
-
-// A key under HKEY_CLASSES_ROOT opened for reading, closed once.
-class CClassesKey {
-public:
-    explicit CClassesKey(const char* name)
-    {
-        if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, name, 0, KEY_QUERY_VALUE, &m_key) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    ~CClassesKey()
-    {
-        if (m_key != nullptr)
-            ::RegCloseKey(m_key);
-    }
-    CClassesKey(const CClassesKey&) = delete;
-    CClassesKey& operator=(const CClassesKey&) = delete;
-
-    // The default value as text; false when the key or value is absent, or
-    // the value needs more than the buffer, terminator included.
-    bool ReadDefault(char (&value)[kValueBytes]) const;
-
-private:
-    HKEY m_key = nullptr;
-};
-
-bool CClassesKey::ReadDefault(char (&value)[kValueBytes]) const
-{
-    if (m_key == nullptr)
-        return false;
-    DWORD type = 0;
-    DWORD size = kValueBytes;
-    if (::RegQueryValueExA(m_key, "", nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS)
-        return false;
-    // Only the `size` bytes written count; a value filling the whole buffer
-    // without a zero among them has no room for its terminator.
-    if (std::memchr(value, '\0', size) != nullptr)
-        return true;
-    if (size >= kValueBytes)
-        return false;
-    value[size] = '\0';
-    return true;
-}
+const char kFolderIconKey[] = "Folder\\DefaultIcon";
+const char kProgramIconKey[] = "comfile\\DefaultIcon";
 
 // Takes a DefaultIcon value's location into `iconFile` and `*iconIndex`; the
 // index stays as it was when none follows the comma. 0 when the value names
@@ -76,24 +32,12 @@ int TakeIconLocation(const IconSpec& spec, CString& iconFile, int* iconIndex)
     return 1;
 }
 
-// The icon location that the DefaultIcon key `keyName` registers.
-int ReadIconValue(const char* keyName, CString& iconFile, int* iconIndex)
-{
-    const CClassesKey key(keyName);
-    char iconValue[kValueBytes];
-    if (!key.ReadDefault(iconValue))
-        return 0;
-    return TakeIconLocation(ParseIconSpec(iconValue), iconFile, iconIndex);
-}
-
 // True for the extensions of shortcut files, "LNK" and "PIF", in any case.
 bool IsShortcutPath(const char* path)
 {
     const CString extension = UpperCaseText(GetPathExtension(path));
     return extension.str() == "LNK" || extension.str() == "PIF";
 }
-
-int GetIconLocationAt(HWND owner, const char* path, CString& iconFile, int* iconIndex, int comFlag, int depth);
 
 // `source` with its %NAME% references expanded into `expanded`; false when
 // the result does not fit a MAX_PATH buffer.
@@ -103,22 +47,81 @@ bool ExpandPath(const char* source, CString& expanded)
     return expanded.GetLength() < MAX_PATH;
 }
 
+// The resolution's rules for one owner window; what the registry and the
+// namespace hold is asked of `lookups`.
+class CIconResolver {
+public:
+    CIconResolver(HWND owner, CIconLookups& lookups) : m_owner(owner), m_lookups(lookups) {}
+
+    // GetIconLocation for a path reached through `depth` nested calls.
+    // `opened`, when not null, is the shortcut at `path` already loaded and
+    // resolved; the shortcut branch takes it instead of opening the file.
+    int Location(const char* path, IShellLinkA* opened, CString& iconFile, int* iconIndex, int comFlag, int depth);
+    int Registered(const char* path, CString& iconFile, int* iconIndex, int* ownIcon);
+    // The icon location that the DefaultIcon key `keyName` registers.
+    int IconValue(const char* keyName, CString& iconFile, int* iconIndex);
+
+private:
+    int Shortcut(const char* path, IShellLinkA* opened, CString& iconFile, int* iconIndex, int comFlag, int depth);
+    int OpenedLink(const char* path, IShellLinkA* link, CString& iconFile, int* iconIndex, int depth);
+    int File(const char* path, CString& iconFile, int* iconIndex);
+
+    HWND m_owner;
+    CIconLookups& m_lookups;
+};
+
+int CIconResolver::Location(const char* path, IShellLinkA* opened, CString& iconFile, int* iconIndex, int comFlag,
+                            int depth)
+{
+    if (IsExistingFile(path) == 0) {
+        if (IsDirectoryOrDrive(path) == 1 && IconValue(kFolderIconKey, iconFile, iconIndex) == 1)
+            return 1;
+        return IconValue(kProgramIconKey, iconFile, iconIndex);
+    }
+    if (!IsShortcutPath(path))
+        return File(path, iconFile, iconIndex);
+    if (Shortcut(path, opened, iconFile, iconIndex, comFlag, depth) == 1)
+        return 1;
+    return IconValue(kProgramIconKey, iconFile, iconIndex);
+}
+
+// The shortcut branch: 1 when the shortcut, its target or the namespace gave
+// an icon. Fails at the nesting bound like any failure to open the shortcut.
+int CIconResolver::Shortcut(const char* path, IShellLinkA* opened, CString& iconFile, int* iconIndex, int comFlag,
+                            int depth)
+{
+    if (depth >= kMaxNestedCalls)
+        return 0;
+    if (comFlag == 1) {
+        // This call's own CoInitialize: what is looked up under it is let go
+        // before its CoUninitialize.
+        const CComInit com;
+        CIconLookups bracketed;
+        return CIconResolver(m_owner, bracketed).Shortcut(path, opened, iconFile, iconIndex, 0, depth);
+    }
+    if (opened != nullptr)
+        return OpenedLink(path, opened, iconFile, iconIndex, depth);
+    CShellLinkFile link;
+    if (link.Open(path, m_owner) != S_OK)
+        return 0;
+    return OpenedLink(path, link.Link(), iconFile, iconIndex, depth);
+}
+
 // The icon of an opened and resolved shortcut: its own icon location, else
 // its target's, else the namespace's icon for the shortcut file itself.
-int GetOpenedLinkIconLocation(HWND owner, const char* path, IShellLinkA* link, CString& iconFile, int* iconIndex,
-                              int depth)
+int CIconResolver::OpenedLink(const char* path, IShellLinkA* link, CString& iconFile, int* iconIndex, int depth)
 {
     char target[MAX_PATH] = {};
     char icon[MAX_PATH] = {};
     WIN32_FIND_DATAA found;
     if (link->GetPath(target, MAX_PATH, &found, SLGP_UNCPRIORITY) != S_OK)
-        return GetShellItemIconLocation(owner, path, iconFile, iconIndex);
+        return m_lookups.Namespace().GetIconLocation(m_owner, path, iconFile, iconIndex);
     CString expandedTarget;
     if (!ExpandPath(target, expandedTarget))
         return 0;
     link->GetIconLocation(icon, MAX_PATH, iconIndex);
     if (icon[0] == '\0')
-        return GetIconLocationAt(owner, expandedTarget, iconFile, iconIndex, 0, depth + 1);
+        return Location(expandedTarget, nullptr, iconFile, iconIndex, 0, depth + 1);
     CString expandedIcon;
     if (!ExpandPath(icon, expandedIcon))
         return 0;
@@ -126,71 +129,31 @@ int GetOpenedLinkIconLocation(HWND owner, const char* path, IShellLinkA* link, C
     return 1;
 }
 
-// The shortcut branch: 1 when the shortcut, its target or the namespace gave
-// an icon. Fails at the nesting bound like any failure to open the shortcut.
-int GetShortcutIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex, int comFlag, int depth)
-{
-    if (depth >= kMaxNestedCalls)
-        return 0;
-    // COM flag 1: this call's own CoInitialize, balanced when it returns.
-    std::optional<CComInit> com;
-    if (comFlag == 1)
-        com.emplace();
-    CShellLinkFile link;
-    if (link.Open(path, owner) != S_OK)
-        return 0;
-    return GetOpenedLinkIconLocation(owner, path, link.Link(), iconFile, iconIndex, depth);
-}
-
 // An ordinary file's icon: the one its type registers, the file itself for
 // a type that registers "%1", else the program icon.
-int GetFileIconLocation(const char* path, CString& iconFile, int* iconIndex)
+int CIconResolver::File(const char* path, CString& iconFile, int* iconIndex)
 {
     int ownIcon = 0;
-    if (GetRegisteredIconLocation(path, iconFile, iconIndex, &ownIcon) == 1)
+    if (Registered(path, iconFile, iconIndex, &ownIcon) == 1)
         return 1;
     if (ownIcon == 1) {
         iconFile = path;
         *iconIndex = 0;
         return 1;
     }
-    return GetProgramIconLocation(iconFile, iconIndex);
+    return IconValue(kProgramIconKey, iconFile, iconIndex);
 }
 
-// GetIconLocation for a path reached through `depth` nested calls.
-int GetIconLocationAt(HWND owner, const char* path, CString& iconFile, int* iconIndex, int comFlag, int depth)
-{
-    if (IsExistingFile(path) == 0) {
-        if (IsDirectoryOrDrive(path) == 1 && GetFolderIconLocation(iconFile, iconIndex) == 1)
-            return 1;
-        return GetProgramIconLocation(iconFile, iconIndex);
-    }
-    if (!IsShortcutPath(path))
-        return GetFileIconLocation(path, iconFile, iconIndex);
-    if (GetShortcutIconLocation(owner, path, iconFile, iconIndex, comFlag, depth) == 1)
-        return 1;
-    return GetProgramIconLocation(iconFile, iconIndex);
-}
-
-} // namespace
-
-int GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex, int comFlag)
-{
-    return GetIconLocationAt(owner, path, iconFile, iconIndex, comFlag, 0);
-}
-
-int GetRegisteredIconLocation(const char* path, CString& iconFile, int* iconIndex, int* ownIcon)
+int CIconResolver::Registered(const char* path, CString& iconFile, int* iconIndex, int* ownIcon)
 {
     *ownIcon = 0;
-    const CClassesKey typeKey(CString(".") + GetPathExtension(path));
-    char className[kValueBytes];
-    if (!typeKey.ReadDefault(className))
+    std::string className;
+    if (!m_lookups.ReadClassesValue(CString(".") + GetPathExtension(path), className))
         return 0;
-    const CClassesKey iconKey(CString(className) + "\\DefaultIcon");
-    char iconValue[kValueBytes];
-    if (!iconKey.ReadDefault(iconValue))
+    std::string iconValue;
+    if (!m_lookups.ReadClassesValue((className + "\\DefaultIcon").c_str(), iconValue))
         return 0;
-    const IconSpec spec = ParseIconSpec(iconValue);
+    const IconSpec spec = ParseIconSpec(iconValue.c_str());
     if (spec.kind == IconSpecKind::kOwnIcon) {
         *ownIcon = 1;
         return 0;
@@ -198,12 +161,44 @@ int GetRegisteredIconLocation(const char* path, CString& iconFile, int* iconInde
     return TakeIconLocation(spec, iconFile, iconIndex);
 }
 
+int CIconResolver::IconValue(const char* keyName, CString& iconFile, int* iconIndex)
+{
+    std::string value;
+    if (!m_lookups.ReadClassesValue(keyName, value))
+        return 0;
+    return TakeIconLocation(ParseIconSpec(value.c_str()), iconFile, iconIndex);
+}
+
+} // namespace
+
+// Each call of the operations below asks the platform afresh, through
+// lookups of its own.
+int GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex, int comFlag)
+{
+    CIconLookups lookups;
+    return CIconResolver(owner, lookups).Location(path, nullptr, iconFile, iconIndex, comFlag, 0);
+}
+
+int GetLinkIconLocation(HWND owner, const char* path, IShellLinkA* link, CIconLookups& lookups, CString& iconFile,
+                        int* iconIndex)
+{
+    return CIconResolver(owner, lookups).Location(path, link, iconFile, iconIndex, 0, 0);
+}
+
+int GetRegisteredIconLocation(const char* path, CString& iconFile, int* iconIndex, int* ownIcon)
+{
+    CIconLookups lookups;
+    return CIconResolver(nullptr, lookups).Registered(path, iconFile, iconIndex, ownIcon);
+}
+
 int GetFolderIconLocation(CString& iconFile, int* iconIndex)
 {
-    return ReadIconValue("Folder\\DefaultIcon", iconFile, iconIndex);
+    CIconLookups lookups;
+    return CIconResolver(nullptr, lookups).IconValue(kFolderIconKey, iconFile, iconIndex);
 }
 
 int GetProgramIconLocation(CString& iconFile, int* iconIndex)
 {
-    return ReadIconValue("comfile\\DefaultIcon", iconFile, iconIndex);
+    CIconLookups lookups;
+    return CIconResolver(nullptr, lookups).IconValue(kProgramIconKey, iconFile, iconIndex);
 }

@@ -2,12 +2,22 @@
 #pragma once
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include "framework/AfxString.h"
 
 // 1 when `iconFile` and `*iconIndex` now name an icon, 0 when none was found.
 // `comFlag` 1 brackets the call with its own CoInitialize/CoUninitialize.
 int GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex, int comFlag);
+
+class CIconLookups;
+
+// What GetIconLocation(owner, path, iconFile, iconIndex, 0) gives, for a path
+// whose shortcut `link` the caller has already loaded and resolved: the
+// shortcut branch reads `link` instead of opening the file again, and the
+// registry and namespace answers are those kept in `lookups`.
+int GetLinkIconLocation(HWND owner, const char* path, IShellLinkA* link, CIconLookups& lookups, CString& iconFile,
+                        int* iconIndex);
 
 // The icon registered for the type of `path`'s extension (HKEY_CLASSES_ROOT
 // ".ext", then the class's "DefaultIcon"). 0 when none is usable; then

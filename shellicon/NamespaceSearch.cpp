@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -73,49 +74,103 @@ void HandOverFolder(IShellFolder* folder, CComPtr<IShellFolder>& foundFolder)
     *foundFolder.Receive() = folder;
 }
 
-int FindShellItemBeyond(HWND owner, const char* path, IShellFolder* folder, IMalloc* allocator,
-                        CComPtr<IShellFolder>& foundFolder, CShellItemId& foundItem, int walkedLength);
+} // namespace
 
-// Binds the folder item `item` named `name` and continues the walk in it;
-// false when it cannot be bound.
-bool SearchSubfolder(HWND owner, const char* path, IShellFolder* folder, LPCITEMIDLIST item, const CString& name,
-                     IMalloc* allocator, CComPtr<IShellFolder>& foundFolder, CShellItemId& foundItem)
+// A folder's items in the shell's order with their parsing names, taken from
+// its enumerator only as far as a walk has needed them.
+class CShellFolderListing {
+public:
+    struct Item {
+        explicit Item(IMalloc* allocator) : id(allocator) {}
+        CShellItemId id;
+        bool named = false;  // false: the folder gave no parsing name
+        CString upperName;
+        bool bindTried = false;
+        std::unique_ptr<CShellFolderListing> folder;  // the folder it names, once bound
+    };
+
+    // `walkedLength`: the length of the name that led into this folder.
+    CShellFolderListing(CComPtr<IShellFolder> folder, IMalloc* allocator, int walkedLength)
+        : m_folder(std::move(folder)), m_allocator(allocator), m_walkedLength(walkedLength)
+    {
+    }
+
+    IShellFolder* Folder() const { return m_folder.Get(); }
+    int WalkedLength() const { return m_walkedLength; }
+    // The item at `index`; null past the last or when the folder cannot be enumerated.
+    Item* ItemAt(HWND owner, size_t index);
+    // The listing of the folder that `item` names; null when it cannot be bound.
+    CShellFolderListing* Subfolder(Item& item);
+
+private:
+    CComPtr<IShellFolder> m_folder;
+    IMalloc* m_allocator;
+    int m_walkedLength;
+    bool m_started = false;
+    CComPtr<IEnumIDList> m_items;  // null once the last item was taken
+    std::vector<std::unique_ptr<Item>> m_listed;
+};
+
+CShellFolderListing::Item* CShellFolderListing::ItemAt(HWND owner, size_t index)
 {
-    CComPtr<IShellFolder> subfolder;
-    if (folder->BindToObject(item, nullptr, IID_IShellFolder, subfolder.ReceiveVoid()) != S_OK)
-        return false;
-    FindShellItemBeyond(owner, path, subfolder.Get(), allocator, foundFolder, foundItem, name.GetLength());
-    return true;
+    if (!m_started) {
+        m_started = true;
+        if (m_folder->EnumObjects(owner, kAllItems, m_items.Receive()) == S_OK)
+            m_items->Reset();
+        else
+            m_items.Release();
+    }
+    while (index >= m_listed.size() && m_items) {
+        auto item = std::make_unique<Item>(m_allocator);
+        if (m_items->Next(1, item->id.Receive(), nullptr) != S_OK) {
+            m_items.Release();
+            break;
+        }
+        item->named = GetUpperParsingName(m_folder.Get(), item->id.Get(), m_allocator, item->upperName);
+        m_listed.push_back(std::move(item));
+    }
+    return index < m_listed.size() ? m_listed[index].get() : nullptr;
 }
 
-// FindShellItem for a folder entered through a name of `walkedLength` bytes:
-// only longer names lead further, so a folder that shows an ancestor of
-// itself (a junction to the drives folder) cannot make the walk go round.
-int FindShellItemBeyond(HWND owner, const char* path, IShellFolder* folder, IMalloc* allocator,
-                        CComPtr<IShellFolder>& foundFolder, CShellItemId& foundItem, int walkedLength)
+CShellFolderListing* CShellFolderListing::Subfolder(Item& item)
 {
-    foundFolder.Release();
-    foundItem.Free();
-    const CString upperPath = UpperCaseText(path);
-    CComPtr<IEnumIDList> items;
-    if (folder->EnumObjects(owner, kAllItems, items.Receive()) != S_OK)
-        return 0;
-    items->Reset();
-    for (;;) {
-        CShellItemId item(allocator);
-        if (items->Next(1, item.Receive(), nullptr) != S_OK)
-            return 0;
-        CString name;
-        if (!GetUpperParsingName(folder, item.Get(), allocator, name))
+    if (!item.bindTried) {
+        item.bindTried = true;
+        CComPtr<IShellFolder> subfolder;
+        if (m_folder->BindToObject(item.id.Get(), nullptr, IID_IShellFolder, subfolder.ReceiveVoid()) == S_OK)
+            item.folder = std::make_unique<CShellFolderListing>(std::move(subfolder), m_allocator,
+                                                                item.upperName.GetLength());
+    }
+    return item.folder.get();
+}
+
+namespace {
+
+// Where a walk found its path: the listing that holds the item, and the item.
+struct CShellMatch {
+    CShellFolderListing* folder = nullptr;
+    CShellFolderListing::Item* item = nullptr;
+};
+
+// Searches `listing` for `upperPath` and, through the first item on the way
+// to it that can be bound, the folders below, ending there whatever they
+// hold. Only names longer than the one that led into a folder lead further,
+// so a folder that shows an ancestor of itself (a junction to the drives
+// folder) cannot make the walk go round.
+CShellMatch FindListedItem(HWND owner, const CString& upperPath, CShellFolderListing& listing)
+{
+    for (size_t i = 0;; ++i) {
+        CShellFolderListing::Item* item = listing.ItemAt(owner, i);
+        if (item == nullptr)
+            return {};
+        if (!item->named)
             continue;
-        if (name == upperPath) {
-            HandOverFolder(folder, foundFolder);
-            foundItem.TakeFrom(item);
-            return 1;
-        }
-        if (LeadsToPath(name, upperPath, walkedLength) &&
-            SearchSubfolder(owner, path, folder, item.Get(), name, allocator, foundFolder, foundItem))
-            return 0;
+        if (item->upperName == upperPath)
+            return {&listing, item};
+        if (!LeadsToPath(item->upperName, upperPath, listing.WalkedLength()))
+            continue;
+        if (CShellFolderListing* subfolder = listing.Subfolder(*item))
+            return FindListedItem(owner, upperPath, *subfolder);
     }
 }
 
@@ -129,33 +184,59 @@ CString UpperCaseText(const char* text)
     return CString(upper);
 }
 
+CNamespaceListings::CNamespaceListings() = default;
+CNamespaceListings::~CNamespaceListings() = default;
+
+CShellFolderListing* CNamespaceListings::Drives(HWND owner)
+{
+    if (m_opened)
+        return m_drives.get();
+    m_opened = true;
+    if (FAILED(::SHGetMalloc(m_allocator.Receive())))
+        return nullptr;
+    if (::SHGetDesktopFolder(m_desktop.Receive()) != S_OK)
+        return nullptr;
+    m_drivesId.emplace(m_allocator.Get());
+    if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DRIVES, m_drivesId->Receive())))
+        return nullptr;
+    CComPtr<IShellFolder> drives;
+    if (m_desktop->BindToObject(m_drivesId->Get(), nullptr, IID_IShellFolder, drives.ReceiveVoid()) != S_OK)
+        return nullptr;
+    m_drives = std::make_unique<CShellFolderListing>(std::move(drives), m_allocator.Get(), 0);
+    return m_drives.get();
+}
+
+int CNamespaceListings::GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex)
+{
+    CShellFolderListing* drives = Drives(owner);
+    if (drives == nullptr)
+        return 0;
+    const CShellMatch match = FindListedItem(owner, UpperCaseText(path), *drives);
+    if (match.item == nullptr)
+        return 0;
+    return GetItemIconLocation(owner, match.folder->Folder(), match.item->id.Get(), iconFile, iconIndex);
+}
+
 int GetShellItemIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex)
 {
-    CComPtr<IMalloc> allocator;
-    if (FAILED(::SHGetMalloc(allocator.Receive())))
-        return 0;
-    CComPtr<IShellFolder> desktop;
-    if (::SHGetDesktopFolder(desktop.Receive()) != S_OK)
-        return 0;
-    CShellItemId drivesId(allocator.Get());
-    if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DRIVES, drivesId.Receive())))
-        return 0;
-    CComPtr<IShellFolder> drives;
-    if (desktop->BindToObject(drivesId.Get(), nullptr, IID_IShellFolder, drives.ReceiveVoid()) != S_OK)
-        return 0;
-    // Released in reverse: the found id, the found folder, then the above.
-    CComPtr<IShellFolder> foundFolder;
-    CShellItemId foundItem(allocator.Get());
-    FindShellItem(owner, path, drives.Get(), allocator.Get(), foundFolder, foundItem);
-    if (!foundFolder || foundItem.Get() == nullptr)
-        return 0;
-    return GetItemIconLocation(owner, foundFolder.Get(), foundItem.Get(), iconFile, iconIndex);
+    CNamespaceListings listings;
+    return listings.GetIconLocation(owner, path, iconFile, iconIndex);
 }
 
 int FindShellItem(HWND owner, const char* path, IShellFolder* folder, IMalloc* allocator,
                   CComPtr<IShellFolder>& foundFolder, CShellItemId& foundItem)
 {
-    return FindShellItemBeyond(owner, path, folder, allocator, foundFolder, foundItem, 0);
+    foundFolder.Release();
+    foundItem.Free();
+    CComPtr<IShellFolder> searched;
+    HandOverFolder(folder, searched);
+    CShellFolderListing listing(std::move(searched), allocator, 0);
+    const CShellMatch match = FindListedItem(owner, UpperCaseText(path), listing);
+    if (match.item == nullptr)
+        return 0;
+    HandOverFolder(match.folder->Folder(), foundFolder);
+    foundItem.TakeFrom(match.item->id);
+    return match.folder == &listing ? 1 : 0;
 }
 
 int GetItemIconLocation(HWND owner, IShellFolder* folder, LPCITEMIDLIST item, CString& iconFile, int* iconIndex)

@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <memory>
+#include <optional>
+
 #include "framework/AfxString.h"
 #include "framework/Com.h"
 #include "framework/ShellItemId.h"
@@ -13,9 +16,37 @@
 // character is upper-cased as one unit by the locale's case mapping.
 CString UpperCaseText(const char* text);
 
+class CShellFolderListing;
+
+// The walk's folders for as long as this object lives: the drives folder and
+// each folder's items with their parsing names, enumerated once and walked
+// again for every later path. COM must stay initialised until it is gone.
+class CNamespaceListings {
+public:
+    CNamespaceListings();
+    ~CNamespaceListings();
+    CNamespaceListings(const CNamespaceListings&) = delete;
+    CNamespaceListings& operator=(const CNamespaceListings&) = delete;
+
+    // GetShellItemIconLocation over the listings held.
+    int GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex);
+
+private:
+    // The drives folder's listing; null when the shell could not give it.
+    CShellFolderListing* Drives(HWND owner);
+
+    bool m_opened = false;
+    // Released in reverse: the listings, the drives id, the desktop, the allocator.
+    CComPtr<IMalloc> m_allocator;
+    CComPtr<IShellFolder> m_desktop;
+    std::optional<CShellItemId> m_drivesId;
+    std::unique_ptr<CShellFolderListing> m_drives;
+};
+
 // 1 when the namespace holds an item whose parsing name is `path` (letter
 // case ignored) and its icon location was read into `iconFile`/`*iconIndex`;
-// 0 otherwise, with both left untouched. COM must be initialised.
+// 0 otherwise, with both left untouched. COM must be initialised. Every call
+// lists the folders afresh.
 int GetShellItemIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex);
 
 // Searches `folder` and, through the first item on the way to `path`, the

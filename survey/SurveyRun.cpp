@@ -6,6 +6,7 @@
 #include "framework/ShellItemId.h"
 #include "hotkey/HotKeyText.h"
 #include "shellicon/IconLocation.h"
+#include "shellicon/IconLookups.h"
 #include "survey/FileSearch.h"
 #include "survey/IconCache.h"
 #include "survey/ShellLink.h"
@@ -48,12 +49,15 @@ void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& 
     }
 }
 
-// The icon the shell shows for `path`, a handle of the row's own; null for none.
-HICON RowIcon(HWND owner, const CString& path, CSurveyIconCache& icons)
+// The icon the shell shows for `path`, opened as `link`, a handle of the
+// row's own; null for none.
+HICON RowIcon(HWND owner, const CString& path, const CShellLinkFile& link, CIconLookups& lookups,
+              CSurveyIconCache& icons)
 {
     CString iconFile;
     int iconIndex = 0;
-    if (GetIconLocation(owner, path, iconFile, &iconIndex, 0) != 1 || iconFile.GetLength() >= MAX_PATH ||
+    if (GetLinkIconLocation(owner, path, link.Link(), lookups, iconFile, &iconIndex) != 1 ||
+        iconFile.GetLength() >= MAX_PATH ||
         iconFile.GetString()[0] == '\0')
         return nullptr;
     return icons.CopyIconFor(iconFile, iconIndex);
@@ -64,6 +68,7 @@ HICON RowIcon(HWND owner, const CString& path, CSurveyIconCache& icons)
 void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows)
 {
     CSurveyIconCache icons;
+    CIconLookups lookups;  // registry and namespace answers, for this run only
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
         if (link.Open(files[i], owner) != S_OK)
@@ -71,7 +76,7 @@ void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, 
         WORD hotKey = 0;
         link.Link()->GetHotkey(&hotKey);
         if (hotKey != 0 || showUnassigned == 1)
-            rows.AddRow(files[i], FormatHotKey(hotKey), RowIcon(owner, files[i], icons));
+            rows.AddRow(files[i], FormatHotKey(hotKey), RowIcon(owner, files[i], link, lookups, icons));
     }
 }
 }

@@ -12,15 +12,19 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
+#include <utility>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "framework/Com.h"
 #include "shellicon/IconLocation.h"
+#include "shellicon/IconLookups.h"
 #include "shellicon/NamespaceSearch.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
+#include "survey/FileSearch.h"
 #include "survey/ShellLink.h"
 
 namespace {
@@ -132,11 +136,12 @@ bool SaveLinkTo(const std::string& path, const std::string& target, const std::s
     return MakeShortcut(path, spec);
 }
 
-// A shortcut to the Control Panel, which has no file-system path.
-bool SaveControlPanelLink(const std::string& path)
+// A shortcut to the shell folder `csidl`, by default the Control Panel,
+// which has no file-system path.
+bool SaveControlPanelLink(const std::string& path, int csidl = CSIDL_CONTROLS)
 {
     ShortcutSpec spec;
-    spec.targetFolder = CSIDL_CONTROLS;
+    spec.targetFolder = csidl;
     return MakeShortcut(path, spec);
 }
 
@@ -470,6 +475,58 @@ TEST_F(IconLocationTest, ShortcutsWithoutFileSystemTargetAskTheNamespace)
     CString unused("untouched");
     ASSERT_EQ(GetShellItemIconLocation(nullptr, shortPath, unused, &shellIndex), 0);
     EXPECT_EQ(Resolve(shortPath), kProgram);
+}
+
+// The survey resolves each shortcut it lists through the link it has opened
+// and lookups kept for the whole run; for every kind of shortcut, in two
+// folders, that gives what GetIconLocation gives for the path alone. A name
+// such as Shortcut.lnk2, listed through its short name, stays an ordinary
+// file although it holds a shortcut with an icon of its own.
+TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
+{
+    registry.Set("comfile\\DefaultIcon", kProgramValue);
+    registry.Set("Folder\\DefaultIcon", kFolderValue);
+    RegisterType(".vlmlib", "Velmora.Library", "C:\\icons\\lib.dll,5");
+    RegisterType(".vlmown", "Velmora.Own", "%1");
+    RegisterType(".VlmMixed", "Velmora.Mixed", "C:\\icons\\mixed.dll,2");
+    char windows[MAX_PATH] = {};
+    ASSERT_GT(::GetWindowsDirectoryA(windows, MAX_PATH), 0u);
+    ASSERT_TRUE(MakeFolders(Path("sub")));
+    const std::string own = File("own.vlmown");
+    const std::string gone = File("gone.vlmown");
+    const std::vector<std::string> listed = {
+        Link("ToProgram.lnk", std::string(windows) + "\\notepad.exe"),
+        Link("ToLib.lnk", File("a.vlmlib")),
+        Link("ToMixed.lnk", File("a.VlmMixed")),
+        Link("sub\\ToOwn.lnk", own),
+        Link("OwnIcon.pif", own, "%SystemRoot%\\pif.dll", 4),
+        Link("ToFolder.lnk", Path("sub")),
+        Link("sub\\ToDrive.lnk", "C:\\"),
+        Link("ToGone.lnk", gone),
+        Link("Outer.lnk", Link("sub\\Inner.lnk", own)),
+        Link("OuterIcon.lnk", Link("InnerIcon.lnk", own, "C:\\inner.dll", 2)),
+        Link("Shortcut.lnk2", own, "C:\\lnk2.dll", 9),
+    };
+    ASSERT_TRUE(::DeleteFileA(gone.c_str()));
+    const std::pair<const char*, int> namespaceLinks[] = {
+        {"Controls.lnk", CSIDL_CONTROLS}, {"sub\\Controls.lnk", CSIDL_CONTROLS}, {"sub\\Printers.lnk", CSIDL_PRINTERS}};
+    for (const auto& namespaceLink : namespaceLinks)
+        ASSERT_TRUE(SaveControlPanelLink(Path(namespaceLink.first), namespaceLink.second));
+
+    CStringArray files;
+    CollectFiles(m_folder.c_str(), "LNK", files);
+    CollectFiles(m_folder.c_str(), "PIF", files);
+    // Every shortcut above, Inner and InnerIcon included: the survey's list.
+    ASSERT_EQ(files.GetSize(), static_cast<int>(listed.size() + 2 + std::size(namespaceLinks)));
+    CIconLookups lookups;
+    for (int i = 0; i < files.GetSize(); ++i) {
+        CShellLinkFile link;
+        ASSERT_EQ(link.Open(files[i], nullptr), S_OK) << files[i].str();
+        CString file("untouched");
+        int index = 7;
+        const int result = GetLinkIconLocation(nullptr, files[i], link.Link(), lookups, file, &index);
+        EXPECT_EQ((Location{result, file.str(), index}), Resolve(files[i].str())) << files[i].str();
+    }
 }
 
 // An expanded icon file or target that does not fit 260 bytes fails the

@@ -210,6 +210,25 @@ TEST_F(NamespaceSearchTest, FindsNothingForPathsOffTheDrives)
         EXPECT_EQ(Search(path), kNotFound) << path;
 }
 
+// One set of listings, kept for a run of searches, answers each as a fresh
+// search does: items listed before, further on in a folder listed in part,
+// below and beside it, in another letter case, and paths that find nothing.
+TEST_F(NamespaceSearchTest, ListingsKeptForManySearchesAnswerAsFreshSearches)
+{
+    const std::vector<std::string> items = {File("One\\First.vlmns"), File("One\\Second.vlmns"),
+                                            File("One\\Deeper\\Third.vlmns"), File("Two\\Fourth.vlmns")};
+    const std::vector<std::string> paths = {items[0], m_folder + "\\One\\Missing.vlmns", items[1], items[0],
+                                            Lower(items[3]), items[2], m_folder + "\\Three\\Missing.vlmns",
+                                            items[1]};
+    CNamespaceListings listings;
+    for (const std::string& path : paths) {
+        CString file("untouched");
+        int index = 7;
+        const int result = listings.GetIconLocation(nullptr, path.c_str(), file, &index);
+        EXPECT_EQ((Found{result, file.str(), index}), Search(path)) << path;
+    }
+}
+
 // FindShellItem hands back the folder holding the match and the match's id;
 // its result says whether the match lies directly in the folder searched.
 // Without a match both outputs are cleared.

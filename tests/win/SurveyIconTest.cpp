@@ -27,6 +27,38 @@ bool SaveControlPanelLink(const std::string& path, WORD hotKey)
     return MakeShortcut(path, spec);
 }
 
+// Default values of new keys under HKEY_CLASSES_ROOT (Wine's does not show
+// HKEY_CURRENT_USER's classes), for one test; the keys go when it ends.
+class NewClasses {
+public:
+    NewClasses() = default;
+    NewClasses(const NewClasses&) = delete;
+    NewClasses& operator=(const NewClasses&) = delete;
+    ~NewClasses()
+    {
+        for (auto key = m_made.rbegin(); key != m_made.rend(); ++key)
+            ::RegDeleteKeyA(HKEY_CLASSES_ROOT, key->c_str());
+    }
+
+    void Set(const std::string& key, const std::string& text)
+    {
+        for (size_t end = key.find('\\'); end != std::string::npos; end = key.find('\\', end + 1))
+            m_made.push_back(key.substr(0, end));
+        m_made.push_back(key);
+        HKEY handle = nullptr;
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
+                                    nullptr),
+                  ERROR_SUCCESS)
+            << key;
+        ::RegSetValueExA(handle, "", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                         static_cast<DWORD>(text.size() + 1));
+        ::RegCloseKey(handle);
+    }
+
+private:
+    std::vector<std::string> m_made;  // deleted in reverse, children first
+};
+
 struct IconCase {
     std::string name;
     std::string iconFile;  // stored in the shortcut; empty: none stored
@@ -145,6 +177,32 @@ TEST_F(SurveyIconTest, ShortcutWithoutFileSystemTargetGetsTheShellsIcon)
     window.Command(IDC_START_SURVEY);
     ASSERT_EQ(window.Rows().size(), 1u);
     EXPECT_TRUE(IsLiveIcon(RowIcon(path)));
+}
+
+// Every survey asks the registry afresh: a document type's icon changed
+// between two surveys shows in the second.
+TEST_F(SurveyIconTest, RegistryChangedBetweenSurveysShowsInTheNext)
+{
+    NewClasses classes;
+    classes.Set(".vlmsurvey", "Velmora.SurveyDocument");
+    classes.Set("Velmora.SurveyDocument\\DefaultIcon", m_windows + "\\notepad.exe,0");
+    const std::string document = folders.StartMenu() + "\\Document.vlmsurvey";
+    ASSERT_TRUE(WriteFileBytes(document, ""));
+    // An empty icon location stored: the row's icon is its target's type's.
+    const std::string path = folders.StartMenu() + "\\Document.lnk";
+    ShortcutSpec spec;
+    spec.target = document;
+    spec.hotKey = 0x0644;
+    spec.storeIconLocation = true;
+    ASSERT_TRUE(MakeShortcut(path, spec));
+
+    window.Command(IDC_START_SURVEY);
+    ASSERT_EQ(window.Rows().size(), 1u);
+    EXPECT_TRUE(IsLiveIcon(RowIcon(path)));
+    classes.Set("Velmora.SurveyDocument\\DefaultIcon", m_windows + "\\no-such-icons.dll,0");
+    window.Command(IDC_START_SURVEY);
+    ASSERT_EQ(window.Rows().size(), 1u);
+    EXPECT_EQ(RowIcon(path), nullptr);
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+// What the icon resolution asks the platform, remembered while one object
+// lives: the default values of HKEY_CLASSES_ROOT keys by key name, and the
+// shell namespace's folder listings. The survey keeps one for a whole run, so
+// shortcuts of the same types and folders read the registry and enumerate
+// the folders once; the next run starts with a new one and sees any change.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "shellicon/NamespaceSearch.h"
+
+class CIconLookups {
+public:
+    CIconLookups() = default;
+    CIconLookups(const CIconLookups&) = delete;
+    CIconLookups& operator=(const CIconLookups&) = delete;
+
+    // The default value of HKEY_CLASSES_ROOT\`keyName`, up to its first zero;
+    // false when the key or value is absent or needs more than 256 bytes.
+    bool ReadClassesValue(const char* keyName, std::string& value);
+    // The namespace search's folder listings. COM must stay initialised
+    // until this object is destroyed once they have been used.
+    CNamespaceListings& Namespace() { return m_namespace; }
+
+private:
+    // By key name as asked; no value: the key or value is absent.
+    std::map<std::string, std::optional<std::string>> m_values;
+    CNamespaceListings m_namespace;
+};

@@ -4,6 +4,7 @@
 
 #include "BenchReport.h"
 #include "framework/Com.h"
+#include "resultlist/RowIcons.h"
 #include "shellicon/IconLocation.h"
 #include "support/Shortcuts.h"
 #include "survey/FileSearch.h"
@@ -44,28 +45,11 @@ int BareLinkRead(const std::string& path, HWND owner, StepTimes* steps)
     return resolved ? hotKey : -1;
 }
 
-// The icons a loop made, destroyed when it is done.
-class MadeIcons {
-public:
-    MadeIcons() = default;
-    ~MadeIcons()
-    {
-        for (HICON icon : m_icons)
-            ::DestroyIcon(icon);
-    }
-    MadeIcons(const MadeIcons&) = delete;
-    MadeIcons& operator=(const MadeIcons&) = delete;
-    void Add(HICON icon) { m_icons.push_back(icon); }
-
-private:
-    std::vector<HICON> m_icons;
-};
-
 // A listed row's icon by `source`, or null.
 HICON RowIcon(const CString& iconFile, int iconIndex, IconSource source, CSurveyIconCache& cache)
 {
     const HICON icon = source == IconSource::kSurveyCache
-                           ? cache.CopyIconFor(iconFile, iconIndex)
+                           ? cache.IconFor(iconFile, iconIndex)
                            : ::ExtractIconA(::GetModuleHandleA(nullptr), iconFile, iconIndex);
     return icon == reinterpret_cast<HICON>(1) ? nullptr : icon;
 }
@@ -147,7 +131,7 @@ IconTimes IconLoop(const Paths& paths, HWND owner, IconSource source)
     IconTimes times;
     const CComInit com;
     CSurveyIconCache cache;
-    MadeIcons made;
+    CRowIcons made;  // each distinct handle destroyed once
     for (const std::string& path : paths) {
         CString iconFile;
         int iconIndex = 0;

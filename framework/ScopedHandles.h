@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <utility>
-
 // A handle from CreateFile; INVALID_HANDLE_VALUE holds nothing.
 class CScopedFile {
 public:
@@ -28,20 +26,14 @@ private:
 // An icon handle, destroyed with DestroyIcon; null holds nothing.
 class CScopedIcon {
 public:
-    explicit CScopedIcon(HICON icon = nullptr) : m_icon(icon) {}
+    explicit CScopedIcon(HICON icon) : m_icon(icon) {}
     ~CScopedIcon()
     {
         if (m_icon != nullptr)
             ::DestroyIcon(m_icon);
     }
-    CScopedIcon(CScopedIcon&& other) noexcept : m_icon(std::exchange(other.m_icon, nullptr)) {}
-    CScopedIcon& operator=(CScopedIcon&&) = delete;
     CScopedIcon(const CScopedIcon&) = delete;
     CScopedIcon& operator=(const CScopedIcon&) = delete;
-
-    HICON Get() const { return m_icon; }
-    // Gives the handle up: the caller owns it from now on.
-    HICON Release() { return std::exchange(m_icon, nullptr); }
 
 private:
     HICON m_icon;

@@ -11,13 +11,14 @@ void CResultList::SetRedraw(BOOL redraw)
 
 void CResultList::AddRow(const CString& path, const CString& hotKeyText, HICON icon)
 {
-    CScopedIcon owned(icon);
+    // Owned before the insertion: other rows may show the same handle.
+    m_icons.Own(icon);
     const int row = InsertItem(LVIF_TEXT, GetItemCount(), path);
     if (row < 0)
         return;
     SetItemData(row, row);
     SetItemText(row, 1, hotKeyText);
-    m_icons.Add(owned.Release());
+    m_icons.Add(icon);
 }
 
 HICON CResultList::IconOf(int row) const

@@ -8,12 +8,17 @@ HICON CRowIcons::operator[](int slot) const
 void CRowIcons::Add(HICON icon)
 {
     m_slots.push_back(icon);
+    Own(icon);
+}
+
+void CRowIcons::Own(HICON icon)
+{
     if (icon != nullptr)
-        m_owned.emplace_back(icon);
+        m_owned.try_emplace(icon, icon);
 }
 
 void CRowIcons::Clear()
 {
-    std::vector<CScopedIcon>().swap(m_owned);
+    m_owned.clear();
     std::vector<HICON>().swap(m_slots);
 }

@@ -49,8 +49,8 @@ void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& 
     }
 }
 
-// The icon the shell shows for `path`, opened as `link`, a handle of the
-// row's own; null for none.
+// The icon the shell shows for `path`, opened as `link`: the survey's one
+// handle for that icon location; null for none.
 HICON RowIcon(HWND owner, const CString& path, const CShellLinkFile& link, CIconLookups& lookups,
               CSurveyIconCache& icons)
 {
@@ -60,7 +60,7 @@ HICON RowIcon(HWND owner, const CString& path, const CShellLinkFile& link, CIcon
         iconFile.GetLength() >= MAX_PATH ||
         iconFile.GetString()[0] == '\0')
         return nullptr;
-    return icons.CopyIconFor(iconFile, iconIndex);
+    return icons.IconFor(iconFile, iconIndex);
 }
 
 // A row for each file that opens as a shortcut and is listed. COM must be

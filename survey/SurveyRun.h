@@ -13,7 +13,8 @@ public:
     // Turns repainting off while the rows go in, and on again after them.
     virtual void SetRedraw(BOOL redraw) = 0;
     // Appends a row: the shortcut's full path, its hotkey text and its icon
-    // (null for none), which the sink owns from now on.
+    // (null for none), which the sink owns from now on. Rows that show the
+    // same icon get the same handle; the sink destroys it once.
     virtual void AddRow(const CString& path, const CString& hotKeyText, HICON icon) = 0;
 };
 

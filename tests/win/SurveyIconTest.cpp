@@ -144,28 +144,43 @@ TEST_F(SurveyIconTest, RowsCarryTheIconsTheirLocationsName)
         EXPECT_FALSE(IsLiveIcon(icon));
 }
 
-// Rows whose shortcuts name the same icon each own a handle of their own, so
-// clearing the rows destroys each exactly once and none twice.
-TEST_F(SurveyIconTest, RowsSharingAnIconOwnHandlesOfTheirOwn)
+// Rows whose shortcuts name the same icon location share one handle; each
+// distinct handle is owned once, and a new survey and then the window's
+// destruction destroy each of them: nothing is left and nothing is shared
+// across surveys.
+TEST_F(SurveyIconTest, RowsShowingOneIconShareOneHandleDestroyedOnce)
 {
     const std::vector<std::string> paths = {folders.StartMenu() + "\\One.lnk", folders.StartMenu() + "\\Two.lnk",
-                                            folders.Desktop() + "\\Three.lnk"};
-    for (const std::string& path : paths)
-        Shortcut(path, m_windows + "\\notepad.exe", 0);
-    window.Command(IDC_START_SURVEY);
-    ASSERT_EQ(window.Rows().size(), paths.size());
+                                            folders.Desktop() + "\\Three.lnk", folders.Desktop() + "\\Other.lnk"};
+    for (size_t i = 0; i < 3; ++i)
+        Shortcut(paths[i], m_windows + "\\notepad.exe", 0);
+    Shortcut(paths[3], "%SystemRoot%\\system32\\shell32.dll", 3);
 
-    std::vector<HICON> icons;
-    for (const std::string& path : paths)
-        icons.push_back(RowIcon(path));
-    for (size_t i = 0; i < icons.size(); ++i) {
-        EXPECT_TRUE(IsLiveIcon(icons[i])) << paths[i];
-        for (size_t j = 0; j < i; ++j)
-            EXPECT_NE(icons[i], icons[j]) << paths[i] << " shares its handle with " << paths[j];
+    std::vector<HICON> earlier;
+    for (int survey = 0; survey < 2; ++survey) {
+        window.Command(IDC_START_SURVEY);
+        ASSERT_EQ(window.Rows().size(), paths.size());
+        std::vector<HICON> icons;
+        for (const std::string& path : paths)
+            icons.push_back(RowIcon(path));
+        for (HICON icon : icons)
+            EXPECT_TRUE(IsLiveIcon(icon));
+        EXPECT_EQ(icons[1], icons[0]);
+        EXPECT_EQ(icons[2], icons[0]);
+        EXPECT_NE(icons[3], icons[0]);
+        EXPECT_EQ(window.dialog.m_icons.OwnedCount(), 2);
+        for (HICON icon : earlier) {
+            if (icon != icons[0] && icon != icons[3]) {  // a value the platform may hand out again
+                EXPECT_FALSE(IsLiveIcon(icon)) << "an icon of the earlier survey outlived it";
+            }
+        }
+        earlier = icons;
     }
-    window.dialog.ClearRowIcons();
-    for (HICON icon : icons)
-        EXPECT_FALSE(IsLiveIcon(icon));
+    ::DestroyWindow(window.dialog.m_hWnd);
+    PumpMessages();
+    for (HICON icon : earlier)
+        EXPECT_FALSE(IsLiveIcon(icon)) << "a row icon outlived the window";
+    EXPECT_EQ(window.dialog.m_icons.GetSize(), 0);
 }
 
 // A shortcut to the Control Panel has no file-system target: its row takes

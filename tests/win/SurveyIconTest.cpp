@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/Com.h"
+#include "support/ClassesRegistry.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
@@ -26,38 +27,6 @@ bool SaveControlPanelLink(const std::string& path, WORD hotKey)
     spec.hotKey = hotKey;
     return MakeShortcut(path, spec);
 }
-
-// Default values of new keys under HKEY_CLASSES_ROOT (Wine's does not show
-// HKEY_CURRENT_USER's classes), for one test; the keys go when it ends.
-class NewClasses {
-public:
-    NewClasses() = default;
-    NewClasses(const NewClasses&) = delete;
-    NewClasses& operator=(const NewClasses&) = delete;
-    ~NewClasses()
-    {
-        for (auto key = m_made.rbegin(); key != m_made.rend(); ++key)
-            ::RegDeleteKeyA(HKEY_CLASSES_ROOT, key->c_str());
-    }
-
-    void Set(const std::string& key, const std::string& text)
-    {
-        for (size_t end = key.find('\\'); end != std::string::npos; end = key.find('\\', end + 1))
-            m_made.push_back(key.substr(0, end));
-        m_made.push_back(key);
-        HKEY handle = nullptr;
-        ASSERT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
-                                    nullptr),
-                  ERROR_SUCCESS)
-            << key;
-        ::RegSetValueExA(handle, "", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                         static_cast<DWORD>(text.size() + 1));
-        ::RegCloseKey(handle);
-    }
-
-private:
-    std::vector<std::string> m_made;  // deleted in reverse, children first
-};
 
 struct IconCase {
     std::string name;
@@ -198,7 +167,7 @@ TEST_F(SurveyIconTest, ShortcutWithoutFileSystemTargetGetsTheShellsIcon)
 // between two surveys shows in the second.
 TEST_F(SurveyIconTest, RegistryChangedBetweenSurveysShowsInTheNext)
 {
-    NewClasses classes;
+    ClassesRegistry classes;
     classes.Set(".vlmsurvey", "Velmora.SurveyDocument");
     classes.Set("Velmora.SurveyDocument\\DefaultIcon", m_windows + "\\notepad.exe,0");
     const std::string document = folders.StartMenu() + "\\Document.vlmsurvey";

@@ -168,8 +168,8 @@ void ReportRounds(const Figures& f, int files, Table& table, size_t column)
               Format("%d / %d %s (%d, %d distinct)", last.rows, files, last.rows == files ? "ok" : "WRONG",
                      last.icons.handles, last.icons.distinct));
     table.Time(column, "3e. Icon of a listed row: GetIconLocation (apart)", f.iconLocation, last.rows, "row");
-    table.Time(column, "3f. Icon of a listed row: ExtractIconA once per icon, a copy per row (apart)", f.iconExtract,
-               last.rows, "row");
+    table.Time(column, "3f. Icon of a listed row: ExtractIconA once per icon location, one shared handle (apart)",
+               f.iconExtract, last.rows, "row");
     table.Time(column, "3k. Survey without icons: the survey's loop with the icon step left out (apart)",
                f.withoutIcons, files);
     if (!f.clearing.Empty())

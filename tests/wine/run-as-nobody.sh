@@ -4,7 +4,7 @@
 # When not run as root, the program runs as the current user in the usual way.
 #
 # The clone may sit in a folder that user cannot enter (root's home, or any
-# folder of mode 700), so the program and the prefix script run from a copy
+# folder of mode 700), so the program and the prefix scripts run from a copy
 # of their own inside the user's root folder, removed afterwards.
 set -eu
 
@@ -24,7 +24,7 @@ copy=$(mktemp -d "$root/run.XXXXXX")
 trap 'rm -rf "$copy"' EXIT
 trap 'exit 1' HUP INT TERM
 chmod 755 "$copy"
-install -m 755 "$here/run-in-prefix.sh" "$program" "$copy/"
+install -m 755 "$here/run-in-prefix.sh" "$here/wine-loader.sh" "$program" "$copy/"
 
 cd "$root"
 runuser -u nobody -- env VELMORA_WINE_ROOT="$root" \

@@ -5,16 +5,14 @@
 # A 64-bit program gets a 64-bit prefix; a 32-bit one gets a 32-bit prefix, or
 # with WINEARCH=win64 runs through WOW64 in the 64-bit one. The two kinds sit
 # side by side: "prefix" and "home" for win32, "prefix64" and "home64" for win64.
+# wine-loader.sh beside this script picks the loader for the prefix's tools
+# and for the program.
 #
 #   run-in-prefix.sh PROGRAM [ARGUMENT...]   runs the program
 #   run-in-prefix.sh --print-prefix PROGRAM  prints the prefix it would run in
 set -eu
 
-# The machine field of a Windows program's PE header, in hex: 8664 is x64.
-pe_machine() {
-    header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
-    od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' '
-}
+here=$(cd "$(dirname "$0")" && pwd)
 
 print_prefix=
 if [ "$1" = --print-prefix ]; then
@@ -24,7 +22,8 @@ fi
 program=$1
 shift
 root=${VELMORA_WINE_ROOT:-$(cd "$(dirname "$program")" && pwd)/wine}
-if [ "$(pe_machine "$program")" = 8664 ]; then
+program_bits=$("$here/wine-loader.sh" --program-bits "$program")
+if [ "$program_bits" = 64 ]; then
     export WINEARCH=win64
 else
     export WINEARCH=${WINEARCH:-win32}
@@ -60,7 +59,21 @@ link_marlett() {
     ln -sf "$marlett" "$prefix_marlett"
 }
 
+# Runs one step of making the prefix with the prefix's own loader; when it
+# fails, prints the step and Wine's own output and ends with its status.
+prepare() {
+    log=$root/.prefix$bits-step.log
+    status=0
+    "$@" >"$log" 2>&1 || status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "run-in-prefix.sh: making the prefix $WINEPREFIX failed (status $status) at: $*" >&2
+        sed 's/^/    /' "$log" >&2
+        exit "$status"
+    fi
+}
+
 if [ ! -f "$WINEPREFIX/.velmora-ready" ] || ! marlett_linked; then
+    prefix_loader=$("$here/wine-loader.sh" --bits "${bits:-32}")
     (
         flock 9
         if [ -f "$WINEPREFIX/.velmora-ready" ] && ! marlett_linked; then
@@ -72,17 +85,19 @@ if [ ! -f "$WINEPREFIX/.velmora-ready" ] || ! marlett_linked; then
         if [ ! -f "$WINEPREFIX/.velmora-ready" ]; then
             rm -rf "$WINEPREFIX"
             # No Mono or Gecko: the prefix has no network to fetch them.
-            WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
+            export WINEDLLOVERRIDES="mscoree,mshtml="
+            prepare "$prefix_loader" wineboot -i
+            unset WINEDLLOVERRIDES
             # A crash must end the process, not wait on a dialog; windows get a
             # virtual desktop so they close fast and keep their captions.
-            wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-            wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-            wineserver -w
+            prepare "$prefix_loader" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+            prepare "$prefix_loader" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+            prepare "$prefix_loader" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
+            prepare wineserver -w
             link_marlett
             touch "$WINEPREFIX/.velmora-ready"
         fi
     ) 9>"$root/.prefix-lock"
 fi
 
-exec wine "$program" "$@"
+exec "$("$here/wine-loader.sh" --bits "$program_bits")" "$program" "$@"

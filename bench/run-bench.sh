@@ -24,6 +24,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 builds=${VELMORA_BENCH_BUILDS:-win64 win32}
+# The 32-bit build needs a host that starts the 32-bit loader.
+skipped=
+if [ "${builds/win32/}" != "$builds" ] && ! reason=$(tests/wine/wine-loader.sh --check-32); then
+    builds=${builds/win32/}
+    skipped="win32 not run: $reason"
+fi
 for preset in $builds; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" --target velmora_bench
@@ -38,9 +44,10 @@ pin=()
 
 echo "Date:    $(date)"
 echo "Machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
-echo "Wine:    $(wine --version)"
+echo "Wine:    $("$(tests/wine/wine-loader.sh --bits 64)" --version)"
 echo "Pinned:  ${pin[*]:-no}"
 echo "Command: bench/run-bench.sh${*:+ $*}"
+echo "Builds:  ${builds}${skipped:+ ($skipped)}"
 
 status=0
 for preset in $builds; do

@@ -16,6 +16,10 @@ case "${1:-}" in
 esac
 
 scripts/install-deps.sh
+if [ "$preset" = win32 ] && ! reason=$(tests/wine/wine-loader.sh --check-32); then
+    echo "run.sh --32: cannot start the 32-bit program: $reason" >&2
+    exit 1
+fi
 cmake --preset "$preset"
 cmake --build --preset "$preset" --target Velmora velmora_seed velmora_drive
 

@@ -12,7 +12,7 @@ as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 packages="cmake make g++ git googletest g++-mingw-w64-i686-posix binutils-mingw-w64-i686
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales fonts-ipafont-gothic
-          clang libclang-rt-14-dev"
+          clang libclang-rt-14-dev zip unzip"
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386

@@ -36,6 +36,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     ctest --preset win64 || status=1
     exit $status
 '
+xvfb-run -a -s "-screen 0 1024x768x24" tests/package/check-package.sh  # the release archives, the x64 one run
 
 # The benchmark on a small file count, in its own scratch prefix: its checks
 # (every hotkey read, rows listed and sorted, both copies whole) must hold;

@@ -28,6 +28,8 @@
 //   velmora_drive hotkey-value CAPTION    the value of that dialog's hotkey control, as 0xNNNN
 //   velmora_drive resize W H              gives the main window this outer size
 //   velmora_drive gone                    waits until the main window is gone
+//   velmora_drive version FILE            FILE's version information (GetFileVersionInfoA): the fixed
+//                                         file and product versions, then each named string, one a line
 #include <windows.h>
 #include <commctrl.h>
 
@@ -433,6 +435,31 @@ int Resize(HWND main, const Args& args)
 // gone: the main window has closed.
 int Gone(HWND, const Args&) { return WaitUntilGone(std::string(), kDialogWait) ? 0 : 1; }
 
+// version FILE: the version information a program file carries.
+int Version(HWND, const Args& args)
+{
+    DWORD handle = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(args[0].c_str(), &handle);
+    std::vector<BYTE> block(size);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (size == 0 || !::GetFileVersionInfoA(args[0].c_str(), 0, size, block.data()) ||
+        !::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length))
+        return 1;
+    std::printf("FixedFileVersion\t%u.%u.%u.%u\n", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS));
+    std::printf("FixedProductVersion\t%u.%u.%u.%u\n", HIWORD(fixed->dwProductVersionMS),
+                LOWORD(fixed->dwProductVersionMS), HIWORD(fixed->dwProductVersionLS), LOWORD(fixed->dwProductVersionLS));
+    for (const char* name : {"FileVersion", "ProductVersion", "ProductName", "FileDescription", "InternalName",
+                             "OriginalFilename"}) {
+        const std::string key = std::string("\\StringFileInfo\\041104b0\\") + name;
+        char* text = nullptr;
+        const bool found = ::VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &length);
+        std::printf("%s\t%s\n", name, found && text != nullptr ? text : "");
+    }
+    return 0;
+}
+
 struct Subcommand {
     const char* name;
     int arguments;      // -1: any number
@@ -463,6 +490,7 @@ const Subcommand kSubcommands[] = {
     {"hotkey-value", 1, false, HotKeyValue},
     {"resize", 2, true, Resize},
     {"gone", 0, false, Gone},
+    {"version", 1, false, Version},
 };
 
 // Runs one subcommand; 2 when the name or the number of arguments is wrong.

@@ -3,7 +3,8 @@
 // templates parsed byte by byte, the menu bar (as a template and as USER32
 // loads it), the system-menu string, the icon group with its images, the
 // inventory of resources with their language, and the ids that the code takes
-// from resource.h. Dialogs are also created, to see the templates come alive.
+// from resource.h; the version resource, as the file's version information.
+// Dialogs are also created, to see the templates come alive.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -810,6 +811,83 @@ TEST(ResourceTest, IconHasA32And16PixelImageInSixteenColours)
     EXPECT_NE(nullptr, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
 }
 
+// --- Version ---------------------------------------------------------------
+
+// The version resource of this module's file, as GetFileVersionInfoA reads it
+// (empty when there is none).
+std::vector<BYTE> OwnVersionInfo()
+{
+    char path[MAX_PATH] = {};
+    if (::GetModuleFileNameA(nullptr, path, MAX_PATH) == 0)
+        return {};
+    DWORD handle = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
+    std::vector<BYTE> block(size);
+    if (size == 0 || !::GetFileVersionInfoA(path, 0, size, block.data()))
+        return {};
+    return block;
+}
+
+// One value of the Japanese Unicode string block, through VerQueryValueA.
+std::string VersionString(std::vector<BYTE>& block, const char* name)
+{
+    const std::string key = std::string("\\StringFileInfo\\041104b0\\") + name;
+    char* text = nullptr;
+    UINT length = 0;
+    if (!::VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &length) || text == nullptr)
+        return "<missing>";
+    return text;
+}
+
+TEST(ResourceTest, VersionResourceNamesTheProgramAndVersionOneEight)
+{
+    std::vector<BYTE> block = OwnVersionInfo();
+    ASSERT_FALSE(block.empty()) << "no version resource, error " << ::GetLastError();
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
+    ASSERT_EQ(sizeof(VS_FIXEDFILEINFO), size);
+    EXPECT_EQ(0xFEEF04BDu, fixed->dwSignature);
+    EXPECT_EQ(MAKELONG(8, 1), fixed->dwFileVersionMS);
+    EXPECT_EQ(MAKELONG(0, 0), fixed->dwFileVersionLS);
+    EXPECT_EQ(fixed->dwFileVersionMS, fixed->dwProductVersionMS);
+    EXPECT_EQ(fixed->dwFileVersionLS, fixed->dwProductVersionLS);
+    EXPECT_EQ(static_cast<DWORD>(VFT_APP), fixed->dwFileType);
+    EXPECT_EQ(static_cast<DWORD>(VOS_NT_WINDOWS32), fixed->dwFileOS);
+    EXPECT_EQ(0u, fixed->dwFileFlags & fixed->dwFileFlagsMask) << "no debug, pre-release or patched flag";
+
+    // The only translation: Japanese, Unicode.
+    WORD* translation = nullptr;
+    ASSERT_TRUE(::VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                                 &size));
+    ASSERT_EQ(2 * sizeof(WORD), size);
+    EXPECT_EQ(kJapanese, translation[0]);
+    EXPECT_EQ(1200, translation[1]);
+
+    const struct {
+        const char* name;
+        const char* value;
+    } strings[] = {
+        {"FileVersion", "1.8.0.0"},
+        {"ProductVersion", "1.8.0.0"},
+        {"ProductName", "Velmora"},
+        {"FileDescription", "Velmora ショートカットのホットキー一覧"},
+        {"InternalName", "Velmora"},
+        {"OriginalFilename", "Velmora.exe"},
+        {"LegalCopyright", "(C) 2026 The Velmora developers"},
+    };
+    for (const auto& string : strings)
+        EXPECT_EQ(Ansi(string.value), VersionString(block, string.name)) << string.name;
+
+    // The about box shows the same major and minor version.
+    const DialogTemplate about = LoadDialog(IDD_ABOUTBOX);
+    ASSERT_EQ(7u, about.controls.size());
+    EXPECT_EQ(L"Velmora Version " + std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
+                  std::to_wstring(LOWORD(fixed->dwFileVersionMS)),
+              about.controls[1].text.text);
+}
+
 // --- The whole set ---------------------------------------------------------
 
 std::string ResourceKey(LPCSTR name)
@@ -852,6 +930,7 @@ TEST(ResourceTest, ModuleHoldsExactlyTheProgramsResourcesAllInJapanese)
         {Key(5), {Key(IDD_ABOUTBOX), Key(IDD_MAIN), Key(IDD_ASSIGN_HOTKEY)}},
         {Key(6), {Key(IDS_ABOUTBOX / 16 + 1)}},
         {Key(14), {Key(IDR_MAINFRAME)}},
+        {Key(16), {Key(VS_VERSION_INFO)}},  // RT_VERSION
     };
     for (const GroupIconEntry& entry : LoadIconGroup())
         expected[Key(3)].insert(Key(entry.id));

@@ -40,7 +40,7 @@ CString FullPathOf(const char* path)
 int OpensAsShortcut(const char* path)
 {
     const CString extension = LowerCase(GetPathExtension(path));
-    if (extension != CString("lnk") && extension != CString("pif"))
+    if (!(extension == CString("lnk")) && !(extension == CString("pif")))
         return 0;
     const DWORD attributes = ::GetFileAttributesA(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))

@@ -1,6 +1,9 @@
 #include "hotkey/HotKeyText.h"
 
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -51,4 +54,65 @@ CString FormatHotKey(std::uint16_t value)
     if (key >= 0x20)
         text += static_cast<char>(key);
     return text;
+}
+
+namespace {
+struct ModifierName {
+    std::uint8_t flag;
+    const char* text;
+};
+
+// In the order FormatHotKey writes them.
+constexpr ModifierName kModifierNames[] = {
+    {kHotKeyControl, "CTRL+"},
+    {kHotKeyShift, "SHIFT+"},
+    {kHotKeyAlt, "ALT+"},
+};
+
+// The modifier flags that lead `text`, each at most once and in their order;
+// `text` is moved past them.
+std::uint8_t ReadModifiers(const char*& text)
+{
+    std::uint8_t modifiers = 0;
+    for (const ModifierName& name : kModifierNames) {
+        const std::size_t length = std::strlen(name.text);
+        if (std::strncmp(text, name.text, length) == 0) {
+            modifiers |= name.flag;
+            text += length;
+        }
+    }
+    return modifiers;
+}
+
+constexpr int kKeyCount = 0x100;
+
+// The key code whose text FormatHotKey writes as `text`; 0 for the empty
+// text; -1 when no key has that text. Every key's text is taken once, from
+// FormatHotKey itself.
+int ReadKey(const char* text)
+{
+    static const std::vector<std::string> keyTexts = [] {
+        std::vector<std::string> texts;
+        for (int key = 0; key < kKeyCount; ++key)
+            texts.push_back(FormatHotKey(static_cast<std::uint16_t>(key)).str());
+        return texts;
+    }();
+    if (text[0] == '\0')
+        return 0;
+    for (int key = 0x20; key < kKeyCount; ++key) {
+        if (keyTexts[static_cast<std::size_t>(key)] == text)
+            return key;
+    }
+    return -1;
+}
+} // namespace
+
+int ParseHotKey(const char* text, std::uint16_t* value)
+{
+    const std::uint8_t modifiers = ReadModifiers(text);
+    const int key = ReadKey(text);
+    if (key < 0)
+        return 0;
+    *value = static_cast<std::uint16_t>(modifiers << 8 | key);
+    return 1;
 }

@@ -1,5 +1,6 @@
 #include "resultlist/RowOrder.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "resultlist/DisplayName.h"
@@ -34,4 +35,15 @@ int CompareSortTexts(const char* a, const char* b)
         if (foldedLeft != foldedRight)
             return foldedLeft < foldedRight ? -1 : 1;
     }
+}
+
+std::vector<int> SortedRowOrder(const std::vector<CString>& sortTexts)
+{
+    std::vector<int> order;
+    for (std::size_t i = 0; i < sortTexts.size(); ++i)
+        order.push_back(static_cast<int>(i));
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return CompareSortTexts(sortTexts[static_cast<std::size_t>(a)], sortTexts[static_cast<std::size_t>(b)]) < 0;
+    });
+    return order;
 }

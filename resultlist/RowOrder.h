@@ -2,6 +2,8 @@
 // each sort key, and the byte-wise rule that compares two such texts.
 #pragma once
 
+#include <vector>
+
 #include "framework/AfxString.h"
 #include "res/resource.h"
 
@@ -18,3 +20,8 @@ CString SortTextOf(int sortKey, int fullPath, const CString& path, const CString
 // -1, 0 or +1: ASCII letters compared case-insensitively (folded to lower
 // case), every other byte by its unsigned value; a prefix sorts first.
 int CompareSortTexts(const char* a, const char* b);
+
+// The positions 0, 1, ... of rows whose sort texts are `sortTexts`, in the
+// order the list's sort leaves them: ascending by CompareSortTexts, rows
+// that compare equal in their given order.
+std::vector<int> SortedRowOrder(const std::vector<CString>& sortTexts);

@@ -1,8 +1,8 @@
 #!/bin/bash
 # Builds the release archives: dist/velmora-VERSION-win64.zip and
 # dist/velmora-VERSION-win32.zip, each holding the programs of that build
-# stripped of their symbols (Velmora.exe, and VelmoraCmd.exe where the tree
-# has it) and README.txt for Windows users, and dist/SHA256SUMS over both.
+# stripped of their symbols (Velmora.exe and VelmoraCmd.exe) and README.txt
+# for Windows users, and dist/SHA256SUMS over both.
 # The build trees keep the unstripped programs (the benchmark and debugging
 # use them). Builds only the programs, not the tests.
 #
@@ -18,19 +18,13 @@ version="$(version_part MAJOR).$(version_part MINOR)"
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 export TZ=UTC LC_ALL=C  # zip keeps local times; names sort byte by byte
 
-# The programs of a configured preset: Velmora, and VelmoraCmd where defined.
-programs_of() {
-    echo Velmora
-    if cmake --build --preset "$1" --target help | grep -qx '\.\.\. VelmoraCmd'; then
-        echo VelmoraCmd
-    fi
-}
+# The programs of each archive.
+programs=(Velmora VelmoraCmd)
 
 # Builds one preset's programs and writes its archive from a staging folder.
 package() {
     local preset=$1 staging=$2 archive=$3 strip program
     cmake --preset "$preset" >/dev/null
-    mapfile -t programs < <(programs_of "$preset")
     cmake --build --preset "$preset" --target "${programs[@]}"
     strip=$(sed -n 's/^CMAKE_STRIP:FILEPATH=//p' "build/$preset/CMakeCache.txt")
     mkdir -p "$staging"

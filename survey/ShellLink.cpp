@@ -11,6 +11,15 @@ bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH])
     return ::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
 }
 
+CString LinkTargetPath(IShellLinkA* link)
+{
+    char target[MAX_PATH] = {};
+    WIN32_FIND_DATAA found;
+    if (link->GetPath(target, MAX_PATH, &found, SLGP_UNCPRIORITY) != S_OK)
+        return CString();
+    return CString(target);
+}
+
 HRESULT CShellLinkFile::Open(const char* path, HWND owner)
 {
     HRESULT hr = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, m_link.ReceiveVoid());

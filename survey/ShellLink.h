@@ -5,11 +5,15 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "framework/AfxString.h"
 #include "framework/Com.h"
 
 // Converts an ANSI path to the 260-character wide form the shell takes;
 // false when the path or its wide form does not fit.
 bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH]);
+
+// The file-system path of an opened link's target; empty when it has none.
+CString LinkTargetPath(IShellLinkA* link);
 
 class CShellLinkFile {
 public:

@@ -63,6 +63,13 @@ HICON RowIcon(HWND owner, const CString& path, const CShellLinkFile& link, CIcon
     return icons.IconFor(iconFile, iconIndex);
 }
 
+// The row's details, for a sink that wants them.
+void AddLinkDetails(const CShellLinkFile& link, WORD hotKey, CRowSink& rows)
+{
+    if (rows.WantsLinkDetails())
+        rows.AddLinkDetails(hotKey, LinkTargetPath(link.Link()));
+}
+
 // A row for each file that opens as a shortcut and is listed. COM must be
 // initialised.
 void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows)
@@ -75,8 +82,10 @@ void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, 
             continue;
         WORD hotKey = 0;
         link.Link()->GetHotkey(&hotKey);
-        if (hotKey != 0 || showUnassigned == 1)
+        if (hotKey != 0 || showUnassigned == 1) {
             rows.AddRow(files[i], FormatHotKey(hotKey), RowIcon(owner, files[i], link, lookups, icons));
+            AddLinkDetails(link, hotKey, rows);
+        }
     }
 }
 }

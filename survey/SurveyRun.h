@@ -16,6 +16,13 @@ public:
     // (null for none), which the sink owns from now on. Rows that show the
     // same icon get the same handle; the sink destroys it once.
     virtual void AddRow(const CString& path, const CString& hotKeyText, HICON icon) = 0;
+
+    // True when the sink wants AddLinkDetails after every AddRow; the
+    // survey then asks each listed link for its target as well.
+    virtual bool WantsLinkDetails() const { return false; }
+    // The row just added: its stored hotkey value and its target's
+    // file-system path (empty for none).
+    virtual void AddLinkDetails(WORD /*hotKey*/, const CString& /*target*/) {}
 };
 
 // Surveys the three folders with `owner` as the shell's owner window: a row

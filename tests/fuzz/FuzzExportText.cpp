@@ -1,5 +1,6 @@
 // Fuzz target for the export texts: the input's zero-separated texts are
-// taken in pairs as the rows' names and hotkey texts.
+// taken in pairs as the rows' names and hotkey texts; the whole input is also
+// read as a hotkey backup file.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "export/BackupCsv.h"
 #include "export/ExportText.h"
 
 namespace {
@@ -84,6 +86,27 @@ void CheckLineCount(const std::vector<ExportRow>& rows)
           "the CSV text's line count is not the row count");
 }
 
+// Checks that a backup text is either refused with a line inside it and no
+// rows, or read as rows that the writer writes as a text reading back the same.
+void CheckBackupText(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::vector<BackupRow> rows;
+    BackupError error;
+    if (ParseBackupCsv(text, rows, error) != 1) {
+        Check(rows.empty() && error.line >= 1 && !error.reason.IsEmpty(), "a refusal without its line and reason");
+        Check(error.line <= 1 + std::count(text.begin(), text.end(), '\n'), "a refusal on a line past the text");
+        return;
+    }
+    const std::string written = FormatBackupCsv(rows).str();
+    std::vector<BackupRow> again;
+    Check(ParseBackupCsv(written, again, error) == 1, "a written backup is refused");
+    Check(again.size() == rows.size(), "a written backup reads back another number of rows");
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        Check(again[i].path == rows[i].path && again[i].target == rows[i].target && again[i].hotKey == rows[i].hotKey,
+              "a written backup reads back other rows");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -92,5 +115,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckCsvText(rows);
     CheckAlignedText(rows);
     CheckLineCount(rows);
+    CheckBackupText(data, size);
     return 0;
 }

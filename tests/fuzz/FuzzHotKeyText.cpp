@@ -1,5 +1,6 @@
-// Fuzz target for FormatHotKey: each two bytes of the input are one 16-bit
-// hotkey value, low byte first.
+// Fuzz target for FormatHotKey and ParseHotKey: each two bytes of the input
+// are one 16-bit hotkey value, low byte first; the whole input up to its
+// first zero byte is also read as a hotkey text.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -38,6 +39,22 @@ void CheckHotKeyText(std::uint16_t value)
     const std::uint8_t keyByte = static_cast<std::uint8_t>(value & 0xFF);
     Check(key == FormatHotKey(keyByte).str(), "the key's text depends on more than the key byte");
     Check(key.empty() == (keyByte < 0x20), "a key byte from 0x20 up has no text, or one below it has");
+
+    std::uint16_t parsed = 0;
+    Check(ParseHotKey(text.c_str(), &parsed) == 1, "the text of a value is not read back");
+    Check(FormatHotKey(parsed).str() == text, "the value read back from a text has another text");
+}
+
+// Checks that a text is read only when it is exactly the text of the value
+// read from it, and that a refused text leaves the value alone.
+void CheckHotKeyParse(const std::string& text)
+{
+    const auto exact = ExactCString(text);
+    std::uint16_t parsed = 0xABCD;
+    if (ParseHotKey(exact.get(), &parsed) == 1)
+        Check(FormatHotKey(parsed).str() == text, "a text is read as a value whose text differs");
+    else
+        Check(parsed == 0xABCD, "a refused text changed the value");
 }
 
 } // namespace
@@ -46,5 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     for (std::size_t i = 0; i + 1 < size; i += 2)
         CheckHotKeyText(static_cast<std::uint16_t>(data[i] | data[i + 1] << 8));
+    CheckHotKeyParse(SplitAtZeros(data, size, 1).front());
     return 0;
 }

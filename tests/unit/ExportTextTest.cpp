@@ -1,4 +1,5 @@
 // The comma-separated and column-aligned texts of the result list.
+#include "export/BackupCsv.h"
 #include "export/ExportText.h"
 
 #include <string>
@@ -103,4 +104,94 @@ TEST(FormatAlignedText, RowsKeepTheirOrder)
 {
     EXPECT_EQ(Aligned({{"b", "F2"}, {"a", "F1"}, {"c", "F3"}}), "b F2\r\na F1\r\nc F3\r\n");
     EXPECT_EQ(Csv({{"b", "F2"}, {"a", "F1"}, {"c", "F3"}}), "b,F2\r\na,F1\r\nc,F3\r\n");
+}
+
+namespace {
+const char kBackupHeader[] = "Path,Target,HotKey,Text\r\n";
+
+// The rows a backup text reads as, or the refusal's "line N: reason".
+std::string ReadBackup(const std::string& text, std::vector<BackupRow>& rows)
+{
+    BackupError error;
+    if (ParseBackupCsv(text, rows, error) == 1)
+        return "";
+    EXPECT_TRUE(rows.empty());
+    return "line " + std::to_string(error.line) + ": " + error.reason.str();
+}
+}
+
+// Fields with a comma, a quote or a line break are quoted, quotes doubled;
+// the hotkey is 4 upper-case hex digits and its text.
+TEST(FormatBackupCsv, QuotesOnlyFieldsThatNeedIt)
+{
+    const std::vector<BackupRow> rows = {
+        {"C:\\Menu\\a,b.lnk", "C:\\x \"y\".exe", 0x0374},
+        {"C:\\Menu\\\x83\x5C.lnk", "", 0x062C},
+        {"C:\\Menu\\two\r\nlines.lnk", "C:\\t\nu.exe", 0x0421},
+    };
+    EXPECT_EQ(FormatBackupCsv(rows).str(), std::string(kBackupHeader) +
+                                               "\"C:\\Menu\\a,b.lnk\",\"C:\\x \"\"y\"\".exe\",0374,CTRL+SHIFT+F5\r\n"
+                                               "C:\\Menu\\\x83\x5C.lnk,,062C,\"CTRL+ALT+,\"\r\n"
+                                               "\"C:\\Menu\\two\r\nlines.lnk\",\"C:\\t\nu.exe\",0421,ALT+Page Up\r\n");
+    EXPECT_EQ(FormatBackupCsv({}).str(), kBackupHeader);
+}
+
+// What the writer writes reads back as the same rows, and so does text that
+// quotes more than it must, uses LF line ends or lacks the last line end.
+TEST(ParseBackupCsv, ReadsWhatIsWrittenAndPlainVariants)
+{
+    const std::vector<BackupRow> written = {
+        {"C:\\Menu\\a,b.lnk", "C:\\x \"y\".exe", 0x0374},
+        {"C:\\Menu\\two\r\nlines.PIF", "", 0x0B2C},  // the text of 0x0B2C is "CTRL+SHIFT+,"
+    };
+    const std::string variants[] = {
+        FormatBackupCsv(written).str(),
+        "\"Path\",Target,HotKey,Text\n\"C:\\Menu\\a,b.lnk\",\"C:\\x \"\"y\"\".exe\",0374,\"CTRL+SHIFT+F5\"\n"
+        "\"C:\\Menu\\two\r\nlines.PIF\",,0b2c,\"CTRL+SHIFT+,\"",
+    };
+    for (const std::string& text : variants) {
+        std::vector<BackupRow> rows;
+        ASSERT_EQ(ReadBackup(text, rows), "") << text;
+        ASSERT_EQ(rows.size(), written.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i].path.str(), written[i].path.str());
+            EXPECT_EQ(rows[i].target.str(), written[i].target.str());
+            EXPECT_EQ(rows[i].hotKey, written[i].hotKey);
+        }
+    }
+}
+
+// Each malformed text is refused whole, with the line it went wrong on.
+TEST(ParseBackupCsv, RefusesMalformedTextWithLineAndReason)
+{
+    const std::string good = "C:\\a.lnk,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n";
+    const struct {
+        std::string text;
+        const char* refusal;
+    } cases[] = {
+        {"", "line 1: the first line is not the header Path,Target,HotKey,Text"},
+        {"Path,Target,Hotkey,Text\r\n", "line 1: the first line is not the header Path,Target,HotKey,Text"},
+        {good, "line 1: the first line is not the header Path,Target,HotKey,Text"},
+        {kBackupHeader + good + "C:\\b.lnk,C:\\b.exe,0374\r\n", "line 3: a row does not have 4 fields (path, target, hotkey, text)"},
+        {kBackupHeader + good + "\r\n", "line 3: a row does not have 4 fields (path, target, hotkey, text)"},
+        {kBackupHeader + good + "C:\\b.lnk,C:\\b.exe,0374,CTRL+SHIFT+F5,x\r\n", "line 3: a row does not have 4 fields (path, target, hotkey, text)"},
+        {kBackupHeader + std::string("\"C:\\a\r\n.lnk,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n"), "line 2: a quoted field is not closed"},
+        {kBackupHeader + std::string("C:\\a\"b.lnk,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n"), "line 2: a quote inside an unquoted field"},
+        {kBackupHeader + std::string("\"C:\\a.lnk\"x,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n"), "line 2: a quoted field is followed by more than a comma or a line end"},
+        {kBackupHeader + std::string("C:\\a.lnk\r,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n"), "line 2: a carriage return without a line feed"},
+        {kBackupHeader + std::string("C:\\a.exe,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n"), "line 2: the path is not a .LNK or .PIF file"},
+        {kBackupHeader + std::string(",C:\\a.exe,0374,CTRL+SHIFT+F5\r\n"), "line 2: the path is not a .LNK or .PIF file"},
+        {kBackupHeader + std::string("C:\\a.lnk,C:\\a.exe,374,CTRL+SHIFT+F5\r\n"), "line 2: the hotkey is not 4 hex digits other than 0000"},
+        {kBackupHeader + std::string("C:\\a.lnk,C:\\a.exe,03G4,CTRL+SHIFT+F5\r\n"), "line 2: the hotkey is not 4 hex digits other than 0000"},
+        {kBackupHeader + std::string("C:\\a.lnk,C:\\a.exe,0000,\r\n"), "line 2: the hotkey is not 4 hex digits other than 0000"},
+        {kBackupHeader + std::string("C:\\a.lnk,C:\\a.exe,0374,CTRL+SHIFT+F6\r\n"), "line 2: the hotkey text is not the text of the hotkey"},
+        {kBackupHeader + std::string("C:\\a\x83.lnk,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n"), "line 2: a field is not text in the ANSI code page"},
+        {kBackupHeader + std::string("C:\\a.lnk,C:\\a\x83,0374,CTRL+SHIFT+F5\r\n"), "line 2: a field is not text in the ANSI code page"},
+        {kBackupHeader + std::string("C:\\a.lnk,C:\\a", 13) + std::string(1, '\0') + ",0374,CTRL+SHIFT+F5\r\n", "line 2: a field is not text in the ANSI code page"},
+        {kBackupHeader + good + good + "C:\\b.lnk,C:\\b.exe,0374,CTRL+SHIFT+F5,\r\n", "line 4: a row does not have 4 fields (path, target, hotkey, text)"},
+    };
+    for (const auto& c : cases) {
+        std::vector<BackupRow> rows;
+        EXPECT_EQ(ReadBackup(c.text, rows), c.refusal) << c.text;
+    }
 }

@@ -101,4 +101,51 @@ TEST(FormatHotKey, IgnoresBitsElevenToFifteen)
     }
 }
 
+// Every 16-bit value: its text reads back as a value with the same text.
+TEST(ParseHotKey, ReadsBackTheTextOfEveryValue)
+{
+    for (unsigned value = 0; value <= 0xFFFF; ++value) {
+        const CString text = FormatHotKey(static_cast<std::uint16_t>(value));
+        std::uint16_t parsed = 0;
+        ASSERT_EQ(ParseHotKey(text, &parsed), 1) << "value 0x" << std::hex << value << " \"" << text.str() << "\"";
+        ASSERT_EQ(FormatHotKey(parsed).str(), text.str()) << "value 0x" << std::hex << value;
+    }
+}
+
+// One text of each class gives its one value: modifiers only, function
+// keys at both ends, named keys, a byte key from 0x80 up, the empty text.
+TEST(ParseHotKey, GivesTheValueOfEachKindOfText)
+{
+    const HotKeyCase cases[] = {
+        {0x0000, ""},           {0x0374, "CTRL+SHIFT+F5"}, {0x0641, "CTRL+ALT+A"},
+        {0x0421, "ALT+Page Up"}, {0x0587, "SHIFT+ALT+F24"}, {0x0070, "F1"},
+        {0x0200, "CTRL+"},       {0x0700, "CTRL+SHIFT+ALT+"}, {0x0020, " "},
+        {0x006A, "j"},           {0x002C, ","},            {0x0088, "\x88"},
+        {0x04FF, "ALT+\xFF"},    {0x0391, "CTRL+SHIFT+Scroll"}, {0x0160, "SHIFT+Num 0"},
+        {0x0046, "F"},           {0x022E, "CTRL+Del"},
+    };
+    for (const HotKeyCase& c : cases) {
+        std::uint16_t parsed = 0xFFFF;
+        EXPECT_EQ(ParseHotKey(c.text, &parsed), 1) << "\"" << c.text << "\"";
+        EXPECT_EQ(parsed, c.value) << "\"" << c.text << "\"";
+    }
+}
+
+// Texts the notation never writes are refused and leave the value alone:
+// other case, other order, repeats, spaces, keys that have a name of their
+// own ("p" is F1, "a" is Num 1, "+" is Execute), numbers past F24, "none".
+TEST(ParseHotKey, RefusesEveryOtherText)
+{
+    const char* const texts[] = {
+        "ctrl+A", "Ctrl+A", "CTRL+a", "f5", "CTRL +A", " CTRL+A", "CTRL+A ", "ALT+CTRL+A", "SHIFT+CTRL+F5",
+        "CTRL+CTRL+A", "CTRL", "CTRL+AB", "F0", "F25", "F05", "p", "a", "+", "CTRL++", "Page up", "PageUp",
+        "Num0", "Num 10", "none", "\x1F", "CTRL+\x08", "Ins Del",
+    };
+    for (const char* text : texts) {
+        std::uint16_t parsed = 0x1234;
+        EXPECT_EQ(ParseHotKey(text, &parsed), 0) << "\"" << text << "\"";
+        EXPECT_EQ(parsed, 0x1234) << "\"" << text << "\"";
+    }
+}
+
 } // namespace

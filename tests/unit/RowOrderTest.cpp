@@ -100,4 +100,13 @@ TEST(SortTextOf, ByNameComparesDisplayNamesOrWholePaths)
     }
 }
 
+// Ascending by the comparison rule; texts that compare equal (the same
+// text, or texts differing in ASCII case) keep their given order.
+TEST(SortedRowOrder, SortsAscendingAndKeepsEqualRowsInOrder)
+{
+    const std::vector<CString> texts = {"F5", "CTRL+A", "", "ctrl+a", "ALT+F1", "CTRL+A", "F5", ""};
+    EXPECT_EQ(SortedRowOrder(texts), (std::vector<int>{2, 7, 4, 1, 3, 5, 0, 6}));
+    EXPECT_TRUE(SortedRowOrder({}).empty());
+}
+
 } // namespace

@@ -7,7 +7,7 @@
 #
 #   tests/user/user-level-test.sh BUILD_DIR
 #
-# BUILD_DIR holds Velmora.exe, velmora_seed.exe and velmora_drive.exe. Needs an
+# BUILD_DIR holds Velmora.exe, VelmoraCmd.exe, velmora_seed.exe and velmora_drive.exe. Needs an
 # X display (ctest runs under xvfb-run). VELMORA_SCREENSHOT=FILE also saves a
 # picture of the populated main window there (the README shows
 # docs/screenshot.png).
@@ -31,6 +31,8 @@ cleanup() {
 trap cleanup EXIT
 
 drive() { "$run" "$build/velmora_drive.exe" "$@"; }
+cmd() { "$run" "$build/VelmoraCmd.exe" "$@"; }
+status_of() { "$@" >/dev/null 2>&1; echo $?; }
 ansi() { iconv -f UTF-8 -t CP932; }
 utf8() { iconv -c -f CP932 -t UTF-8; }
 
@@ -231,6 +233,12 @@ lines "$work/by-key" "$sheet|ALT+F9" "$mines|CTRL+A" "$notepad|CTRL+ALT+N" \
     "$winecfg|CTRL+ALT+W" "$pif|CTRL+SHIFT+C" "$prompt|F1"
 check "the survey lists the shortcuts with a hotkey, sorted by key name" "$work/by-key" drive rows
 
+# VelmoraCmd.exe over the same shortcuts prints the bytes the window copies.
+copy_csv >"$work/window-csv"
+check "VelmoraCmd list /csv prints the main window's CSV copy byte for byte" "$work/window-csv" cmd list /csv
+drive command 32772 && drive clipboard >"$work/window-text"
+check "VelmoraCmd list prints the main window's aligned copy byte for byte" "$work/window-text" cmd list
+
 # Resizing by dragging the window's bottom-right corner out, then back a little.
 read -r _ _ list_left list_top _ _ button_left button_top button_right button_bottom \
     < <(drive layout | tr '\n' ' ')
@@ -363,6 +371,24 @@ check_layout "a small window shrinks the list above the button" "$list_before"
 press_at "$(drive window-rect)" alt+f x
 check_that "File > Close closes the window" drive gone
 check_that "File > Close ends the process" velmora_ended
+
+# --- VelmoraCmd.exe: backup, set, restore, duplicates and refusals.
+backup='C:\velmora-user-test-backup.csv'
+rm -f "$prefix/drive_c/velmora-user-test-backup.csv"
+check_that "VelmoraCmd backup saves the hotkeys (exit 0)" [ "$(status_of cmd backup "$backup")" = 0 ]
+check_that "VelmoraCmd backup refuses to replace it without /force (exit 2)" [ "$(status_of cmd backup "$backup")" = 2 ]
+check_that "VelmoraCmd set PATH none clears a hotkey (exit 0)" [ "$(status_of cmd set "$sheet" none)" = 0 ]
+check_that "the file then holds no hotkey" [ "$(stored_hotkey "$sheet")" = 0000 ]
+check_that "VelmoraCmd set refuses a text the list never shows (exit 2)" [ "$(status_of cmd set "$sheet" ctrl+shift+f5)" = 2 ]
+check_that "the refused text wrote nothing" [ "$(stored_hotkey "$sheet")" = 0000 ]
+printf 'kept %s\r\n' "$mines" "$notepad" "$winecfg" "$pif" | ansi >"$work/restored"
+{ printf 'set %s\r\n' "$sheet"; printf 'kept %s\r\n' "$prompt"; } | ansi >>"$work/restored"
+check "VelmoraCmd restore sets the cleared hotkey back and keeps the others" "$work/restored" cmd restore "$backup"
+check_that "the file holds its hotkey again (74 03)" [ "$(stored_hotkey "$sheet")" = 7403 ]
+check "VelmoraCmd duplicates prints nothing when no hotkey is held twice" "$work/empty" cmd duplicates
+check_that "VelmoraCmd /? shows the usage (exit 0)" [ "$(status_of cmd "/?")" = 0 ]
+check_that "VelmoraCmd refuses an unknown switch (exit 2)" [ "$(status_of cmd list /bogus)" = 2 ]
+rm -f "$prefix/drive_c/velmora-user-test-backup.csv"
 
 # --- Second run: a fresh start, closed by Escape.
 check_that "Velmora.exe starts again" start_velmora || exit 1

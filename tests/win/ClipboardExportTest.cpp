@@ -5,9 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "cmd/Commands.h"
 #include "export/Clipboard.h"
+#include "res/resource.h"
+#include "support/Shortcuts.h"
+#include "support/TestFolders.h"
 #include "support/WindowDriver.h"
 
 namespace {
@@ -273,4 +281,104 @@ TEST(CopyTextToGlobal, HoldsTheTextAndItsTerminator)
         ::GlobalUnlock(block);
         EXPECT_EQ(::GlobalFree(block), nullptr);
     }
+}
+
+namespace {
+// The command program's output for `arguments` (after the program name),
+// run in-process; its exit status into `status`.
+std::string CommandOutputOf(std::initializer_list<const char*> arguments, int& status)
+{
+    std::vector<const char*> argv = {"VelmoraCmd"};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    CommandOutput output;
+    status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), output);
+    return output.out.str();
+}
+
+// Shortcuts whose hotkeys come as two pairs and a triple, with a row of its
+// own, a shortcut without a hotkey, a comma and a double-byte name among them.
+class CommandListTest : public ClipboardExportTest {
+protected:
+    void SetUp() override
+    {
+        ClipboardExportTest::SetUp();
+        const struct {
+            std::string path;
+            WORD hotKey;
+        } shortcuts[] = {
+            {folders.StartMenu() + "\\Alpha.lnk", 0x0374},
+            {folders.StartMenu() + "\\Programs\\a,b.lnk", 0x0641},
+            {folders.StartMenu() + "\\NoKey.lnk", 0},
+            {folders.StartMenu() + "\\Solo.lnk", 0x0070},
+            {folders.StartMenu() + "\\\x83\x5C\x83\x74\x83\x67.lnk", 0x0421},
+            {folders.Desktop() + "\\Beta.lnk", 0x0374},
+            {folders.Desktop() + "\\Gamma.lnk", 0x0641},
+            {folders.CommonStartMenu() + "\\Delta.lnk", 0x0641},
+            {folders.CommonStartMenu() + "\\Old.pif", 0x0421},
+        };
+        for (const auto& shortcut : shortcuts) {
+            MakeFolders(shortcut.path.substr(0, shortcut.path.rfind('\\')));
+            ShortcutSpec spec;
+            spec.target = folders.Target();
+            spec.hotKey = shortcut.hotKey;
+            ASSERT_TRUE(MakeShortcut(shortcut.path, spec)) << shortcut.path;
+        }
+    }
+    // The main window's copy `command` after a survey in the given view.
+    std::string WindowCopy(UINT command, int fullPath, int showUnassigned)
+    {
+        window.dialog.m_bFullPath = fullPath;
+        window.dialog.m_bShowUnassigned = showUnassigned;
+        window.Command(IDC_START_SURVEY);
+        window.Command(command);
+        std::string block;
+        EXPECT_TRUE(ReadClipboardBlock(CF_TEXT, block));
+        return block.c_str();
+    }
+    SurveyFolders folders;
+};
+}
+
+// list prints exactly the main window's copy of the same survey, in every
+// view and both formats; rows with equal hotkey texts come in the same order.
+TEST_F(CommandListTest, ListPrintsTheMainWindowsCopyByteForByte)
+{
+    const struct {
+        std::initializer_list<const char*> arguments;
+        UINT command;
+        int fullPath, showUnassigned;
+    } cases[] = {
+        {{"list", "/csv"}, ID_EDIT_COPY_CSV, 0, 0},
+        {{"list"}, ID_EDIT_COPY_TEXT, 0, 0},
+        {{"LIST", "-FullPath", "/csv"}, ID_EDIT_COPY_CSV, 1, 0},
+        {{"list", "/all", "/csv"}, ID_EDIT_COPY_CSV, 0, 1},
+        {{"list", "/all", "/fullpath"}, ID_EDIT_COPY_TEXT, 1, 1},
+    };
+    for (const auto& c : cases) {
+        const std::string copied = WindowCopy(c.command, c.fullPath, c.showUnassigned);
+        int status = -1;
+        EXPECT_EQ(CommandOutputOf(c.arguments, status), copied) << "command " << c.command << " view " << c.fullPath << c.showUnassigned;
+        EXPECT_EQ(status, 0);
+    }
+}
+
+// duplicates prints the copy without the rows whose hotkey no other row
+// holds: the two pairs and the triple, each hotkey's rows together.
+TEST_F(CommandListTest, DuplicatesLeaveOutTheHotkeysHeldOnce)
+{
+    std::string expected = WindowCopy(ID_EDIT_COPY_CSV, 0, 0);
+    const std::size_t solo = expected.find("Solo.lnk,F1\r\n");
+    ASSERT_NE(solo, std::string::npos);
+    expected.erase(solo, std::strlen("Solo.lnk,F1\r\n"));
+    int status = -1;
+    EXPECT_EQ(CommandOutputOf({"duplicates", "/csv"}, status), expected);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 7);
+
+    ::DeleteFileA((folders.Desktop() + "\\Beta.lnk").c_str());
+    ::DeleteFileA((folders.CommonStartMenu() + "\\Old.pif").c_str());
+    ::DeleteFileA((folders.Desktop() + "\\Gamma.lnk").c_str());
+    ::DeleteFileA((folders.CommonStartMenu() + "\\Delta.lnk").c_str());
+    EXPECT_EQ(CommandOutputOf({"duplicates"}, status), "");
+    EXPECT_EQ(status, 0);
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "cmd/Commands.h"
 #include "framework/Com.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
@@ -127,5 +128,58 @@ TEST_F(LinkHotKeyTest, NonRootReadOnlyFileIsLeftAsItWas)
     ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     const std::string before = ReadFileBytes(path);
     EXPECT_EQ(SetLinkHotKey(path.c_str(), 0x0241, nullptr), 0);
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+namespace {
+// `VelmoraCmd set PATH HOTKEY` run in-process: its exit status.
+int RunSetCommand(const std::string& path, const char* hotKey)
+{
+    const char* argv[] = {"VelmoraCmd", "set", path.c_str(), hotKey};
+    CommandOutput output;
+    return RunCommandLine(4, argv, output);
+}
+}
+
+// set writes the notation's text (or none) as the hotkey GetLinkHotKey reads back.
+TEST_F(LinkHotKeyTest, SetCommandWritesTheHotkeyTheTextNames)
+{
+    const struct {
+        const char* text;
+        WORD value;
+    } cases[] = {{"CTRL+ALT+N", 0x064E}, {"ALT+Page Up", 0x0421}, {"NONE", 0}, {"CTRL+SHIFT+F24", 0x0387}, {"SHIFT+Num 9", 0x0169}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(RunSetCommand(path, c.text), 0) << c.text;
+        EXPECT_EQ(GetLinkHotKey(path.c_str(), nullptr), c.value) << c.text;
+    }
+}
+
+// Refused inputs (2) and a read-only shortcut (1) leave every file as it was:
+// unknown texts, paths that are not shortcuts that open.
+TEST_F(LinkHotKeyTest, SetCommandRefusesAndWritesNothing)
+{
+    ASSERT_TRUE(WriteFileBytes(folder + "\\junk.lnk", std::string(200, '\x07')));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\notes.txt", ReadFileBytes(path)));
+    const std::string truncated = ReadFileBytes(path).substr(0, 0x50);
+    ASSERT_TRUE(WriteFileBytes(folder + "\\cut.lnk", truncated));
+    const struct {
+        std::string path;
+        const char* text;
+        int status;
+    } cases[] = {
+        {path, "ctrl+alt+n", 2}, {path, "ALT+CTRL+N", 2}, {path, "CTRL+F25", 2}, {path, "CTRL+ALT+N ", 2},
+        {folder + "\\notes.txt", "CTRL+A", 2}, {folder + "\\junk.lnk", "CTRL+A", 2}, {folder + "\\cut.lnk", "CTRL+A", 2},
+        {folder + "\\missing.lnk", "CTRL+A", 2}, {folder, "CTRL+A", 2},
+    };
+    for (const auto& c : cases) {
+        const std::string before = ReadFileBytes(c.path);
+        EXPECT_EQ(RunSetCommand(c.path, c.text), c.status) << c.path << " " << c.text;
+        EXPECT_EQ(ReadFileBytes(c.path), before) << c.path << " " << c.text;
+    }
+    EXPECT_EQ(::GetFileAttributesA((folder + "\\missing.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::string before = ReadFileBytes(path);
+    EXPECT_EQ(RunSetCommand(path, "CTRL+A"), 1);
     EXPECT_EQ(ReadFileBytes(path), before);
 }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -10,10 +12,12 @@
 #include <utility>
 #include <vector>
 
+#include "cmd/Commands.h"
 #include "hotkey/HotKeyText.h"
 #include "support/AnsiText.h"
 #include "support/Shortcuts.h"
 #include "survey/LinkFormat.h"
+#include "survey/LinkHotKey.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
 
@@ -366,4 +370,141 @@ TEST_F(SurveyTest, HotKeyChangeReachesTheRowsOwnFile)
     }
     for (const WideName& name : names)
         EXPECT_EQ(StoredHotKey(WideStartMenu() + name.relative), name.hotKey) << AnsiFromWide(name.relative);
+}
+
+namespace {
+// The command program run in-process with `arguments` (after its name).
+struct CommandRun {
+    int status;
+    std::string out, err;
+};
+
+CommandRun RunCommand(std::initializer_list<std::string> arguments)
+{
+    std::vector<const char*> argv = {"VelmoraCmd"};
+    for (const std::string& argument : arguments)
+        argv.push_back(argument.c_str());
+    CommandOutput output;
+    const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), output);
+    return {status, output.out.str(), output.err.str()};
+}
+
+// A file in the Windows folder, as a shortcut's target.
+std::string WindowsFile(const char* name)
+{
+    char windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    return std::string(windows) + "\\" + name;
+}
+
+// A fresh path in the temporary folder.
+std::string TempFile(const char* name)
+{
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string path = std::string(temp) + name;
+    ::DeleteFileA(path.c_str());
+    return path;
+}
+
+// Writes a shortcut to `target` with `hotKey`.
+void ShortcutTo(const std::string& path, const std::string& target, WORD hotKey)
+{
+    MakeFolders(path.substr(0, path.rfind('\\')));
+    ShortcutSpec spec;
+    spec.target = target;
+    spec.hotKey = hotKey;
+    ASSERT_TRUE(MakeShortcut(path, spec)) << path;
+}
+}
+
+// After an update that cleared one hotkey, recreated one shortcut under a new
+// name and removed others, restore sets, keeps and moves the saved hotkeys
+// and reports the rows it cannot place; /dryrun reports the same and writes
+// nothing.
+TEST_F(SurveyTest, RestorePutsTheSavedHotkeysBackWhereTheShortcutsNowAre)
+{
+    const std::string keep = folders.StartMenu() + "\\Keep.lnk", change = folders.StartMenu() + "\\Change.lnk",
+                      moved = folders.StartMenu() + "\\Old Name.lnk", gone = folders.Desktop() + "\\Gone.lnk",
+                      twin = folders.CommonStartMenu() + "\\Twin.lnk",
+                      renamed = folders.StartMenu() + "\\Programs\\New, Name.lnk",
+                      twinA = folders.CommonStartMenu() + "\\Twin A.lnk", twinB = folders.Desktop() + "\\Twin B.lnk";
+    ShortcutTo(keep, WindowsFile("notepad.exe"), 0x0374);
+    ShortcutTo(change, WindowsFile("regedit.exe"), 0x0641);
+    ShortcutTo(moved, WindowsFile("system32\\cmd.exe"), 0x0421);
+    ShortcutTo(gone, WindowsFile("system32\\taskmgr.exe"), 0x0070);
+    ShortcutTo(twin, WindowsFile("system32\\winecfg.exe"), 0x0752);
+    const std::string backup = TempFile("velmora-backup.csv");
+    ASSERT_EQ(RunCommand({"backup", backup}).status, 0);
+    const std::string saved = ReadFileBytes(backup);
+    EXPECT_EQ(RunCommand({"backup", backup}).status, 2) << "an existing file is replaced only with /force";
+    EXPECT_EQ(RunCommand({"backup", backup, "-FORCE"}).status, 0);
+    EXPECT_EQ(ReadFileBytes(backup), saved);
+
+    ASSERT_EQ(SetLinkHotKey(change.c_str(), 0, nullptr), 1);
+    for (const std::string& removed : {moved, gone, twin})
+        ASSERT_TRUE(::DeleteFileA(removed.c_str())) << removed;
+    ShortcutTo(renamed, WindowsFile("system32\\cmd.exe"), 0);
+    ShortcutTo(twinA, WindowsFile("system32\\winecfg.exe"), 0);
+    ShortcutTo(twinB, WindowsFile("system32\\winecfg.exe"), 0);
+
+    const std::string report = "moved " + renamed + "\r\nset " + change + "\r\nambiguous " + twin + "\r\nkept " +
+                               keep + "\r\nmissing " + gone + "\r\n";
+    const std::string before = ReadFileBytes(change) + ReadFileBytes(renamed);
+    const CommandRun dryRun = RunCommand({"restore", backup, "/dryrun"});
+    EXPECT_EQ(dryRun.status, 1);
+    EXPECT_EQ(dryRun.out, report);
+    EXPECT_EQ(ReadFileBytes(change) + ReadFileBytes(renamed), before);
+
+    const CommandRun restored = RunCommand({"restore", backup});
+    EXPECT_EQ(restored.status, 1);
+    EXPECT_EQ(restored.out, report);
+    EXPECT_EQ(GetLinkHotKey(keep.c_str(), nullptr), 0x0374);
+    EXPECT_EQ(GetLinkHotKey(change.c_str(), nullptr), 0x0641);
+    EXPECT_EQ(GetLinkHotKey(renamed.c_str(), nullptr), 0x0421);
+    EXPECT_EQ(GetLinkHotKey(twinA.c_str(), nullptr), 0);
+    EXPECT_EQ(GetLinkHotKey(twinB.c_str(), nullptr), 0);
+
+    ASSERT_TRUE(::DeleteFileA(twinB.c_str()));
+    const CommandRun again = RunCommand({"restore", backup});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.out, "moved " + renamed + "\r\nkept " + change + "\r\nmoved " + twinA + "\r\nkept " + keep +
+                             "\r\nmissing " + gone + "\r\n");
+    EXPECT_EQ(GetLinkHotKey(twinA.c_str(), nullptr), 0x0752);
+    ::DeleteFileA(backup.c_str());
+}
+
+// A malformed backup (columns, quotes, hex, encoding, text) is refused with
+// its line before any shortcut is written; a backup into a missing folder
+// writes nothing.
+TEST_F(SurveyTest, RestoreRefusesAMalformedBackupBeforeWriting)
+{
+    const std::string shortcut = folders.StartMenu() + "\\Tool.lnk";
+    ShortcutTo(shortcut, WindowsFile("notepad.exe"), 0);
+    const std::string good = "Path,Target,HotKey,Text\r\n" + shortcut + ",," + "0374,CTRL+SHIFT+F5\r\n";
+    const std::string backup = TempFile("velmora-malformed.csv");
+    const std::string bad[] = {
+        good + shortcut + ",,0374\r\n",
+        good + "\"" + shortcut + ",,0374,CTRL+SHIFT+F5\r\n",
+        good + shortcut + ",,03X4,CTRL+SHIFT+F5\r\n",
+        good + shortcut + ",\x83,0374,CTRL+SHIFT+F5\r\n",
+        good + shortcut + ",,0374,CTRL+SHIFT+F6\r\n",
+    };
+    const std::string before = ReadFileBytes(shortcut);
+    for (const std::string& text : bad) {
+        ASSERT_TRUE(WriteFileBytes(backup, text));
+        const CommandRun run = RunCommand({"restore", backup});
+        EXPECT_EQ(run.status, 2) << text;
+        EXPECT_NE(run.err.find(" line 3: "), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(ReadFileBytes(shortcut), before) << text;
+    }
+    ASSERT_TRUE(WriteFileBytes(backup, good));
+    EXPECT_EQ(RunCommand({"restore", backup}).status, 0);
+    EXPECT_EQ(GetLinkHotKey(shortcut.c_str(), nullptr), 0x0374);
+
+    const std::string nowhere = TempFile("velmora-no-folder\\backup.csv");
+    EXPECT_EQ(RunCommand({"backup", nowhere}).status, 2);
+    EXPECT_EQ(::GetFileAttributesA(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
+    ::DeleteFileA(backup.c_str());
 }

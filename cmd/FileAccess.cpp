@@ -1,0 +1,97 @@
+// Checking shortcut files and writing the backup file safely.
+#include "cmd/FileAccess.h"
+
+#include <windows.h>
+
+#include "framework/Com.h"
+#include "framework/ScopedHandles.h"
+#include "shellicon/PathText.h"
+#include "survey/ShellLink.h"
+
+namespace {
+// The folder part of a full path (without its last backslash).
+CString FolderOf(const CString& path)
+{
+    const std::string::size_type slash = path.str().rfind('\\');
+    return slash == std::string::npos ? CString() : CString(path.str().substr(0, slash));
+}
+
+// Writes `bytes` into the new file `path` and closes it; false when any of
+// it failed.
+bool WriteNewFile(const char* path, const CString& bytes)
+{
+    const CScopedFile file(::CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return false;
+    DWORD written = 0;
+    const DWORD size = static_cast<DWORD>(bytes.GetLength());
+    return (size == 0 || ::WriteFile(file.Get(), bytes.GetString(), size, &written, nullptr)) && written == size &&
+           ::FlushFileBuffers(file.Get());
+}
+}
+
+CString FullPathOf(const char* path)
+{
+    char full[MAX_PATH] = {};
+    const DWORD length = ::GetFullPathNameA(path, MAX_PATH, full, nullptr);
+    return length == 0 || length >= MAX_PATH ? CString() : CString(full);
+}
+
+int OpensAsShortcut(const char* path)
+{
+    const CString extension = LowerCase(GetPathExtension(path));
+    if (!(extension == CString("lnk")) && !(extension == CString("pif")))
+        return 0;
+    const DWORD attributes = ::GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return 0;
+    const CComInit com;
+    CShellLinkFile link;
+    return com.Succeeded() && link.Open(path, nullptr) == S_OK ? 1 : 0;
+}
+
+int IsReadOnlyFile(const char* path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) ? 1 : 0;
+}
+
+int WriteFileWhole(const CString& path, const CString& bytes, bool replace, CommandOutput& output)
+{
+    const CString full = FullPathOf(path);
+    const DWORD folder = full.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(FolderOf(full));
+    if (folder == INVALID_FILE_ATTRIBUTES || !(folder & FILE_ATTRIBUTE_DIRECTORY)) {
+        output.err += "The folder of " + path + " does not exist; nothing written.\r\n";
+        return kExitRefused;
+    }
+    if (::GetFileAttributesA(full) != INVALID_FILE_ATTRIBUTES && !replace) {
+        output.err += full + " exists; add /force to replace it. Nothing written.\r\n";
+        return kExitRefused;
+    }
+    char temporary[MAX_PATH] = {};
+    if (::GetTempFileNameA(FolderOf(full), "vlm", 0, temporary) == 0) {
+        output.err += "Could not create a temporary file beside " + full + "; nothing written.\r\n";
+        return kExitPartly;
+    }
+    if (!WriteNewFile(temporary, bytes) ||
+        !::MoveFileExA(temporary, full, replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
+        ::DeleteFileA(temporary);
+        output.err += "Could not write " + full + "; nothing written.\r\n";
+        return kExitPartly;
+    }
+    return kExitDone;
+}
+
+bool ReadFileWhole(const CString& path, std::string& bytes)
+{
+    const CScopedFile file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file.IsOpen())
+        return false;
+    bytes.clear();
+    char buffer[65536];
+    DWORD read = 0;
+    bool ok = true;
+    while ((ok = ::ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr) != FALSE) && read > 0)
+        bytes.append(buffer, read);
+    return ok;
+}

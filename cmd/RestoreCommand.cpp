@@ -1,0 +1,84 @@
+// restore FILE [/dryrun]: the hotkeys of a backup put back, at the same path
+// or on the one shortcut now pointing at the same target.
+#include "cmd/Commands.h"
+
+#include <windows.h>
+
+#include "cmd/FileAccess.h"
+#include "export/BackupCsv.h"
+#include "survey/LinkHotKey.h"
+
+namespace {
+// What restoring one row takes: the surveyed shortcuts and whether to write.
+struct RestoreContext {
+    const std::vector<SurveyedRow>& surveyed;
+    bool dryRun;
+    CommandOutput& output;
+};
+
+// Gives the shortcut at `path`, whose hotkey is now `current`, the row's
+// hotkey unless it has it; false when that could not be written.
+bool GiveHotKey(const CString& path, WORD current, const BackupRow& row, RestoreContext& context)
+{
+    if (current == row.hotKey || context.dryRun)
+        return true;
+    if (SetLinkHotKey(path, row.hotKey, nullptr) == 1)
+        return true;
+    context.output.err += "Could not write the hotkey into " + path + ".\r\n";
+    return false;
+}
+
+// The surveyed shortcuts whose target is `target` (compared without case).
+std::vector<const SurveyedRow*> WithTarget(const CString& target, const std::vector<SurveyedRow>& surveyed)
+{
+    std::vector<const SurveyedRow*> found;
+    for (const SurveyedRow& row : surveyed)
+        if (!target.IsEmpty() && ::lstrcmpiA(row.target, target) == 0)
+            found.push_back(&row);
+    return found;
+}
+
+// Restores one row and prints its line; true when it was kept, set or moved.
+bool RestoreRow(const BackupRow& row, RestoreContext& context)
+{
+    CString& out = context.output.out;
+    if (OpensAsShortcut(row.path)) {
+        const WORD current = GetLinkHotKey(row.path, nullptr);
+        const bool given = GiveHotKey(row.path, current, row, context);
+        out += CString(!given ? "failed " : current == row.hotKey ? "kept " : "set ") + row.path + "\r\n";
+        return given;
+    }
+    const std::vector<const SurveyedRow*> found = WithTarget(row.target, context.surveyed);
+    if (found.size() != 1) {
+        out += CString(found.empty() ? "missing " : "ambiguous ") + row.path + "\r\n";
+        return false;
+    }
+    const bool given = GiveHotKey(found[0]->path, found[0]->hotKey, row, context);
+    out += CString(given ? "moved " : "failed ") + found[0]->path + "\r\n";
+    return given;
+}
+}
+
+int RunRestore(const CommandLine& line, CommandOutput& output)
+{
+    if (!CheckArguments(line, 1, {"dryrun"}, output))
+        return kExitRefused;
+    std::string bytes;
+    if (!ReadFileWhole(line.operands[0], bytes)) {
+        output.err += "Could not read " + line.operands[0] + "; nothing written.\r\n";
+        return kExitRefused;
+    }
+    std::vector<BackupRow> rows;
+    BackupError error;
+    if (ParseBackupCsv(bytes, rows, error) != 1) {
+        output.err += line.operands[0] + " line " + std::to_string(error.line) + ": " + error.reason +
+                      ". Not a Velmora backup; nothing written.\r\n";
+        return kExitRefused;
+    }
+    const std::vector<SurveyedRow> surveyed = SurveyInListOrder(1);
+    RestoreContext context{surveyed, HasSwitch(line, "dryrun"), output};
+    bool all = true;
+    for (const BackupRow& row : rows)
+        all = RestoreRow(row, context) && all;
+    return all ? kExitDone : kExitPartly;
+}

@@ -1,0 +1,47 @@
+// set PATH HOTKEY: one shortcut's hotkey, written as the hotkey dialog writes it.
+#include "cmd/Commands.h"
+
+#include <cstdint>
+
+#include "cmd/FileAccess.h"
+#include "hotkey/HotKeyText.h"
+#include "survey/LinkHotKey.h"
+
+namespace {
+// The value `text` names: "none" (any case) for 0, else the notation's text;
+// false when it is neither.
+bool HotKeyOfText(const CString& text, std::uint16_t& value)
+{
+    if (LowerCase(text) == CString("none")) {
+        value = 0;
+        return true;
+    }
+    return ParseHotKey(text, &value) == 1;
+}
+}
+
+int RunSet(const CommandLine& line, CommandOutput& output)
+{
+    if (!CheckArguments(line, 2, {}, output))
+        return kExitRefused;
+    std::uint16_t value = 0;
+    if (!HotKeyOfText(line.operands[1], value)) {
+        output.err += "Unknown hotkey text \"" + line.operands[1] +
+                      "\": write it as the list shows it (CTRL+SHIFT+F5, ALT+Page Up) or none. Nothing written.\r\n";
+        return kExitRefused;
+    }
+    const CString path = FullPathOf(line.operands[0]);
+    if (path.IsEmpty() || !OpensAsShortcut(path)) {
+        output.err += line.operands[0] + " is not a shortcut file (.lnk or .pif) that opens. Nothing written.\r\n";
+        return kExitRefused;
+    }
+    if (IsReadOnlyFile(path)) {
+        output.err += path + " is read-only. Nothing written.\r\n";
+        return kExitPartly;
+    }
+    if (SetLinkHotKey(path, value, nullptr) != 1) {
+        output.err += "Could not write the hotkey into " + path + ".\r\n";
+        return kExitPartly;
+    }
+    return kExitDone;
+}

@@ -1,0 +1,47 @@
+// The command program's dispatch and its usage text.
+#include "cmd/Commands.h"
+
+namespace {
+const char kUsage[] =
+    "VelmoraCmd: the hotkeys of your shortcuts from the command line.\r\n"
+    "\r\n"
+    "  VelmoraCmd list [/all] [/fullpath] [/csv]\r\n"
+    "      the shortcuts with a hotkey (/all: every shortcut) as Velmora copies them\r\n"
+    "  VelmoraCmd duplicates [/fullpath] [/csv]\r\n"
+    "      only the shortcuts whose hotkey another shortcut holds too, grouped by hotkey\r\n"
+    "  VelmoraCmd set PATH HOTKEY\r\n"
+    "      writes HOTKEY (CTRL+SHIFT+F5, ALT+Page Up, CTRL+ALT+N, or none) into PATH\r\n"
+    "  VelmoraCmd backup FILE [/force]\r\n"
+    "      saves every shortcut's hotkey and target in the CSV file FILE\r\n"
+    "  VelmoraCmd restore FILE [/dryrun]\r\n"
+    "      gives the hotkeys of a backup back to the shortcuts, or to the one new\r\n"
+    "      shortcut with the same target; prints kept, set, moved, missing or ambiguous\r\n"
+    "\r\n"
+    "Switches take / or - in any case. Exit status: 0 done, 1 partly done,\r\n"
+    "2 usage error or refused input.\r\n";
+
+struct Command {
+    const char* name;
+    int (*run)(const CommandLine&, CommandOutput&);
+};
+
+const Command kCommands[] = {
+    {"list", &RunList},     {"duplicates", &RunDuplicates}, {"set", &RunSet},
+    {"backup", &RunBackup}, {"restore", &RunRestore},
+};
+}
+
+int RunCommandLine(int argc, const char* const* argv, CommandOutput& output)
+{
+    const CommandLine line = SplitCommandLine(argc, argv);
+    if (line.command.IsEmpty() && line.switches.size() == 1 && line.switches[0] == CString("?")) {
+        output.err += kUsage;
+        return kExitDone;
+    }
+    for (const Command& command : kCommands)
+        if (line.command == CString(command.name))
+            return command.run(line, output);
+    output.err += line.command.IsEmpty() ? CString(kUsage)
+                                         : "Unknown command " + line.command + ". Run VelmoraCmd /? for usage.\r\n";
+    return kExitRefused;
+}

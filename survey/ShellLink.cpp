@@ -11,9 +11,12 @@ bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH])
     return ::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
 }
 
-HRESULT CShellLinkFile::Open(const char* path, HWND owner)
+HRESULT CShellLinkFile::Open(const char* path, HWND owner, IClassFactory* factory)
 {
-    HRESULT hr = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, m_link.ReceiveVoid());
+    HRESULT hr = factory != nullptr
+                     ? factory->CreateInstance(nullptr, IID_IShellLinkA, m_link.ReceiveVoid())
+                     : ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                          m_link.ReceiveVoid());
     if (hr != S_OK)
         return hr;
     hr = m_link->QueryInterface(IID_IPersistFile, m_file.ReceiveVoid());

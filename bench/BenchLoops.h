@@ -61,5 +61,5 @@ struct ReopenTimes {
 
 // What the icon resolver's shortcut branch does on the platform for each
 // row, each step timed: the link opened (CShellLinkFile::Open), GetPath
-// (SLGP_UNCPRIORITY, with find data), the link's own icon location.
+// (SLGP_UNCPRIORITY, no find data), the link's own icon location.
 ReopenTimes LinkReopenLoop(const Paths& paths, HWND owner);

@@ -57,6 +57,18 @@ int SurveyWithoutIcons(MainDialogFixture& window, const CStringArray& files)
 }
 
 namespace {
+// True when GetPath without find data, as the icon resolver asks it, gives
+// what it gives with find data: the same result and text.
+bool PathWithoutFindDataAlike(IShellLinkA* link)
+{
+    char withData[MAX_PATH] = {};
+    char without[MAX_PATH] = {};
+    WIN32_FIND_DATAA found;
+    const HRESULT withResult = link->GetPath(withData, MAX_PATH, &found, SLGP_UNCPRIORITY);
+    return link->GetPath(without, MAX_PATH, nullptr, SLGP_UNCPRIORITY) == withResult &&
+           std::strcmp(withData, without) == 0;
+}
+
 // The files whose icon location through the survey's reader, kept for all
 // of them, differs from GetIconLocation's for the file alone.
 int IconLocationsUnlikeFresh(HWND owner, const std::vector<std::string>& paths)
@@ -71,10 +83,10 @@ int IconLocationsUnlikeFresh(HWND owner, const std::vector<std::string>& paths)
         int freshIndex = -1, keptIndex = -1;
         const int freshResult = GetIconLocation(owner, path.c_str(), fresh, &freshIndex, 0);
         CShellLinkFile link;
-        const int keptResult = reader.Open(path.c_str(), link) == S_OK
-                                   ? reader.IconLocation(path.c_str(), link, kept, &keptIndex)
-                                   : -1;
-        differing += keptResult != freshResult || !(kept == fresh) || keptIndex != freshIndex;
+        const bool opened = reader.Open(path.c_str(), link) == S_OK;
+        const int keptResult = opened ? reader.IconLocation(path.c_str(), link, kept, &keptIndex) : -1;
+        differing += keptResult != freshResult || !(kept == fresh) || keptIndex != freshIndex ||
+                     (opened && !PathWithoutFindDataAlike(link.Link()));
     }
     return differing;
 }

@@ -261,7 +261,7 @@ void ReportIconDetail(const Run& run, int found, Table& table, size_t column)
     run.check(uncached.found == found, "the cache gives the rows the icons ExtractIconA gives");
     const ReopenTimes reopen = LinkReopenLoop(run.fixture.paths, run.Owner());
     table.Time(column, "3g. - within 3e: the link opened again (CShellLinkFile::Open)", reopen.open, rows, "row");
-    table.Time(column, "3g2. - within 3e: IShellLinkA::GetPath (SLGP_UNCPRIORITY, find data)", reopen.path, rows,
+    table.Time(column, "3g2. - within 3e: IShellLinkA::GetPath (SLGP_UNCPRIORITY, no find data)", reopen.path, rows,
                "row");
     table.Time(column, "3g3. - within 3e: IShellLinkA::GetIconLocation", reopen.icon, rows, "row");
     table.Set(column, "3h. Icons found / listed rows", Format("%d / %d", found, rows));

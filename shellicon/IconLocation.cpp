@@ -130,8 +130,9 @@ int CIconResolver::OpenedLink(const char* path, IShellLinkA* link, CString& icon
 {
     char target[MAX_PATH] = {};
     char icon[MAX_PATH] = {};
-    WIN32_FIND_DATAA found;
-    if (link->GetPath(target, MAX_PATH, &found, SLGP_UNCPRIORITY) != S_OK)
+    // No find data is asked for: it is not used, and Wine searches the file
+    // system for it on every call.
+    if (link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY) != S_OK)
         return m_lookups.Namespace().GetIconLocation(m_owner, path, ShellIconKey(link, target), iconFile, iconIndex);
     CString expandedTarget;
     if (!ExpandPath(target, expandedTarget))

@@ -166,8 +166,7 @@ ReopenTimes LinkReopenLoop(const Paths& paths, HWND owner)
         char target[MAX_PATH] = {};
         char icon[MAX_PATH] = {};
         int iconIndex = 0;
-        WIN32_FIND_DATAA found;
-        link.Link()->GetPath(target, MAX_PATH, &found, SLGP_UNCPRIORITY);
+        link.Link()->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY);
         const double t2 = NowMs();
         link.Link()->GetIconLocation(icon, MAX_PATH, &iconIndex);
         times.path += t2 - t1;

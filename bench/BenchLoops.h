@@ -27,9 +27,9 @@ struct StepTimes {
 // The files with a hotkey, or -1 when a step failed.
 int BareLinkLoop(const Paths& paths, HWND owner, StepTimes* steps);
 
-// The same with the link objects made by one class object obtained once. Not
-// something the survey may do (one link object per file, nothing kept
-// between files); it shows what CoCreateInstance's lookup costs per call.
+// The same with the link objects made by one class object obtained once, as
+// the survey makes them; it shows what CoCreateInstance's lookup costs per
+// call.
 int ClassObjectLoop(const Paths& paths, HWND owner);
 
 // The files that pass the structural check the survey makes before Load.
@@ -61,5 +61,5 @@ struct ReopenTimes {
 
 // What the icon resolver's shortcut branch does on the platform for each
 // row, each step timed: the link opened (CShellLinkFile::Open), GetPath
-// (SLGP_UNCPRIORITY, with find data), the link's own icon location.
+// (SLGP_UNCPRIORITY, no find data), the link's own icon location.
 ReopenTimes LinkReopenLoop(const Paths& paths, HWND owner);

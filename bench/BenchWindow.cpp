@@ -3,13 +3,16 @@
 #include <psapi.h>
 
 #include <cstring>
+#include <map>
 #include <set>
 
 #include "BenchReport.h"
 #include "framework/Com.h"
 #include "hotkey/HotKeyText.h"
 #include "resultlist/RowOrder.h"
-#include "survey/ShellLink.h"
+#include "shellicon/IconLocation.h"
+#include "survey/LinkHotKey.h"
+#include "survey/LinkReader.h"
 
 double TimedCommand(MainDialogFixture& window, UINT id)
 {
@@ -38,10 +41,11 @@ int SurveyWithoutIcons(MainDialogFixture& window, const CStringArray& files)
     const CComInit com;
     if (!com.Succeeded())
         return -1;
+    CSurveyLinkReader reader(window.dialog.m_hWnd);
     window.dialog.m_list.SendMessage(WM_SETREDRAW, FALSE);
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        if (link.Open(files[i], window.dialog.m_hWnd) != S_OK)
+        if (reader.Open(files[i], link) != S_OK)
             continue;
         WORD hotKey = 0;
         link.Link()->GetHotkey(&hotKey);
@@ -50,6 +54,59 @@ int SurveyWithoutIcons(MainDialogFixture& window, const CStringArray& files)
     }
     window.dialog.m_list.SendMessage(WM_SETREDRAW, TRUE);
     return window.dialog.m_list.GetItemCount();
+}
+
+namespace {
+// True when GetPath without find data, as the icon resolver asks it, gives
+// what it gives with find data: the same result and text.
+bool PathWithoutFindDataAlike(IShellLinkA* link)
+{
+    char withData[MAX_PATH] = {};
+    char without[MAX_PATH] = {};
+    WIN32_FIND_DATAA found;
+    const HRESULT withResult = link->GetPath(withData, MAX_PATH, &found, SLGP_UNCPRIORITY);
+    return link->GetPath(without, MAX_PATH, nullptr, SLGP_UNCPRIORITY) == withResult &&
+           std::strcmp(withData, without) == 0;
+}
+
+// The files whose icon location through the survey's reader, kept for all
+// of them, differs from GetIconLocation's for the file alone.
+int IconLocationsUnlikeFresh(HWND owner, const std::vector<std::string>& paths)
+{
+    const CComInit com;
+    if (!com.Succeeded())
+        return static_cast<int>(paths.size());
+    CSurveyLinkReader reader(owner);
+    int differing = 0;
+    for (const std::string& path : paths) {
+        CString fresh, kept;
+        int freshIndex = -1, keptIndex = -1;
+        const int freshResult = GetIconLocation(owner, path.c_str(), fresh, &freshIndex, 0);
+        CShellLinkFile link;
+        const bool opened = reader.Open(path.c_str(), link) == S_OK;
+        const int keptResult = opened ? reader.IconLocation(path.c_str(), link, kept, &keptIndex) : -1;
+        differing += keptResult != freshResult || !(kept == fresh) || keptIndex != freshIndex ||
+                     (opened && !PathWithoutFindDataAlike(link.Link()));
+    }
+    return differing;
+}
+}
+
+int RowsUnlikeFreshAnswers(const MainDialogFixture& window, const std::vector<std::string>& paths)
+{
+    std::map<std::string, std::string> rows;
+    for (const ListRow& row : window.Rows())
+        rows[row.path] = row.hotKey;
+    int differing = 0;
+    size_t withHotKey = 0;
+    for (const std::string& path : paths) {
+        const WORD hotKey = GetLinkHotKey(path.c_str(), window.dialog.m_hWnd);
+        const auto row = rows.find(path);
+        withHotKey += hotKey != 0;
+        differing += hotKey != 0 && (row == rows.end() || row->second != FormatHotKey(hotKey).str());
+    }
+    differing += withHotKey != rows.size();
+    return differing + IconLocationsUnlikeFresh(window.dialog.m_hWnd, paths);
 }
 
 bool IsSorted(const MainDialogFixture& window, int key)

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "framework/AfxString.h"
 #include "support/WindowDriver.h"
 
@@ -17,9 +20,15 @@ double TimedPump();
 double TimedClearRows(MainDialogFixture& window);
 
 // The survey's loop with its icon step left out: each file opened as the
-// survey opens it (CShellLinkFile::Open, IShellLinkA::GetHotkey), a row for
-// each one with a hotkey, no icon. The rows the list then holds, or -1.
+// survey opens it (CSurveyLinkReader::Open, IShellLinkA::GetHotkey), a row
+// for each one with a hotkey, no icon. The rows the list then holds, or -1.
 int SurveyWithoutIcons(MainDialogFixture& window, const CStringArray& files);
+
+// The survey's rows against each file's answers asked afresh: a row for
+// every file that GetLinkHotKey gives a hotkey, with FormatHotKey's text, and
+// each file's icon location as the survey's reader gives it equal to what
+// GetIconLocation gives for that file alone. The files that differ.
+int RowsUnlikeFreshAnswers(const MainDialogFixture& window, const std::vector<std::string>& paths);
 
 // True when the rows are in ascending order of their sort texts by `key`.
 bool IsSorted(const MainDialogFixture& window, int key);

@@ -4,7 +4,6 @@
 
 #include "framework/Com.h"
 #include "shellicon/EnvExpansion.h"
-#include "shellicon/FileTests.h"
 #include "shellicon/IconLookups.h"
 #include "shellicon/IconSpec.h"
 #include "shellicon/NamespaceSearch.h"
@@ -47,6 +46,23 @@ bool ExpandPath(const char* source, CString& expanded)
     return expanded.GetLength() < MAX_PATH;
 }
 
+// What the shell's icon for a shortcut file without a file-system target
+// depends on: what GetPath gave, the shortcut's own icon location and its
+// target ID list.
+std::string ShellIconKey(IShellLinkA* link, const char* target)
+{
+    char icon[MAX_PATH] = {};
+    int index = 0;
+    link->GetIconLocation(icon, MAX_PATH, &index);
+    std::string key = std::string(target) + '\0' + icon + '\0' + std::to_string(index) + '\0';
+    LPITEMIDLIST items = nullptr;
+    if (link->GetIDList(&items) == S_OK && items != nullptr) {
+        key.append(reinterpret_cast<const char*>(items), ::ILGetSize(items));
+        ::ILFree(items);
+    }
+    return key;
+}
+
 // The resolution's rules for one owner window; what the registry and the
 // namespace hold is asked of `lookups`.
 class CIconResolver {
@@ -73,8 +89,9 @@ private:
 int CIconResolver::Location(const char* path, IShellLinkA* opened, CString& iconFile, int* iconIndex, int comFlag,
                             int depth)
 {
-    if (IsExistingFile(path) == 0) {
-        if (IsDirectoryOrDrive(path) == 1 && IconValue(kFolderIconKey, iconFile, iconIndex) == 1)
+    // A shortcut the caller has loaded from `path` is an existing file.
+    if (opened == nullptr && m_lookups.ExistingFile(path) == 0) {
+        if (m_lookups.DirectoryOrDrive(path) == 1 && IconValue(kFolderIconKey, iconFile, iconIndex) == 1)
             return 1;
         return IconValue(kProgramIconKey, iconFile, iconIndex);
     }
@@ -113,9 +130,10 @@ int CIconResolver::OpenedLink(const char* path, IShellLinkA* link, CString& icon
 {
     char target[MAX_PATH] = {};
     char icon[MAX_PATH] = {};
-    WIN32_FIND_DATAA found;
-    if (link->GetPath(target, MAX_PATH, &found, SLGP_UNCPRIORITY) != S_OK)
-        return m_lookups.Namespace().GetIconLocation(m_owner, path, iconFile, iconIndex);
+    // No find data is asked for: it is not used, and Wine searches the file
+    // system for it on every call.
+    if (link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY) != S_OK)
+        return m_lookups.Namespace().GetIconLocation(m_owner, path, ShellIconKey(link, target), iconFile, iconIndex);
     CString expandedTarget;
     if (!ExpandPath(target, expandedTarget))
         return 0;

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "shellicon/FileTests.h"
+
 namespace {
 
 // Registry values are read into this many bytes.
@@ -61,6 +63,16 @@ std::optional<std::string> ReadDefaultValue(const char* keyName)
     return std::string(value);
 }
 
+// `test` of `path`, made the first time the path is asked for and
+// remembered in `answers`.
+int RememberedTest(std::map<std::string, int>& answers, const char* path, int (*test)(const char*))
+{
+    auto found = answers.find(path);
+    if (found == answers.end())
+        found = answers.emplace(path, test(path)).first;
+    return found->second;
+}
+
 } // namespace
 
 bool CIconLookups::ReadClassesValue(const char* keyName, std::string& value)
@@ -72,4 +84,14 @@ bool CIconLookups::ReadClassesValue(const char* keyName, std::string& value)
         return false;
     value = *found->second;
     return true;
+}
+
+int CIconLookups::ExistingFile(const char* path)
+{
+    return RememberedTest(m_existingFiles, path, IsExistingFile);
+}
+
+int CIconLookups::DirectoryOrDrive(const char* path)
+{
+    return RememberedTest(m_directories, path, IsDirectoryOrDrive);
 }

@@ -1,7 +1,8 @@
 // What the icon resolution asks the platform, remembered while one object
-// lives: the default values of HKEY_CLASSES_ROOT keys by key name, and the
-// shell namespace's folder listings. The survey keeps one for a whole run, so
-// shortcuts of the same types and folders read the registry and enumerate
+// lives: the default values of HKEY_CLASSES_ROOT keys by key name, the file
+// tests by path, and the shell namespace's folder listings and icon answers.
+// The survey keeps one for a whole run, so shortcuts of the same types,
+// targets and folders read the registry, test the file system and enumerate
 // the folders once; the next run starts with a new one and sees any change.
 #pragma once
 
@@ -20,6 +21,10 @@ public:
     // The default value of HKEY_CLASSES_ROOT\`keyName`, up to its first zero;
     // false when the key or value is absent or needs more than 256 bytes.
     bool ReadClassesValue(const char* keyName, std::string& value);
+    // IsExistingFile(path) and IsDirectoryOrDrive(path), tested once per path
+    // as given.
+    int ExistingFile(const char* path);
+    int DirectoryOrDrive(const char* path);
     // The namespace search's folder listings. COM must stay initialised
     // until this object is destroyed once they have been used.
     CNamespaceListings& Namespace() { return m_namespace; }
@@ -27,5 +32,7 @@ public:
 private:
     // By key name as asked; no value: the key or value is absent.
     std::map<std::string, std::optional<std::string>> m_values;
+    std::map<std::string, int> m_existingFiles;
+    std::map<std::string, int> m_directories;
     CNamespaceListings m_namespace;
 };

@@ -206,15 +206,46 @@ CShellFolderListing* CNamespaceListings::Drives(HWND owner)
     return m_drives.get();
 }
 
-int CNamespaceListings::GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex)
+bool CNamespaceListings::FindItem(HWND owner, const char* path, IShellFolder** folder, LPCITEMIDLIST* item)
 {
     CShellFolderListing* drives = Drives(owner);
     if (drives == nullptr)
-        return 0;
+        return false;
     const CShellMatch match = FindListedItem(owner, UpperCaseText(path), *drives);
     if (match.item == nullptr)
+        return false;
+    *folder = match.folder->Folder();
+    *item = match.item->id.Get();
+    return true;
+}
+
+int CNamespaceListings::GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex)
+{
+    IShellFolder* folder = nullptr;
+    LPCITEMIDLIST item = nullptr;
+    if (!FindItem(owner, path, &folder, &item))
         return 0;
-    return GetItemIconLocation(owner, match.folder->Folder(), match.item->id.Get(), iconFile, iconIndex);
+    return GetItemIconLocation(owner, folder, item, iconFile, iconIndex);
+}
+
+int CNamespaceListings::GetIconLocation(HWND owner, const char* path, const std::string& answerKey, CString& iconFile,
+                                        int* iconIndex)
+{
+    IShellFolder* folder = nullptr;
+    LPCITEMIDLIST item = nullptr;
+    if (!FindItem(owner, path, &folder, &item))
+        return 0;
+    auto known = m_answers.find(answerKey);
+    if (known == m_answers.end()) {
+        IconAnswer answer;
+        answer.found = GetItemIconLocation(owner, folder, item, answer.file, &answer.index);
+        known = m_answers.emplace(answerKey, answer).first;
+    }
+    if (known->second.found != 1)
+        return 0;
+    iconFile = known->second.file;
+    *iconIndex = known->second.index;
+    return 1;
 }
 
 int GetShellItemIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex)

@@ -5,8 +5,10 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "framework/AfxString.h"
 #include "framework/Com.h"
@@ -30,8 +32,23 @@ public:
 
     // GetShellItemIconLocation over the listings held.
     int GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex);
+    // The same for an item whose icon depends only on `answerKey`: its
+    // folder is asked for the first item found with that key, and every later
+    // one found with it takes that answer.
+    int GetIconLocation(HWND owner, const char* path, const std::string& answerKey, CString& iconFile,
+                        int* iconIndex);
 
 private:
+    // An item's icon location as its folder gave it; `found` 0: none.
+    struct IconAnswer {
+        int found = 0;
+        CString file;
+        int index = 0;
+    };
+
+    // The listed item whose parsing name is `path` (letter case ignored):
+    // its folder and id, held by the listings; false when none matches.
+    bool FindItem(HWND owner, const char* path, IShellFolder** folder, LPCITEMIDLIST* item);
     // The drives folder's listing; null when the shell could not give it.
     CShellFolderListing* Drives(HWND owner);
 
@@ -41,6 +58,7 @@ private:
     CComPtr<IShellFolder> m_desktop;
     std::optional<CShellItemId> m_drivesId;
     std::unique_ptr<CShellFolderListing> m_drives;
+    std::map<std::string, IconAnswer> m_answers;
 };
 
 // 1 when the namespace holds an item whose parsing name is `path` (letter

@@ -14,15 +14,18 @@ bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH])
 CString LinkTargetPath(IShellLinkA* link)
 {
     char target[MAX_PATH] = {};
-    WIN32_FIND_DATAA found;
-    if (link->GetPath(target, MAX_PATH, &found, SLGP_UNCPRIORITY) != S_OK)
+    // No find data: filling it costs far more than the path itself.
+    if (link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY) != S_OK)
         return CString();
     return CString(target);
 }
 
-HRESULT CShellLinkFile::Open(const char* path, HWND owner)
+HRESULT CShellLinkFile::Open(const char* path, HWND owner, IClassFactory* factory)
 {
-    HRESULT hr = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, m_link.ReceiveVoid());
+    HRESULT hr = factory != nullptr
+                     ? factory->CreateInstance(nullptr, IID_IShellLinkA, m_link.ReceiveVoid())
+                     : ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                          m_link.ReceiveVoid());
     if (hr != S_OK)
         return hr;
     hr = m_link->QueryInterface(IID_IPersistFile, m_file.ReceiveVoid());

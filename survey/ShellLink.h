@@ -17,9 +17,11 @@ CString LinkTargetPath(IShellLinkA* link);
 
 class CShellLinkFile {
 public:
-    // Creates the link object, loads `path` and resolves its target without
-    // user interface; S_OK only when every step returned S_OK.
-    HRESULT Open(const char* path, HWND owner);
+    // Creates the link object (through `factory`, the shell link class
+    // object, when given; else CoCreateInstance), loads `path` and resolves
+    // its target without user interface; S_OK only when every step returned
+    // S_OK.
+    HRESULT Open(const char* path, HWND owner, IClassFactory* factory = nullptr);
 
     IShellLinkA* Link() const { return m_link.Get(); }
     IPersistFile* File() const { return m_file.Get(); }

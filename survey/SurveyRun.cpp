@@ -5,11 +5,9 @@
 #include "framework/Com.h"
 #include "framework/ShellItemId.h"
 #include "hotkey/HotKeyText.h"
-#include "shellicon/IconLocation.h"
-#include "shellicon/IconLookups.h"
 #include "survey/FileSearch.h"
 #include "survey/IconCache.h"
-#include "survey/ShellLink.h"
+#include "survey/LinkReader.h"
 
 namespace {
 constexpr int kFolderCount = 3;
@@ -51,13 +49,11 @@ void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& 
 
 // The icon the shell shows for `path`, opened as `link`: the survey's one
 // handle for that icon location; null for none.
-HICON RowIcon(HWND owner, const CString& path, const CShellLinkFile& link, CIconLookups& lookups,
-              CSurveyIconCache& icons)
+HICON RowIcon(const CString& path, const CShellLinkFile& link, CSurveyLinkReader& reader, CSurveyIconCache& icons)
 {
     CString iconFile;
     int iconIndex = 0;
-    if (GetLinkIconLocation(owner, path, link.Link(), lookups, iconFile, &iconIndex) != 1 ||
-        iconFile.GetLength() >= MAX_PATH ||
+    if (reader.IconLocation(path, link, iconFile, &iconIndex) != 1 || iconFile.GetLength() >= MAX_PATH ||
         iconFile.GetString()[0] == '\0')
         return nullptr;
     return icons.IconFor(iconFile, iconIndex);
@@ -75,15 +71,15 @@ void AddLinkDetails(const CShellLinkFile& link, WORD hotKey, CRowSink& rows)
 void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows)
 {
     CSurveyIconCache icons;
-    CIconLookups lookups;  // registry and namespace answers, for this run only
+    CSurveyLinkReader reader(owner);  // the link class and the lookups' answers, for this run only
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        if (link.Open(files[i], owner) != S_OK)
+        if (reader.Open(files[i], link) != S_OK)
             continue;
         WORD hotKey = 0;
         link.Link()->GetHotkey(&hotKey);
         if (hotKey != 0 || showUnassigned == 1) {
-            rows.AddRow(files[i], FormatHotKey(hotKey), RowIcon(owner, files[i], link, lookups, icons));
+            rows.AddRow(files[i], FormatHotKey(hotKey), RowIcon(files[i], link, reader, icons));
             AddLinkDetails(link, hotKey, rows);
         }
     }

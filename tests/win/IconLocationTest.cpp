@@ -20,12 +20,12 @@
 
 #include "framework/Com.h"
 #include "shellicon/IconLocation.h"
-#include "shellicon/IconLookups.h"
 #include "shellicon/NamespaceSearch.h"
 #include "support/ClassesRegistry.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 #include "survey/FileSearch.h"
+#include "survey/LinkReader.h"
 #include "survey/ShellLink.h"
 
 namespace {
@@ -388,11 +388,13 @@ TEST_F(IconLocationTest, ShortcutsWithoutFileSystemTargetAskTheNamespace)
     EXPECT_EQ(Resolve(shortPath), kProgram);
 }
 
-// The survey resolves each shortcut it lists through the link it has opened
-// and lookups kept for the whole run; for every kind of shortcut, in two
-// folders, that gives what GetIconLocation gives for the path alone. A name
-// such as Shortcut.lnk2, listed through its short name, stays an ordinary
-// file although it holds a shortcut with an icon of its own.
+// The survey resolves each shortcut it lists through the link its reader has
+// opened and answers kept for the whole run; for every kind of shortcut, in
+// two folders, with targets and target ID lists that repeat (one of them
+// with an icon location of its own), that gives what GetIconLocation gives
+// for the path alone. A name such as Shortcut.lnk2, listed through its short
+// name, stays an ordinary file although it holds a shortcut with an icon of
+// its own.
 TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
 {
     registry.Set("comfile\\DefaultIcon", kProgramValue);
@@ -412,6 +414,7 @@ TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
         Link("sub\\ToOwn.lnk", own),
         Link("OwnIcon.pif", own, "%SystemRoot%\\pif.dll", 4),
         Link("ToFolder.lnk", Path("sub")),
+        Link("sub\\ToFolderToo.lnk", Path("sub")),
         Link("sub\\ToDrive.lnk", "C:\\"),
         Link("ToGone.lnk", gone),
         Link("Outer.lnk", Link("sub\\Inner.lnk", own)),
@@ -423,19 +426,24 @@ TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
         {"Controls.lnk", CSIDL_CONTROLS}, {"sub\\Controls.lnk", CSIDL_CONTROLS}, {"sub\\Printers.lnk", CSIDL_PRINTERS}};
     for (const auto& namespaceLink : namespaceLinks)
         ASSERT_TRUE(SaveControlPanelLink(Path(namespaceLink.first), namespaceLink.second));
+    ShortcutSpec controlsWithIcon;
+    controlsWithIcon.targetFolder = CSIDL_CONTROLS;
+    controlsWithIcon.iconFile = "C:\\icons\\controls.dll";
+    controlsWithIcon.iconIndex = 6;
+    ASSERT_TRUE(MakeShortcut(Path("sub\\ControlsIcon.lnk"), controlsWithIcon));
 
     CStringArray files;
     CollectFiles(m_folder.c_str(), "LNK", files);
     CollectFiles(m_folder.c_str(), "PIF", files);
     // Every shortcut above, Inner and InnerIcon included: the survey's list.
-    ASSERT_EQ(files.GetSize(), static_cast<int>(listed.size() + 2 + std::size(namespaceLinks)));
-    CIconLookups lookups;
+    ASSERT_EQ(files.GetSize(), static_cast<int>(listed.size() + 3 + std::size(namespaceLinks)));
+    CSurveyLinkReader reader(nullptr);
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        ASSERT_EQ(link.Open(files[i], nullptr), S_OK) << files[i].str();
+        ASSERT_EQ(reader.Open(files[i], link), S_OK) << files[i].str();
         CString file("untouched");
         int index = 7;
-        const int result = GetLinkIconLocation(nullptr, files[i], link.Link(), lookups, file, &index);
+        const int result = reader.IconLocation(files[i], link, file, &index);
         EXPECT_EQ((Location{result, file.str(), index}), Resolve(files[i].str())) << files[i].str();
     }
 }

@@ -63,7 +63,7 @@ void CSurveyDlg::SortRows(int sortKey)
 void CSurveyDlg::OnEditCopyText()
 {
     BeginWaitCursor();
-    CopyTextToClipboard(m_hWnd, FormatAlignedText(CollectExportRows(m_list, m_bFullPath)));
+    CopyTextToClipboard(m_hWnd, FormatAlignedText(CollectExportRows(m_list, m_bFullPath)).GetString());
     EndWaitCursor();
 }
 
@@ -71,6 +71,6 @@ void CSurveyDlg::OnEditCopyText()
 void CSurveyDlg::OnEditCopyCsv()
 {
     BeginWaitCursor();
-    CopyTextToClipboard(m_hWnd, FormatCsvText(CollectExportRows(m_list, m_bFullPath)));
+    CopyTextToClipboard(m_hWnd, FormatCsvText(CollectExportRows(m_list, m_bFullPath)).GetString());
     EndWaitCursor();
 }

@@ -25,11 +25,11 @@ void CSurveyDlg::OnEditSetHotKey()
         return;
     const CString path = m_list.PathOf(row);
     CAssignHotKeyDlg dialog(this);
-    dialog.m_wHotKey = GetLinkHotKey(path, m_hWnd);
+    dialog.m_wHotKey = GetLinkHotKey(path.GetString(), m_hWnd);
     if (dialog.DoModal() != IDOK)
         return;
-    if (SetLinkHotKey(path, dialog.m_wHotKey, m_hWnd) == 1)
-        m_list.SetHotKeyText(row, FormatHotKey(dialog.m_wHotKey));
+    if (SetLinkHotKey(path.GetString(), dialog.m_wHotKey, m_hWnd) == 1)
+        m_list.SetHotKeyText(row, FormatHotKey(dialog.m_wHotKey).GetString());
 }
 
 // A double-click on a row does what Edit > set hotkey does.

@@ -41,7 +41,7 @@ int SurveyWithoutIcons(MainDialogFixture& window, const CStringArray& files)
     window.dialog.m_list.SendMessage(WM_SETREDRAW, FALSE);
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        if (link.Open(files[i], window.dialog.m_hWnd) != S_OK)
+        if (link.Open(files[i].GetString(), window.dialog.m_hWnd) != S_OK)
             continue;
         WORD hotKey = 0;
         link.Link()->GetHotkey(&hotKey);
@@ -58,7 +58,7 @@ bool IsSorted(const MainDialogFixture& window, int key)
     int index = 0;
     for (const ListRow& row : window.Rows()) {
         const CString text = SortTextOf(key, window.dialog.m_bFullPath, row.path, row.hotKey);
-        if (index++ > 0 && CompareSortTexts(previous, text) > 0)
+        if (index++ > 0 && CompareSortTexts(previous.GetString(), text.GetString()) > 0)
             return false;
         previous = text;
     }

@@ -9,7 +9,7 @@ void CDC::FillSolidRect(const RECT& rect, COLORREF color) const
 SIZE CDC::GetTextExtent(const CString& text) const
 {
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(m_hDC, text, text.GetLength(), &size);
+    ::GetTextExtentPoint32A(m_hDC, text.GetString(), text.GetLength(), &size);
     return size;
 }
 

@@ -21,7 +21,7 @@ public:
     COLORREF SetTextColor(COLORREF color) const { return ::SetTextColor(m_hDC, color); }
     int SetBkMode(int mode) const { return ::SetBkMode(m_hDC, mode); }
     int SelectClipRgn(HRGN region) const { return ::SelectClipRgn(m_hDC, region); }
-    BOOL TextOut(int x, int y, const CString& text) const { return ::TextOutA(m_hDC, x, y, text, text.GetLength()); }
+    BOOL TextOut(int x, int y, const CString& text) const { return ::TextOutA(m_hDC, x, y, text.GetString(), text.GetLength()); }
     SIZE GetTextExtent(const CString& text) const;
     BOOL DrawIcon(int x, int y, HICON icon) const { return ::DrawIcon(m_hDC, x, y, icon); }
 

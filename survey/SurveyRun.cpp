@@ -44,8 +44,8 @@ void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& 
     for (const CString& folder : folders) {
         if (folder.IsEmpty())
             continue;
-        CollectFiles(folder, "LNK", files);
-        CollectFiles(folder, "PIF", files);
+        CollectFiles(folder.GetString(), "LNK", files);
+        CollectFiles(folder.GetString(), "PIF", files);
     }
 }
 
@@ -56,11 +56,11 @@ HICON RowIcon(HWND owner, const CString& path, const CShellLinkFile& link, CIcon
 {
     CString iconFile;
     int iconIndex = 0;
-    if (GetLinkIconLocation(owner, path, link.Link(), lookups, iconFile, &iconIndex) != 1 ||
+    if (GetLinkIconLocation(owner, path.GetString(), link.Link(), lookups, iconFile, &iconIndex) != 1 ||
         iconFile.GetLength() >= MAX_PATH ||
         iconFile.GetString()[0] == '\0')
         return nullptr;
-    return icons.IconFor(iconFile, iconIndex);
+    return icons.IconFor(iconFile.GetString(), iconIndex);
 }
 
 // The row's details, for a sink that wants them.
@@ -78,7 +78,7 @@ void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, 
     CIconLookups lookups;  // registry and namespace answers, for this run only
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        if (link.Open(files[i], owner) != S_OK)
+        if (link.Open(files[i].GetString(), owner) != S_OK)
             continue;
         WORD hotKey = 0;
         link.Link()->GetHotkey(&hotKey);

@@ -432,10 +432,10 @@ TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
     CIconLookups lookups;
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        ASSERT_EQ(link.Open(files[i], nullptr), S_OK) << files[i].str();
+        ASSERT_EQ(link.Open(files[i].GetString(), nullptr), S_OK) << files[i].str();
         CString file("untouched");
         int index = 7;
-        const int result = GetLinkIconLocation(nullptr, files[i], link.Link(), lookups, file, &index);
+        const int result = GetLinkIconLocation(nullptr, files[i].GetString(), link.Link(), lookups, file, &index);
         EXPECT_EQ((Location{result, file.str(), index}), Resolve(files[i].str())) << files[i].str();
     }
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "framework/ScopedHandles.h"
 #include "framework/Wnd.h"
 
 class CDC {
@@ -55,18 +56,16 @@ private:
 
 class CRgn {
 public:
-    CRgn() = default;
-    ~CRgn() { DeleteObject(); }
-    CRgn(const CRgn&) = delete;
-    CRgn& operator=(const CRgn&) = delete;
-
-    BOOL CreateRectRgn(int left, int top, int right, int bottom);
-    BOOL SetRectRgn(int left, int top, int right, int bottom) const { return ::SetRectRgn(m_hRgn, left, top, right, bottom); }
-    BOOL DeleteObject();
-    operator HRGN() const { return m_hRgn; }
+    BOOL CreateRectRgn(int left, int top, int right, int bottom)
+    {
+        m_region.Reset(::CreateRectRgn(left, top, right, bottom));
+        return m_region.IsOpen();
+    }
+    BOOL SetRectRgn(int left, int top, int right, int bottom) const { return ::SetRectRgn(m_region.Get(), left, top, right, bottom); }
+    operator HRGN() const { return m_region.Get(); }
 
 private:
-    HRGN m_hRgn = nullptr;
+    CScopedRegion m_region;
 };
 
 // Sets `dc`'s text colour and background mode for one drawing. When it goes

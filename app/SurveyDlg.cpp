@@ -16,7 +16,7 @@ void AppendAboutItem(const CMenu& systemMenu)
     if (aboutText.IsEmpty())
         return;
     systemMenu.AppendMenu(MF_SEPARATOR);
-    systemMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
+    systemMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText.GetString());
 }
 
 // The two columns, file name and hotkey, each half the list's client width.

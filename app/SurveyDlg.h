@@ -37,31 +37,32 @@ protected:
 private:
     static const MessageEntry<CSurveyDlg> kMessageTable[];
 
-    // Application and main window.
-    void OnSysCommand(UINT id, LPARAM lParam);
+    // The main window itself (SurveyDlg.cpp).
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnAppClose();
     void OnDestroy();
-    // Layout and view settings.
+    // The system menu's about box (AboutBox.cpp).
+    void OnSysCommand(UINT id, LPARAM lParam);
+    // Layout (Layout.cpp), menu states (MenuStates.cpp), view settings (ViewSettings.cpp).
     void OnSize(UINT type, int cx, int cy);
     void OnInitMenuPopup(CMenu* popup, UINT index, BOOL isSystemMenu);
     void OnViewFullPath();
     void OnViewShowUnassigned();
-    // Survey.
+    // The start button (RunSurvey.cpp).
     void RunSurvey();
-    // Result list.
+    // The result list's rows (ResultListHandlers.cpp).
     void OnDrawItem(int controlId, DRAWITEMSTRUCT* draw);
     void OnMeasureItem(int controlId, MEASUREITEMSTRUCT* measure);
     void OnHeaderDividerDblClick(NMHDR* header, LRESULT* result);
-    // Sorting.
+    // Sorting (SortCommands.cpp).
     void OnSortByKey();
     void OnSortByName();
     void SortRows(int sortKey);
-    // Clipboard export.
+    // Clipboard copies (CopyCommands.cpp).
     void OnEditCopyText();
     void OnEditCopyCsv();
-    // Hotkey change.
+    // Hotkey change (HotKeyCommands.cpp).
     void OnEditSetHotKey();
     void OnDblClkResultList(NMHDR* header, LRESULT* result);
 };

@@ -49,8 +49,8 @@ int BareLinkRead(const std::string& path, HWND owner, StepTimes* steps)
 HICON RowIcon(const CString& iconFile, int iconIndex, IconSource source, CSurveyIconCache& cache)
 {
     const HICON icon = source == IconSource::kSurveyCache
-                           ? cache.IconFor(iconFile, iconIndex)
-                           : ::ExtractIconA(::GetModuleHandleA(nullptr), iconFile, iconIndex);
+                           ? cache.IconFor(iconFile.GetString(), iconIndex)
+                           : ::ExtractIconA(::GetModuleHandleA(nullptr), iconFile.GetString(), iconIndex);
     return icon == reinterpret_cast<HICON>(1) ? nullptr : icon;
 }
 

@@ -45,7 +45,7 @@ int SurveyWithoutIcons(MainDialogFixture& window, const CStringArray& files)
     window.dialog.m_list.SendMessage(WM_SETREDRAW, FALSE);
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        if (reader.Open(files[i], link) != S_OK)
+        if (reader.Open(files[i].GetString(), link) != S_OK)
             continue;
         WORD hotKey = 0;
         link.Link()->GetHotkey(&hotKey);
@@ -115,7 +115,7 @@ bool IsSorted(const MainDialogFixture& window, int key)
     int index = 0;
     for (const ListRow& row : window.Rows()) {
         const CString text = SortTextOf(key, window.dialog.m_bFullPath, row.path, row.hotKey);
-        if (index++ > 0 && CompareSortTexts(previous, text) > 0)
+        if (index++ > 0 && CompareSortTexts(previous.GetString(), text.GetString()) > 0)
             return false;
         previous = text;
     }

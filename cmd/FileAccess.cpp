@@ -58,23 +58,23 @@ int IsReadOnlyFile(const char* path)
 
 int WriteFileWhole(const CString& path, const CString& bytes, bool replace, CommandOutput& output)
 {
-    const CString full = FullPathOf(path);
-    const DWORD folder = full.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(FolderOf(full));
+    const CString full = FullPathOf(path.GetString());
+    const DWORD folder = full.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(FolderOf(full).GetString());
     if (folder == INVALID_FILE_ATTRIBUTES || !(folder & FILE_ATTRIBUTE_DIRECTORY)) {
         output.err += "The folder of " + path + " does not exist; nothing written.\r\n";
         return kExitRefused;
     }
-    if (::GetFileAttributesA(full) != INVALID_FILE_ATTRIBUTES && !replace) {
+    if (::GetFileAttributesA(full.GetString()) != INVALID_FILE_ATTRIBUTES && !replace) {
         output.err += full + " exists; add /force to replace it. Nothing written.\r\n";
         return kExitRefused;
     }
     char temporary[MAX_PATH] = {};
-    if (::GetTempFileNameA(FolderOf(full), "vlm", 0, temporary) == 0) {
+    if (::GetTempFileNameA(FolderOf(full).GetString(), "vlm", 0, temporary) == 0) {
         output.err += "Could not create a temporary file beside " + full + "; nothing written.\r\n";
         return kExitPartly;
     }
     if (!WriteNewFile(temporary, bytes) ||
-        !::MoveFileExA(temporary, full, replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
+        !::MoveFileExA(temporary, full.GetString(), replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
         ::DeleteFileA(temporary);
         output.err += "Could not write " + full + "; nothing written.\r\n";
         return kExitPartly;
@@ -84,7 +84,7 @@ int WriteFileWhole(const CString& path, const CString& bytes, bool replace, Comm
 
 bool ReadFileWhole(const CString& path, std::string& bytes)
 {
-    const CScopedFile file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    const CScopedFile file(::CreateFileA(path.GetString(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file.IsOpen())
         return false;
     bytes.clear();

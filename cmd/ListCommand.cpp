@@ -10,7 +10,7 @@ CString ListText(const std::vector<SurveyedRow>& rows, int fullPath, int csv)
 {
     std::vector<ExportRow> exported;
     for (const SurveyedRow& row : rows)
-        exported.push_back({DisplayName(row.path, fullPath), row.hotKeyText});
+        exported.push_back({DisplayName(row.path.GetString(), fullPath), row.hotKeyText});
     return csv == 1 ? FormatCsvText(exported) : FormatAlignedText(exported);
 }
 

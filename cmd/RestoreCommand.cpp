@@ -22,7 +22,7 @@ bool GiveHotKey(const CString& path, WORD current, const BackupRow& row, Restore
 {
     if (current == row.hotKey || context.dryRun)
         return true;
-    if (SetLinkHotKey(path, row.hotKey, nullptr) == 1)
+    if (SetLinkHotKey(path.GetString(), row.hotKey, nullptr) == 1)
         return true;
     context.output.err += "Could not write the hotkey into " + path + ".\r\n";
     return false;
@@ -33,7 +33,7 @@ std::vector<const SurveyedRow*> WithTarget(const CString& target, const std::vec
 {
     std::vector<const SurveyedRow*> found;
     for (const SurveyedRow& row : surveyed)
-        if (!target.IsEmpty() && ::lstrcmpiA(row.target, target) == 0)
+        if (!target.IsEmpty() && ::lstrcmpiA(row.target.GetString(), target.GetString()) == 0)
             found.push_back(&row);
     return found;
 }
@@ -42,8 +42,8 @@ std::vector<const SurveyedRow*> WithTarget(const CString& target, const std::vec
 bool RestoreRow(const BackupRow& row, RestoreContext& context)
 {
     CString& out = context.output.out;
-    if (OpensAsShortcut(row.path)) {
-        const WORD current = GetLinkHotKey(row.path, nullptr);
+    if (OpensAsShortcut(row.path.GetString())) {
+        const WORD current = GetLinkHotKey(row.path.GetString(), nullptr);
         const bool given = GiveHotKey(row.path, current, row, context);
         out += CString(!given ? "failed " : current == row.hotKey ? "kept " : "set ") + row.path + "\r\n";
         return given;

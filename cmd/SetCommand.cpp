@@ -16,7 +16,7 @@ bool HotKeyOfText(const CString& text, std::uint16_t& value)
         value = 0;
         return true;
     }
-    return ParseHotKey(text, &value) == 1;
+    return ParseHotKey(text.GetString(), &value) == 1;
 }
 }
 
@@ -30,16 +30,16 @@ int RunSet(const CommandLine& line, CommandOutput& output)
                       "\": write it as the list shows it (CTRL+SHIFT+F5, ALT+Page Up) or none. Nothing written.\r\n";
         return kExitRefused;
     }
-    const CString path = FullPathOf(line.operands[0]);
-    if (path.IsEmpty() || !OpensAsShortcut(path)) {
+    const CString path = FullPathOf(line.operands[0].GetString());
+    if (path.IsEmpty() || !OpensAsShortcut(path.GetString())) {
         output.err += line.operands[0] + " is not a shortcut file (.lnk or .pif) that opens. Nothing written.\r\n";
         return kExitRefused;
     }
-    if (IsReadOnlyFile(path)) {
+    if (IsReadOnlyFile(path.GetString())) {
         output.err += path + " is read-only. Nothing written.\r\n";
         return kExitPartly;
     }
-    if (SetLinkHotKey(path, value, nullptr) != 1) {
+    if (SetLinkHotKey(path.GetString(), value, nullptr) != 1) {
         output.err += "Could not write the hotkey into " + path + ".\r\n";
         return kExitPartly;
     }

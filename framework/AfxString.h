@@ -16,8 +16,8 @@ public:
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     bool IsEmpty() const { return m_str.empty(); }
+    // The text as a terminated C string, valid while the string lives unchanged.
     const char* GetString() const { return m_str.c_str(); }
-    operator const char*() const { return m_str.c_str(); }
     const std::string& str() const { return m_str; }
 
     CString& operator+=(const CString& text) { m_str += text.m_str; return *this; }
@@ -26,7 +26,13 @@ public:
 
     friend CString operator+(CString left, const CString& right) { return left += right; }
     friend CString operator+(CString left, const char* right) { return left += right; }
+    // Comparisons are of the texts, byte for byte.
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
+    friend bool operator==(const CString& a, const char* b) { return a.m_str == (b ? b : ""); }
+    friend bool operator==(const char* a, const CString& b) { return b == a; }
+    friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
+    friend bool operator!=(const CString& a, const char* b) { return !(a == b); }
+    friend bool operator!=(const char* a, const CString& b) { return !(b == a); }
 
     // Loads string resource `id` of the program's module (Windows only).
     bool LoadFromResource(unsigned id);

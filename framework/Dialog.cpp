@@ -42,7 +42,7 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value)
     if (pDX->m_bSaveAndValidate)
         value = edit.GetWindowText();
     else
-        edit.SetWindowText(value);
+        edit.SetWindowText(value.GetString());
 }
 
 CDialog::CDialog(UINT templateId, CWnd* parent)

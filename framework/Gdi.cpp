@@ -9,22 +9,6 @@ void CDC::FillSolidRect(const RECT& rect, COLORREF color) const
 SIZE CDC::GetTextExtent(const CString& text) const
 {
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(m_hDC, text, text.GetLength(), &size);
+    ::GetTextExtentPoint32A(m_hDC, text.GetString(), text.GetLength(), &size);
     return size;
-}
-
-BOOL CRgn::CreateRectRgn(int left, int top, int right, int bottom)
-{
-    DeleteObject();
-    m_hRgn = ::CreateRectRgn(left, top, right, bottom);
-    return m_hRgn != nullptr;
-}
-
-BOOL CRgn::DeleteObject()
-{
-    if (m_hRgn == nullptr)
-        return FALSE;
-    const BOOL deleted = ::DeleteObject(m_hRgn);
-    m_hRgn = nullptr;
-    return deleted;
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "framework/ScopedHandles.h"
 #include "framework/Wnd.h"
 
 class CDC {
@@ -21,7 +22,7 @@ public:
     COLORREF SetTextColor(COLORREF color) const { return ::SetTextColor(m_hDC, color); }
     int SetBkMode(int mode) const { return ::SetBkMode(m_hDC, mode); }
     int SelectClipRgn(HRGN region) const { return ::SelectClipRgn(m_hDC, region); }
-    BOOL TextOut(int x, int y, const CString& text) const { return ::TextOutA(m_hDC, x, y, text, text.GetLength()); }
+    BOOL TextOut(int x, int y, const CString& text) const { return ::TextOutA(m_hDC, x, y, text.GetString(), text.GetLength()); }
     SIZE GetTextExtent(const CString& text) const;
     BOOL DrawIcon(int x, int y, HICON icon) const { return ::DrawIcon(m_hDC, x, y, icon); }
 
@@ -55,18 +56,16 @@ private:
 
 class CRgn {
 public:
-    CRgn() = default;
-    ~CRgn() { DeleteObject(); }
-    CRgn(const CRgn&) = delete;
-    CRgn& operator=(const CRgn&) = delete;
-
-    BOOL CreateRectRgn(int left, int top, int right, int bottom);
-    BOOL SetRectRgn(int left, int top, int right, int bottom) const { return ::SetRectRgn(m_hRgn, left, top, right, bottom); }
-    BOOL DeleteObject();
-    operator HRGN() const { return m_hRgn; }
+    BOOL CreateRectRgn(int left, int top, int right, int bottom)
+    {
+        m_region.Reset(::CreateRectRgn(left, top, right, bottom));
+        return m_region.IsOpen();
+    }
+    BOOL SetRectRgn(int left, int top, int right, int bottom) const { return ::SetRectRgn(m_region.Get(), left, top, right, bottom); }
+    operator HRGN() const { return m_region.Get(); }
 
 private:
-    HRGN m_hRgn = nullptr;
+    CScopedRegion m_region;
 };
 
 // Sets `dc`'s text colour and background mode for one drawing. When it goes

@@ -13,11 +13,11 @@ void CResultList::AddRow(const CString& path, const CString& hotKeyText, HICON i
 {
     // Owned before the insertion: other rows may show the same handle.
     m_icons.Own(icon);
-    const int row = InsertItem(LVIF_TEXT, GetItemCount(), path);
+    const int row = InsertItem(LVIF_TEXT, GetItemCount(), path.GetString());
     if (row < 0)
         return;
     SetItemData(row, row);
-    SetItemText(row, 1, hotKeyText);
+    SetItemText(row, 1, hotKeyText.GetString());
     m_icons.Add(icon);
 }
 
@@ -29,7 +29,7 @@ HICON CResultList::IconOf(int row) const
 
 CString CResultList::DisplayTextOf(int row, int fullPath) const
 {
-    return DisplayName(PathOf(row), fullPath);
+    return DisplayName(PathOf(row).GetString(), fullPath);
 }
 
 int FindFirstSelected(const CListCtrl& list)

@@ -11,7 +11,7 @@ CString SortTextOf(int sortKey, int fullPath, const CString& path, const CString
     case kSortByKey:
         return hotKeyText;
     case kSortByName:
-        return DisplayName(path, fullPath);
+        return DisplayName(path.GetString(), fullPath);
     default:
         return CString();
     }
@@ -43,7 +43,7 @@ std::vector<int> SortedRowOrder(const std::vector<CString>& sortTexts)
     for (std::size_t i = 0; i < sortTexts.size(); ++i)
         order.push_back(static_cast<int>(i));
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return CompareSortTexts(sortTexts[static_cast<std::size_t>(a)], sortTexts[static_cast<std::size_t>(b)]) < 0;
+        return CompareSortTexts(sortTexts[static_cast<std::size_t>(a)].GetString(), sortTexts[static_cast<std::size_t>(b)].GetString()) < 0;
     });
     return order;
 }

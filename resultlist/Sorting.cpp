@@ -24,5 +24,5 @@ int CALLBACK CompareRows(LPARAM itemData1, LPARAM itemData2, LPARAM lParamSort)
     const auto known = [&](LPARAM data) { return data >= 0 && data < texts.GetSize(); };
     if (!known(itemData1) || !known(itemData2))
         return 0;
-    return CompareSortTexts(texts[static_cast<int>(itemData1)], texts[static_cast<int>(itemData2)]);
+    return CompareSortTexts(texts[static_cast<int>(itemData1)].GetString(), texts[static_cast<int>(itemData2)].GetString());
 }

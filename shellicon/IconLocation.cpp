@@ -34,7 +34,7 @@ int TakeIconLocation(const IconSpec& spec, CString& iconFile, int* iconIndex)
 // True for the extensions of shortcut files, "LNK" and "PIF", in any case.
 bool IsShortcutPath(const char* path)
 {
-    const CString extension = UpperCaseText(GetPathExtension(path));
+    const CString extension = UpperCaseText(GetPathExtension(path).GetString());
     return extension.str() == "LNK" || extension.str() == "PIF";
 }
 
@@ -139,7 +139,7 @@ int CIconResolver::OpenedLink(const char* path, IShellLinkA* link, CString& icon
         return 0;
     link->GetIconLocation(icon, MAX_PATH, iconIndex);
     if (icon[0] == '\0')
-        return Location(expandedTarget, nullptr, iconFile, iconIndex, 0, depth + 1);
+        return Location(expandedTarget.GetString(), nullptr, iconFile, iconIndex, 0, depth + 1);
     CString expandedIcon;
     if (!ExpandPath(icon, expandedIcon))
         return 0;
@@ -166,7 +166,7 @@ int CIconResolver::Registered(const char* path, CString& iconFile, int* iconInde
 {
     *ownIcon = 0;
     std::string className;
-    if (!m_lookups.ReadClassesValue(CString(".") + GetPathExtension(path), className))
+    if (!m_lookups.ReadClassesValue((CString(".") + GetPathExtension(path)).GetString(), className))
         return 0;
     std::string iconValue;
     if (!m_lookups.ReadClassesValue((className + "\\DefaultIcon").c_str(), iconValue))

@@ -50,7 +50,7 @@ bool GetUpperParsingName(IShellFolder* folder, LPCITEMIDLIST item, IMalloc* allo
     STRRET text = {};
     if (folder->GetDisplayNameOf(item, SHGDN_FORPARSING, &text) != S_OK)
         return false;
-    name = UpperCaseText(StrRetText(text, item, allocator));
+    name = UpperCaseText(StrRetText(text, item, allocator).GetString());
     return true;
 }
 

@@ -22,7 +22,7 @@ bool IsDotEntry(const WCHAR* name)
 std::wstring WidePath(const CString& path)
 {
     std::wstring wide(static_cast<size_t>(path.GetLength()) + 1, L'\0');
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, path, -1, &wide[0], static_cast<int>(wide.size()));
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, path.GetString(), -1, &wide[0], static_cast<int>(wide.size()));
     wide.resize(length > 0 ? static_cast<size_t>(length) - 1 : 0);
     return wide;
 }

@@ -42,8 +42,8 @@ void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& 
     for (const CString& folder : folders) {
         if (folder.IsEmpty())
             continue;
-        CollectFiles(folder, "LNK", files);
-        CollectFiles(folder, "PIF", files);
+        CollectFiles(folder.GetString(), "LNK", files);
+        CollectFiles(folder.GetString(), "PIF", files);
     }
 }
 
@@ -53,10 +53,10 @@ HICON RowIcon(const CString& path, const CShellLinkFile& link, CSurveyLinkReader
 {
     CString iconFile;
     int iconIndex = 0;
-    if (reader.IconLocation(path, link, iconFile, &iconIndex) != 1 || iconFile.GetLength() >= MAX_PATH ||
+    if (reader.IconLocation(path.GetString(), link, iconFile, &iconIndex) != 1 || iconFile.GetLength() >= MAX_PATH ||
         iconFile.GetString()[0] == '\0')
         return nullptr;
-    return icons.IconFor(iconFile, iconIndex);
+    return icons.IconFor(iconFile.GetString(), iconIndex);
 }
 
 // The row's details, for a sink that wants them.
@@ -74,7 +74,7 @@ void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, 
     CSurveyLinkReader reader(owner);  // the link class and the lookups' answers, for this run only
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        if (reader.Open(files[i], link) != S_OK)
+        if (reader.Open(files[i].GetString(), link) != S_OK)
             continue;
         WORD hotKey = 0;
         link.Link()->GetHotkey(&hotKey);

@@ -58,7 +58,7 @@ void CheckReplacedLength(const std::string& source, const std::vector<std::strin
           "the expansion's length is not the source's plus the replacements'");
 
     CString text(source);
-    ExpandEnvVarsWith(text, text, lookup);
+    ExpandEnvVarsWith(text.GetString(), text, lookup);
     Check(text.str() == expanded, "expanding a text into itself gives another result");
 }
 

@@ -110,7 +110,7 @@ TEST(ExpandEnvVarsWith, SourceMayBeTheDestinationsText)
     for (const ExpansionCase& c : cases) {
         FakeEnvironment environment;
         CString text(c.source);
-        ExpandEnvVarsWith(text, text, environment.Lookup());
+        ExpandEnvVarsWith(text.GetString(), text, environment.Lookup());
         EXPECT_EQ(text.str(), c.expanded) << c.source;
     }
 }

@@ -107,7 +107,7 @@ TEST(ParseHotKey, ReadsBackTheTextOfEveryValue)
     for (unsigned value = 0; value <= 0xFFFF; ++value) {
         const CString text = FormatHotKey(static_cast<std::uint16_t>(value));
         std::uint16_t parsed = 0;
-        ASSERT_EQ(ParseHotKey(text, &parsed), 1) << "value 0x" << std::hex << value << " \"" << text.str() << "\"";
+        ASSERT_EQ(ParseHotKey(text.GetString(), &parsed), 1) << "value 0x" << std::hex << value << " \"" << text.str() << "\"";
         ASSERT_EQ(FormatHotKey(parsed).str(), text.str()) << "value 0x" << std::hex << value;
     }
 }

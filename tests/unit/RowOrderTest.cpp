@@ -96,7 +96,7 @@ TEST(SortTextOf, ByNameComparesDisplayNamesOrWholePaths)
     for (const NameOrderCase& c : cases) {
         const CString first = SortTextOf(kSortByName, c.fullPath, c.first, "");
         const CString second = SortTextOf(kSortByName, c.fullPath, c.second, "");
-        EXPECT_EQ(CompareSortTexts(first, second), c.order) << c.first << " : " << c.second << ", full path " << c.fullPath;
+        EXPECT_EQ(CompareSortTexts(first.GetString(), second.GetString()), c.order) << c.first << " : " << c.second << ", full path " << c.fullPath;
     }
 }
 

@@ -440,10 +440,10 @@ TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
     CSurveyLinkReader reader(nullptr);
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        ASSERT_EQ(reader.Open(files[i], link), S_OK) << files[i].str();
+        ASSERT_EQ(reader.Open(files[i].GetString(), link), S_OK) << files[i].str();
         CString file("untouched");
         int index = 7;
-        const int result = reader.IconLocation(files[i], link, file, &index);
+        const int result = reader.IconLocation(files[i].GetString(), link, file, &index);
         EXPECT_EQ((Location{result, file.str(), index}), Resolve(files[i].str())) << files[i].str();
     }
 }

@@ -1,21 +1,8 @@
-// The main window's commands that open the other dialogs.
+// The main window's hotkey change: Edit > set hotkey and a double-click on a row.
 #include "app/SurveyDlg.h"
-#include "dialogs/AboutDlg.h"
 #include "dialogs/AssignHotKeyDlg.h"
 #include "hotkey/HotKeyText.h"
 #include "survey/LinkHotKey.h"
-
-// The system menu's version item opens the about box; any other system
-// command keeps its default handling.
-void CSurveyDlg::OnSysCommand(UINT id, LPARAM /*lParam*/)
-{
-    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
-        CAboutDlg about;
-        about.DoModal();
-        return;
-    }
-    Default();
-}
 
 // Edit > set hotkey: edits the hotkey stored in the first selected row's file.
 void CSurveyDlg::OnEditSetHotKey()
@@ -25,11 +12,11 @@ void CSurveyDlg::OnEditSetHotKey()
         return;
     const CString path = m_list.PathOf(row);
     CAssignHotKeyDlg dialog(this);
-    dialog.m_wHotKey = GetLinkHotKey(path, m_hWnd);
+    dialog.m_wHotKey = GetLinkHotKey(path.GetString(), m_hWnd);
     if (dialog.DoModal() != IDOK)
         return;
-    if (SetLinkHotKey(path, dialog.m_wHotKey, m_hWnd) == 1)
-        m_list.SetHotKeyText(row, FormatHotKey(dialog.m_wHotKey));
+    if (SetLinkHotKey(path.GetString(), dialog.m_wHotKey, m_hWnd) == 1)
+        m_list.SetHotKeyText(row, FormatHotKey(dialog.m_wHotKey).GetString());
 }
 
 // A double-click on a row does what Edit > set hotkey does.

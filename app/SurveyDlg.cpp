@@ -152,7 +152,7 @@ void CSurveyDlg::OnAppClose()
     PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-// The window is going: its row icons go with it.
+// The window is going: its rows and their icons go with it.
 void CSurveyDlg::OnDestroy()
 {
     Default();
@@ -161,5 +161,5 @@ void CSurveyDlg::OnDestroy()
 
 void CSurveyDlg::ClearRowIcons()
 {
-    m_icons.Clear();
+    m_list.RemoveAllRows();
 }

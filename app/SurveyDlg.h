@@ -26,13 +26,14 @@ private:
     // Empties the result list: its rows and their icons go together.
     void ClearRowIcons();
 
-    // The main window itself (SurveyDlg.cpp).
-    void OnPaint();
+    // The main window itself (SurveyDlg.cpp). OnPaint and OnSysCommand return
+    // false to leave a message to the default handling instead.
+    bool OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnAppClose();
     void OnDestroy();
     // The system menu's about box (AboutBox.cpp).
-    void OnSysCommand(UINT id, LPARAM lParam);
+    bool OnSysCommand(UINT id, LPARAM lParam);
     // Layout (Layout.cpp), menu states (MenuStates.cpp), view settings (ViewSettings.cpp).
     void OnSize(UINT type, int cx, int cy);
     void OnInitMenuPopup(CMenu* popup, UINT index, BOOL isSystemMenu);

@@ -3,13 +3,12 @@
 #include "dialogs/AboutDlg.h"
 
 // The system menu's version item opens the about box; any other system
-// command keeps its default handling.
-void CSurveyDlg::OnSysCommand(UINT id, LPARAM /*lParam*/)
+// command is left to the default handling, which performs it.
+bool CSurveyDlg::OnSysCommand(UINT id, LPARAM /*lParam*/)
 {
-    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
-        CAboutDlg about;
-        about.DoModal();
-        return;
-    }
-    Default();
+    if ((id & 0xFFF0) != IDM_ABOUTBOX)
+        return false;
+    CAboutDlg about;
+    about.DoModal();
+    return true;
 }

@@ -8,7 +8,7 @@
 void CSurveyDlg::OnEditCopyText()
 {
     BeginWaitCursor();
-    CopyTextToClipboard(m_hWnd, FormatAlignedText(CollectExportRows(m_list, m_bFullPath)).GetString());
+    CopyTextToClipboard(m_hWnd, FormatAlignedText(CollectExportRows(m_list)).GetString());
     EndWaitCursor();
 }
 
@@ -16,6 +16,6 @@ void CSurveyDlg::OnEditCopyText()
 void CSurveyDlg::OnEditCopyCsv()
 {
     BeginWaitCursor();
-    CopyTextToClipboard(m_hWnd, FormatCsvText(CollectExportRows(m_list, m_bFullPath)).GetString());
+    CopyTextToClipboard(m_hWnd, FormatCsvText(CollectExportRows(m_list)).GetString());
     EndWaitCursor();
 }

@@ -4,7 +4,6 @@
 // Keeps the start button centred at the bottom and the list filling the rest.
 void CSurveyDlg::OnSize(UINT type, int cx, int cy)
 {
-    Default();
     if (cx <= 0 || cy <= 0 || type == SIZE_MINIMIZED || m_list.m_hWnd == nullptr)
         return;
 

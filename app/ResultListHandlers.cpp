@@ -6,7 +6,7 @@
 void CSurveyDlg::OnDrawItem(int controlId, DRAWITEMSTRUCT* draw)
 {
     if (controlId == IDC_RESULT_LIST)
-        m_list.DrawRow(*draw, m_bFullPath, m_nIconMargin);
+        m_list.DrawRow(*draw, m_nIconMargin);
 }
 
 // Row height: room for a line of text and for an icon, each with 2 pixels.
@@ -20,5 +20,5 @@ void CSurveyDlg::OnHeaderDividerDblClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     if (header->idFrom == IDC_RESULT_HEADER)
-        m_list.FitColumn(reinterpret_cast<const NMHEADERA*>(header)->iItem, m_bFullPath, m_nIconMargin);
+        m_list.FitColumn(reinterpret_cast<const NMHEADERA*>(header)->iItem, m_nIconMargin);
 }

@@ -8,7 +8,6 @@ void CSurveyDlg::RunSurvey()
 {
     m_bSurveyed = 1;
     BeginWaitCursor();
-    m_list.DeleteAllItems();
     ClearRowIcons();
     const bool surveyed = SurveyShortcuts(m_hWnd, m_bShowUnassigned, m_list);
     EndWaitCursor();

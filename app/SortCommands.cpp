@@ -17,5 +17,5 @@ void CSurveyDlg::OnSortByName()
 void CSurveyDlg::SortRows(int sortKey)
 {
     m_nSortKey = sortKey;
-    m_list.Sort(m_nSortKey, m_bFullPath);
+    m_list.Sort(m_nSortKey);
 }

@@ -63,11 +63,9 @@ bool CSurveyDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     result = 0;
     switch (message) {
     case WM_SYSCOMMAND:
-        OnSysCommand(static_cast<UINT>(wParam), lParam);
-        return true;
+        return OnSysCommand(static_cast<UINT>(wParam), lParam);
     case WM_PAINT:
-        OnPaint();
-        return true;
+        return OnPaint();
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(OnQueryDragIcon());
         return true;
@@ -85,11 +83,13 @@ bool CSurveyDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         return true;
     }
     case WM_SIZE:
+        // The default sizing does nothing the layout relies on; it runs after.
         OnSize(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        return true;
+        return false;
     case WM_DESTROY:
+        // Likewise the default destruction, after the rows and icons are gone.
         OnDestroy();
-        return true;
+        return false;
     default:
         return DispatchMessageTable(kMessageTable, *this, message, wParam, lParam, result);
     }
@@ -122,13 +122,12 @@ BOOL CSurveyDlg::OnInitDialog()
     return TRUE;
 }
 
-// Paints the application icon centred while minimised.
-void CSurveyDlg::OnPaint()
+// Paints the application icon centred while minimised; otherwise leaves the
+// painting to the default handling.
+bool CSurveyDlg::OnPaint()
 {
-    if (!IsIconic()) {
-        Default();
-        return;
-    }
+    if (!IsIconic())
+        return false;
     CPaintDC dc(*this);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
     const int cx = ::GetSystemMetrics(SM_CXICON);
@@ -138,6 +137,7 @@ void CSurveyDlg::OnPaint()
     const int x = (client.right - client.left - cx + 1) / 2;
     const int y = (client.bottom - client.top - cy + 1) / 2;
     dc.DrawIcon(x, y, m_hIcon);
+    return true;
 }
 
 // The cursor shown while the minimised window is dragged.
@@ -152,14 +152,13 @@ void CSurveyDlg::OnAppClose()
     PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-// The window is going: its row icons go with it.
+// The window is going: its rows and their icons go with it.
 void CSurveyDlg::OnDestroy()
 {
-    Default();
     ClearRowIcons();
 }
 
 void CSurveyDlg::ClearRowIcons()
 {
-    m_icons.Clear();
+    m_list.RemoveAllRows();
 }

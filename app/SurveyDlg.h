@@ -8,26 +8,10 @@
 #include "framework/Menu.h"
 #include "resource.h"
 #include "resultlist/ResultList.h"
-#include "resultlist/RowIcons.h"
 
 class CSurveyDlg : public CDialog {
 public:
     explicit CSurveyDlg(CWnd* parent = nullptr);
-
-    int m_nListTop = 10;         // list's top edge; used as its right margin
-    int m_nListLeft = 10;        // list's left edge; used as the vertical gap
-    int m_nIconMargin = 2;       // margin before and after a row's icon
-    int m_nSortKey = ID_SORT_BY_KEY;
-    CRowIcons m_icons;           // one icon (or null) per row, by item data; owned
-    int m_bSurveyed = 0;
-    CMenu m_menu;
-    CResultList m_list{m_icons};
-    int m_bFullPath = 0;
-    int m_bShowUnassigned = 0;
-    HICON m_hIcon;
-
-    // Destroys every row icon and empties m_icons.
-    void ClearRowIcons();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -35,15 +19,21 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // Tests read the window's state through this one named seam.
+    friend struct CSurveyDlgProbe;
     static const MessageEntry<CSurveyDlg> kMessageTable[];
 
-    // The main window itself (SurveyDlg.cpp).
-    void OnPaint();
+    // Empties the result list: its rows and their icons go together.
+    void ClearRowIcons();
+
+    // The main window itself (SurveyDlg.cpp). OnPaint and OnSysCommand return
+    // false to leave a message to the default handling instead.
+    bool OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnAppClose();
     void OnDestroy();
     // The system menu's about box (AboutBox.cpp).
-    void OnSysCommand(UINT id, LPARAM lParam);
+    bool OnSysCommand(UINT id, LPARAM lParam);
     // Layout (Layout.cpp), menu states (MenuStates.cpp), view settings (ViewSettings.cpp).
     void OnSize(UINT type, int cx, int cy);
     void OnInitMenuPopup(CMenu* popup, UINT index, BOOL isSystemMenu);
@@ -65,4 +55,14 @@ private:
     // Hotkey change (HotKeyCommands.cpp).
     void OnEditSetHotKey();
     void OnDblClkResultList(NMHDR* header, LRESULT* result);
+
+    int m_nListTop = 10;         // list's top edge; used as its right margin
+    int m_nListLeft = 10;        // list's left edge; used as the vertical gap
+    int m_nIconMargin = 2;       // margin before and after a row's icon
+    int m_nSortKey = ID_SORT_BY_KEY;
+    int m_bSurveyed = 0;
+    CMenu m_menu;
+    CResultList m_list;          // the rows, their icons and the full-path setting
+    int m_bShowUnassigned = 0;
+    HICON m_hIcon;
 };

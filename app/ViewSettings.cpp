@@ -5,8 +5,7 @@
 // View > full path: every row is drawn again in the other form.
 void CSurveyDlg::OnViewFullPath()
 {
-    m_bFullPath = !m_bFullPath;
-    m_list.InvalidateRect(nullptr, TRUE);
+    m_list.ToggleFullPath();
 }
 
 // View > also show files without a hotkey: takes effect at the next survey.

@@ -31,8 +31,7 @@ double TimedPump()
 double TimedClearRows(MainDialogFixture& window)
 {
     const double start = NowMs();
-    window.dialog.m_list.DeleteAllItems();
-    window.dialog.ClearRowIcons();
+    CSurveyDlgProbe::List(window.dialog).RemoveAllRows();
     return NowMs() - start;
 }
 
@@ -42,7 +41,7 @@ int SurveyWithoutIcons(MainDialogFixture& window, const CStringArray& files)
     if (!com.Succeeded())
         return -1;
     CSurveyLinkReader reader(window.dialog.m_hWnd);
-    window.dialog.m_list.SendMessage(WM_SETREDRAW, FALSE);
+    CSurveyDlgProbe::List(window.dialog).SendMessage(WM_SETREDRAW, FALSE);
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
         if (reader.Open(files[i].GetString(), link) != S_OK)
@@ -52,8 +51,8 @@ int SurveyWithoutIcons(MainDialogFixture& window, const CStringArray& files)
         if (hotKey != 0)
             window.AddRow(files[i].str(), FormatHotKey(hotKey).str());
     }
-    window.dialog.m_list.SendMessage(WM_SETREDRAW, TRUE);
-    return window.dialog.m_list.GetItemCount();
+    CSurveyDlgProbe::List(window.dialog).SendMessage(WM_SETREDRAW, TRUE);
+    return CSurveyDlgProbe::List(window.dialog).GetItemCount();
 }
 
 namespace {
@@ -114,7 +113,7 @@ bool IsSorted(const MainDialogFixture& window, int key)
     CString previous;
     int index = 0;
     for (const ListRow& row : window.Rows()) {
-        const CString text = SortTextOf(key, window.dialog.m_bFullPath, row.path, row.hotKey);
+        const CString text = SortTextOf(key, CSurveyDlgProbe::List(window.dialog).GetFullPath(), row.path, row.hotKey);
         if (index++ > 0 && CompareSortTexts(previous.GetString(), text.GetString()) > 0)
             return false;
         previous = text;
@@ -143,7 +142,7 @@ HeldIcons RowIconsHeld(const MainDialogFixture& window)
 {
     std::set<HICON> distinct;
     HeldIcons held;
-    const CRowIcons& icons = window.dialog.m_icons;
+    const CRowIcons& icons = CSurveyDlgProbe::Icons(window.dialog);
     for (int i = 0; i < icons.GetSize(); ++i) {
         if (icons[i] == nullptr)
             continue;

@@ -91,7 +91,7 @@ void SurveyByButton(const Run& run, Round& round)
     round.handler = TimedCommand(run.window, IDC_START_SURVEY);
     round.posted = TimedPump();
     round.after = CurrentGuiObjects();
-    round.rows = run.window.dialog.m_list.GetItemCount();
+    round.rows = CSurveyDlgProbe::List(run.window.dialog).GetItemCount();
     round.icons = RowIconsHeld(run.window);
     round.workingSet = WorkingSetMb();
     run.check(round.rows == run.Files(), "survey lists every file");
@@ -105,7 +105,7 @@ void SurveyByButton(const Run& run, Round& round)
 Round MeasureRound(const Run& run)
 {
     Round round;
-    if (run.window.dialog.m_list.GetItemCount() > 0)
+    if (CSurveyDlgProbe::List(run.window.dialog).GetItemCount() > 0)
         round.clearing = TimedClearRows(run.window);
     const Paths& paths = run.fixture.paths;
     round.raw = TimedHotKeyLoop(run, [&] { return RawReadLoop(paths); }, "raw read finds every hotkey");
@@ -202,7 +202,7 @@ void ReportRatios(const Figures& f, Table& table, size_t column)
 void ReportSortsAndCopies(const Run& run, Table& table, size_t column)
 {
     MainDialogFixture& window = run.window;
-    const int rows = window.dialog.m_list.GetItemCount();
+    const int rows = CSurveyDlgProbe::List(window.dialog).GetItemCount();
     Samples byName, byKey, paint, copyText, copyCsv;
     for (int round = 0; round < kRounds; ++round) {
         byName.Add(TimedCommand(window, ID_SORT_BY_NAME));
@@ -272,10 +272,10 @@ void ReportListRows(const Run& run, Table& table, size_t column)
 {
     TimedClearRows(run.window);
     const double start = NowMs();
-    run.window.dialog.m_list.SendMessage(WM_SETREDRAW, FALSE);
+    CSurveyDlgProbe::List(run.window.dialog).SendMessage(WM_SETREDRAW, FALSE);
     for (size_t i = 0; i < run.fixture.paths.size(); ++i)
         run.window.AddRow(run.fixture.paths[i], FormatHotKey(HotKeyOf(static_cast<int>(i))).str());
-    run.window.dialog.m_list.SendMessage(WM_SETREDRAW, TRUE);
+    CSurveyDlgProbe::List(run.window.dialog).SendMessage(WM_SETREDRAW, TRUE);
     table.Time(column, "3i. List rows alone (InsertItem, SetItemData, SetItemText; apart)", NowMs() - start,
                run.Files(), "row");
     PumpMessages();

@@ -2,11 +2,11 @@
 
 #include "resultlist/ResultList.h"
 
-std::vector<ExportRow> CollectExportRows(const CResultList& list, int fullPath)
+std::vector<ExportRow> CollectExportRows(const CResultList& list)
 {
     std::vector<ExportRow> rows;
     const int count = list.GetItemCount();
     for (int i = 0; i < count; ++i)
-        rows.push_back({list.DisplayTextOf(i, fullPath), list.HotKeyTextOf(i)});
+        rows.push_back({list.DisplayTextOf(i), list.HotKeyTextOf(i)});
     return rows;
 }

@@ -8,5 +8,5 @@
 class CResultList;
 
 // The list's rows from top to bottom: the display text of column 0 (the
-// full path when `fullPath` is 1), the hotkey text as it is.
-std::vector<ExportRow> CollectExportRows(const CResultList& list, int fullPath);
+// full path when the list shows full paths), the hotkey text as it is.
+std::vector<ExportRow> CollectExportRows(const CResultList& list);

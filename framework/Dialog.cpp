@@ -106,11 +106,6 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate)
 
 bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-LRESULT CDialog::Default() const
-{
-    return ::DefWindowProcA(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
-}
-
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
@@ -137,11 +132,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const MSG previous = m_current;
-    m_current = MSG{m_hWnd, message, wParam, lParam, 0, {0, 0}};
     LRESULT result = 0;
     const bool handled = OnMessage(message, wParam, lParam, result) || HandleDefaults(message, wParam, lParam, result);
-    m_current = previous;
     if (!handled)
         return FALSE;
     if (ReturnsResultDirectly(message))

@@ -43,10 +43,10 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange*) {}
-    // The derived class's message table; false passes the message on.
+    // The derived class's message table. False passes the message on to the
+    // dialog manager's default handling: a message left alone, or one whose
+    // handler's own work comes first and the default after it.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // The default window handling of the message being handled.
-    LRESULT Default() const;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,5 +56,4 @@ private:
 
     UINT m_nIDTemplate;
     HWND m_hWndParent;
-    MSG m_current{};
 };

@@ -21,15 +21,27 @@ void CResultList::AddRow(const CString& path, const CString& hotKeyText, HICON i
     m_icons.Add(icon);
 }
 
+void CResultList::RemoveAllRows()
+{
+    DeleteAllItems();
+    m_icons.Clear();
+}
+
+void CResultList::ToggleFullPath()
+{
+    m_bFullPath = !m_bFullPath;
+    InvalidateRect(nullptr, TRUE);
+}
+
 HICON CResultList::IconOf(int row) const
 {
     const LPARAM data = GetItemData(row);
     return data >= 0 && data < m_icons.GetSize() ? m_icons[static_cast<int>(data)] : nullptr;
 }
 
-CString CResultList::DisplayTextOf(int row, int fullPath) const
+CString CResultList::DisplayTextOf(int row) const
 {
-    return DisplayName(PathOf(row).GetString(), fullPath);
+    return DisplayName(PathOf(row).GetString(), m_bFullPath);
 }
 
 int FindFirstSelected(const CListCtrl& list)

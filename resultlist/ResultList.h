@@ -1,8 +1,9 @@
 // CResultList: the result list control and its row model. Column 0 holds a
 // row's full path, column 1 its hotkey text, the item data its number at
 // insertion (kept through sorting), and that number indexes the row's icon
-// in the icon store the list is given. Other programs read these texts
-// through the list view's own messages, so they stay as the survey gave them.
+// in the list's own icon store, emptied with the rows. Column 0 is shown by
+// the list's full-path setting. Other programs read these texts through the
+// list view's own messages, so they stay as the survey gave them.
 #pragma once
 
 #include <windows.h>
@@ -15,38 +16,48 @@ class CDC;
 
 class CResultList : public CListCtrl, public CRowSink {
 public:
-    explicit CResultList(CRowIcons& icons) : m_icons(icons) {}
+    CResultList() = default;
     CResultList(const CResultList&) = delete;
     CResultList& operator=(const CResultList&) = delete;
 
     // Filling, as the survey does.
     void SetRedraw(BOOL redraw) override;
     void AddRow(const CString& path, const CString& hotKeyText, HICON icon) override;
+    // Empties the list: every row goes, and the row icons are destroyed with them.
+    void RemoveAllRows();
+
+    // The full-path setting: 1 shows each row's full path, 0 its file name.
+    int GetFullPath() const { return m_bFullPath; }
+    // Switches the setting and has every row drawn again in the other form.
+    void ToggleFullPath();
 
     // Reading row `row` (its current position) back.
     CString PathOf(int row) const { return GetItemText(row, 0); }
     CString HotKeyTextOf(int row) const { return GetItemText(row, 1); }
     HICON IconOf(int row) const;
     // The row's column 0 as it is shown, compared and copied.
-    CString DisplayTextOf(int row, int fullPath) const;
+    CString DisplayTextOf(int row) const;
     BOOL SetHotKeyText(int row, const char* text) const { return SetItemText(row, 1, text); }
 
     // Paints one row: fill, icon and display text in column 0, hotkey text in
     // column 1, each clipped to its column.
-    void DrawRow(const DRAWITEMSTRUCT& draw, int fullPath, int iconMargin) const;
+    void DrawRow(const DRAWITEMSTRUCT& draw, int iconMargin) const;
     // The height of a row measured in `owner`'s device context: the largest of
     // `incoming`, a line of text + 2 and an icon + 2.
     static UINT RowHeight(const CWnd& owner, UINT incoming);
     // Sizes `column` to its widest text plus the icon allowance, never below
     // 10; an empty list is left alone.
-    void FitColumn(int column, int fullPath, int iconMargin) const;
+    void FitColumn(int column, int iconMargin) const;
     // Reorders the rows by `sortKey`'s sort texts (RowOrder.h).
-    void Sort(int sortKey, int fullPath) const;
+    void Sort(int sortKey) const;
 
 private:
-    void DrawNameCell(const CDC& dc, const RECT& r, int row, int fullPath, int iconMargin) const;
+    friend struct CSurveyDlgProbe;
 
-    CRowIcons& m_icons;
+    void DrawNameCell(const CDC& dc, const RECT& r, int row, int iconMargin) const;
+
+    CRowIcons m_icons;    // one icon (or null) per row, by item data; owned
+    int m_bFullPath = 0;  // the full-path setting
 };
 
 // The index of the first selected row, or -1 when none is selected.

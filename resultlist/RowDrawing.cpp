@@ -14,7 +14,7 @@ int CentredTop(const RECT& r, int height)
 }
 }
 
-void CResultList::DrawRow(const DRAWITEMSTRUCT& draw, int fullPath, int iconMargin) const
+void CResultList::DrawRow(const DRAWITEMSTRUCT& draw, int iconMargin) const
 {
     const CDC dc(draw.hDC);
     const RECT r = draw.rcItem;
@@ -27,7 +27,7 @@ void CResultList::DrawRow(const DRAWITEMSTRUCT& draw, int fullPath, int iconMarg
     dc.SelectClipRgn(clip);
     const CScopedTextState textState(dc, selected ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : RGB(0, 0, 0), OPAQUE);
     const int row = static_cast<int>(draw.itemID);
-    DrawNameCell(dc, r, row, fullPath, iconMargin);
+    DrawNameCell(dc, r, row, iconMargin);
 
     clip.SetRectRgn(r.left + width0, r.top, r.right, r.bottom);
     dc.SelectClipRgn(clip);
@@ -37,12 +37,12 @@ void CResultList::DrawRow(const DRAWITEMSTRUCT& draw, int fullPath, int iconMarg
 
 // Column 0 of one row: the icon (if any) after the margin, the display text
 // after the icon's slot.
-void CResultList::DrawNameCell(const CDC& dc, const RECT& r, int row, int fullPath, int iconMargin) const
+void CResultList::DrawNameCell(const CDC& dc, const RECT& r, int row, int iconMargin) const
 {
     const HICON icon = IconOf(row);
     if (icon != nullptr)
         dc.DrawIcon(r.left + iconMargin, CentredTop(r, ::GetSystemMetrics(SM_CYICON)), icon);
-    const CString name = DisplayTextOf(row, fullPath);
+    const CString name = DisplayTextOf(row);
     const int nameX = r.left + iconMargin + ::GetSystemMetrics(SM_CXICON) + iconMargin;
     dc.TextOut(nameX, CentredTop(r, dc.GetTextExtent(name).cy), name);
 }
@@ -55,7 +55,7 @@ UINT CResultList::RowHeight(const CWnd& owner, UINT incoming)
     return std::max({incoming, textHeight, iconHeight});
 }
 
-void CResultList::FitColumn(int column, int fullPath, int iconMargin) const
+void CResultList::FitColumn(int column, int iconMargin) const
 {
     const int count = GetItemCount();
     if (count <= 0)
@@ -65,7 +65,7 @@ void CResultList::FitColumn(int column, int fullPath, int iconMargin) const
         const CWindowDC dc(*this);
         const int allowance = ::GetSystemMetrics(SM_CXICON) + 2 * iconMargin;
         for (int i = 0; i < count; ++i) {
-            const CString text = column == 0 ? DisplayTextOf(i, fullPath) : GetItemText(i, column);
+            const CString text = column == 0 ? DisplayTextOf(i) : GetItemText(i, column);
             width = std::max(width, static_cast<int>(dc.GetTextExtent(text).cx) + allowance);
         }
     }

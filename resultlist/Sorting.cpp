@@ -4,7 +4,7 @@
 
 // Each row's sort text is taken once, indexed by its item data, so a
 // comparison needs no lookup in the control.
-void CResultList::Sort(int sortKey, int fullPath) const
+void CResultList::Sort(int sortKey) const
 {
     const int count = GetItemCount();
     CStringArray texts;
@@ -13,7 +13,7 @@ void CResultList::Sort(int sortKey, int fullPath) const
     for (int row = 0; row < count; ++row) {
         const LPARAM data = GetItemData(row);
         if (data >= 0 && data < count)
-            texts[static_cast<int>(data)] = SortTextOf(sortKey, fullPath, PathOf(row), HotKeyTextOf(row));
+            texts[static_cast<int>(data)] = SortTextOf(sortKey, m_bFullPath, PathOf(row), HotKeyTextOf(row));
     }
     SortItems(&CompareRows, reinterpret_cast<LPARAM>(&texts));
 }

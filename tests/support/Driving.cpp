@@ -11,5 +11,5 @@ void PumpMessages()
 
 void AddRowWithoutIcon(CSurveyDlg& dialog, const std::string& path, const std::string& hotKeyText)
 {
-    dialog.m_list.AddRow(path.c_str(), hotKeyText.c_str(), nullptr);
+    CSurveyDlgProbe::List(dialog).AddRow(path.c_str(), hotKeyText.c_str(), nullptr);
 }

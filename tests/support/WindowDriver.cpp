@@ -7,6 +7,7 @@
 MainDialogFixture::MainDialogFixture()
 {
     EXPECT_TRUE(dialog.Create(nullptr));
+    list.Attach(::GetDlgItem(dialog.m_hWnd, IDC_RESULT_LIST));
     if (AfxGetApp() != nullptr)
         AfxGetApp()->m_pMainWnd = &dialog;
     PumpMessages();
@@ -30,15 +31,33 @@ void MainDialogFixture::Command(UINT id)
 std::vector<ListRow> MainDialogFixture::Rows() const
 {
     std::vector<ListRow> rows;
-    for (int i = 0; i < dialog.m_list.GetItemCount(); ++i)
-        rows.push_back({dialog.m_list.GetItemText(i, 0).str(), dialog.m_list.GetItemText(i, 1).str(),
-                        dialog.m_list.GetItemData(i)});
+    for (int i = 0; i < list.GetItemCount(); ++i)
+        rows.push_back({list.GetItemText(i, 0).str(), list.GetItemText(i, 1).str(), list.GetItemData(i)});
     return rows;
 }
 
 void MainDialogFixture::AddRow(const std::string& path, const std::string& hotKey)
 {
     AddRowWithoutIcon(dialog, path, hotKey);
+}
+
+void MainDialogFixture::ShowFullPath(int on)
+{
+    if (CSurveyDlgProbe::List(dialog).GetFullPath() != on)
+        Command(ID_VIEW_FULL_PATH);
+}
+
+void MainDialogFixture::ShowUnassigned(int on)
+{
+    if (CSurveyDlgProbe::ShowUnassigned(dialog) == on)
+        return;
+    if (CSurveyDlgProbe::Surveyed(dialog) != 1) {
+        Command(ID_VIEW_SHOW_UNASSIGNED);
+        return;
+    }
+    ModalWatcher reminder(AfxGetAppName().str(), [](HWND box) { ::PostMessageA(box, WM_COMMAND, IDOK, 0); });
+    Command(ID_VIEW_SHOW_UNASSIGNED);
+    EXPECT_TRUE(reminder.Fired());
 }
 
 namespace {

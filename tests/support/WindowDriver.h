@@ -30,8 +30,16 @@ public:
     std::vector<ListRow> Rows() const;
     // Adds a row as the survey does (path, item data, hotkey text, no icon).
     void AddRow(const std::string& path, const std::string& hotKey);
+    // Brings View > full path to `on` (0 or 1) through its menu command.
+    void ShowFullPath(int on);
+    // Brings View > also show files without a hotkey to `on` through its menu
+    // command, confirming the reminder that follows a survey.
+    void ShowUnassigned(int on);
 
     CSurveyDlg dialog;
+    // The result list as other programs see it: its window, read and worked
+    // through the list view's own messages.
+    CListCtrl list;
 };
 
 // Acts on a window of this thread as soon as it shows: `action` runs from a

@@ -195,7 +195,7 @@ TEST_F(ClipboardExportTest, FullPathModeCopiesFullPaths)
 {
     window.AddRow("C:\\Menu\\a.lnk", "F1");
     window.AddRow("C:\\Desktop\\Notes.lnk", "ALT+F2");
-    window.dialog.m_bFullPath = 1;
+    window.ShowFullPath(1);
     CopyWith(ID_EDIT_COPY_TEXT);
     EXPECT_TRUE(ClipboardHoldsText("C:\\Menu\\a.lnk        F1\r\nC:\\Desktop\\Notes.lnk ALT+F2\r\n"));
     CopyWith(ID_EDIT_COPY_CSV);
@@ -327,8 +327,8 @@ protected:
     // The main window's copy `command` after a survey in the given view.
     std::string WindowCopy(UINT command, int fullPath, int showUnassigned)
     {
-        window.dialog.m_bFullPath = fullPath;
-        window.dialog.m_bShowUnassigned = showUnassigned;
+        window.ShowFullPath(fullPath);
+        window.ShowUnassigned(showUnassigned);
         window.Command(IDC_START_SURVEY);
         window.Command(command);
         std::string block;

@@ -29,7 +29,7 @@ protected:
         LVITEMA state = {};
         state.stateMask = LVIS_SELECTED;
         state.state = selected ? LVIS_SELECTED : 0;
-        window.dialog.m_list.SendMessage(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+        window.list.SendMessage(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
     }
     // Opens the dialog through `open`; `act` gets the hotkey control's value
     // as shown and answers with the button to press and the value to set.
@@ -129,7 +129,7 @@ TEST_F(HotKeyChangeTest, DoubleClickActsOnTheLowestSelectedRow)
 {
     const auto doubleClick = [&] {
         NMITEMACTIVATE click = {};
-        click.hdr.hwndFrom = window.dialog.m_list.m_hWnd;
+        click.hdr.hwndFrom = window.list.m_hWnd;
         click.hdr.idFrom = IDC_RESULT_LIST;
         click.hdr.code = NM_DBLCLK;
         window.dialog.SendMessage(WM_NOTIFY, IDC_RESULT_LIST, reinterpret_cast<LPARAM>(&click));

@@ -22,7 +22,7 @@ protected:
     // Opens the Edit or View popup as the menu bar does.
     HMENU Popup(int position) const
     {
-        const HMENU popup = ::GetSubMenu(window.dialog.m_menu.GetSafeHmenu(), position);
+        const HMENU popup = ::GetSubMenu(CSurveyDlgProbe::MenuBar(window.dialog), position);
         window.dialog.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), position);
         return popup;
     }
@@ -31,7 +31,7 @@ protected:
         LVITEMA state = {};
         state.stateMask = LVIS_SELECTED;
         state.state = LVIS_SELECTED;
-        window.dialog.m_list.SendMessage(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+        window.list.SendMessage(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
     }
 
     MainDialogFixture window;
@@ -45,7 +45,7 @@ TEST_F(LayoutTest, ButtonCentredAtBottomAndListFillsTheRest)
     const RECT button0 = ClientRectOf(IDC_START_SURVEY);
     const RECT list0 = ClientRectOf(IDC_RESULT_LIST);
     const int w = button0.right - button0.left, h = button0.bottom - button0.top;
-    const int gap = window.dialog.m_nListLeft, rightMargin = window.dialog.m_nListTop;
+    const int gap = CSurveyDlgProbe::ListLeft(window.dialog), rightMargin = CSurveyDlgProbe::ListTop(window.dialog);
 
     for (const SIZE size : {SIZE{400, 300}, SIZE{333, 401}, SIZE{800, 600}, SIZE{201, 151}}) {
         Size(SIZE_RESTORED, size.cx, size.cy);
@@ -81,7 +81,7 @@ TEST_F(LayoutTest, MinimisedZeroOrTooSmallLeavesTheListAlone)
 
     Size(SIZE_RESTORED, 500, list.top + 10);  // the list's bottom would be above its top
     EXPECT_TRUE(same(ClientRectOf(IDC_RESULT_LIST), list));
-    EXPECT_EQ(ClientRectOf(IDC_START_SURVEY).bottom, list.top + 10 - window.dialog.m_nListLeft);
+    EXPECT_EQ(ClientRectOf(IDC_START_SURVEY).bottom, list.top + 10 - CSurveyDlgProbe::ListLeft(window.dialog));
 }
 
 // Copy items need rows; set hotkey needs exactly one selected row; the two
@@ -112,14 +112,14 @@ TEST_F(LayoutTest, MenuStatesFollowRowsSelectionAndToggles)
     EXPECT_FALSE(StateOf(view, ID_VIEW_SHOW_UNASSIGNED) & MF_CHECKED);
     window.Command(ID_VIEW_FULL_PATH);
     window.Command(ID_VIEW_SHOW_UNASSIGNED);
-    EXPECT_EQ(window.dialog.m_bFullPath, 1);
-    EXPECT_EQ(window.dialog.m_bShowUnassigned, 1);
+    EXPECT_EQ(CSurveyDlgProbe::List(window.dialog).GetFullPath(), 1);
+    EXPECT_EQ(CSurveyDlgProbe::ShowUnassigned(window.dialog), 1);
     view = Popup(2);
     EXPECT_TRUE(StateOf(view, ID_VIEW_FULL_PATH) & MF_CHECKED);
     EXPECT_TRUE(StateOf(view, ID_VIEW_SHOW_UNASSIGNED) & MF_CHECKED);
     EXPECT_FALSE(StateOf(view, ID_SORT_BY_KEY) & (MF_CHECKED | MF_GRAYED));
     window.Command(ID_VIEW_FULL_PATH);
-    EXPECT_EQ(window.dialog.m_bFullPath, 0);
+    EXPECT_EQ(CSurveyDlgProbe::List(window.dialog).GetFullPath(), 0);
 }
 
 // The reminder shows only once a survey has run, at every toggle after that.
@@ -131,7 +131,7 @@ TEST_F(LayoutTest, ShowUnassignedRemindsToSurveyAgainOnlyAfterASurvey)
         PumpMessages();
         EXPECT_FALSE(watcher.Fired()) << "no message before any survey";
     }
-    window.dialog.m_bSurveyed = 1;
+    window.Command(IDC_START_SURVEY);
     for (int expected : {0, 1}) {
         std::string text;
         ModalWatcher watcher(AfxGetAppName().str(), [&](HWND box) {
@@ -141,6 +141,6 @@ TEST_F(LayoutTest, ShowUnassignedRemindsToSurveyAgainOnlyAfterASurvey)
         window.Command(ID_VIEW_SHOW_UNASSIGNED);
         EXPECT_TRUE(watcher.Fired());
         EXPECT_EQ(text, AnsiFromUtf8("この設定を変更したときは、もう一度調査を行ってください。"));
-        EXPECT_EQ(window.dialog.m_bShowUnassigned, expected);
+        EXPECT_EQ(CSurveyDlgProbe::ShowUnassigned(window.dialog), expected);
     }
 }

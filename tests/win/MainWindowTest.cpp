@@ -34,17 +34,17 @@ TEST(MainWindowTest, OpensWithMenuColumnsHeaderAndAboutItem)
     MainDialogFixture window;
     const CSurveyDlg& dialog = window.dialog;
 
-    EXPECT_EQ(ColumnTitle(dialog.m_list, 0), AnsiFromUtf8("ファイル名"));
-    EXPECT_EQ(ColumnTitle(dialog.m_list, 1), AnsiFromUtf8("ホットキー"));
-    EXPECT_EQ(dialog.m_list.GetColumnWidth(0), dialog.m_list.GetColumnWidth(1));
-    EXPECT_GT(dialog.m_list.GetColumnWidth(0), 0);
+    EXPECT_EQ(ColumnTitle(window.list, 0), AnsiFromUtf8("ファイル名"));
+    EXPECT_EQ(ColumnTitle(window.list, 1), AnsiFromUtf8("ホットキー"));
+    EXPECT_EQ(window.list.GetColumnWidth(0), window.list.GetColumnWidth(1));
+    EXPECT_GT(window.list.GetColumnWidth(0), 0);
 
-    const CWnd header = dialog.m_list.GetWindow(GW_CHILD);
+    const CWnd header = window.list.GetWindow(GW_CHILD);
     EXPECT_EQ(::GetDlgCtrlID(header.m_hWnd), IDC_RESULT_HEADER);
 
     const HMENU menuBar = ::GetMenu(dialog.m_hWnd);
     ASSERT_NE(menuBar, nullptr);
-    EXPECT_EQ(menuBar, dialog.m_menu.GetSafeHmenu());
+    EXPECT_EQ(menuBar, CSurveyDlgProbe::MenuBar(dialog));
     EXPECT_EQ(::GetMenuItemCount(menuBar), 3);
     EXPECT_EQ(MenuText(menuBar, 0), AnsiFromUtf8("ファイル(&F)"));
 
@@ -61,15 +61,15 @@ TEST(MainWindowTest, OpensWithMenuColumnsHeaderAndAboutItem)
 
     // The margins are the list's measured position, not the constructor's 10.
     RECT list = {};
-    dialog.m_list.GetWindowRect(&list);
+    window.list.GetWindowRect(&list);
     dialog.ScreenToClient(&list);
-    EXPECT_EQ(dialog.m_nListLeft, list.left);
-    EXPECT_EQ(dialog.m_nListTop, list.top);
+    EXPECT_EQ(CSurveyDlgProbe::ListLeft(dialog), list.left);
+    EXPECT_EQ(CSurveyDlgProbe::ListTop(dialog), list.top);
 
-    EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_GETICON, ICON_BIG)), dialog.m_hIcon);
-    EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_GETICON, ICON_SMALL)), dialog.m_hIcon);
-    EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_QUERYDRAGICON)), dialog.m_hIcon);
-    EXPECT_NE(dialog.m_hIcon, nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_GETICON, ICON_BIG)), CSurveyDlgProbe::AppIcon(dialog));
+    EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_GETICON, ICON_SMALL)), CSurveyDlgProbe::AppIcon(dialog));
+    EXPECT_EQ(reinterpret_cast<HICON>(dialog.SendMessage(WM_QUERYDRAGICON)), CSurveyDlgProbe::AppIcon(dialog));
+    EXPECT_NE(CSurveyDlgProbe::AppIcon(dialog), nullptr);
 
     // Unplaced templates are centred on the work area.
     RECT frame = {}, work = {};
@@ -78,10 +78,10 @@ TEST(MainWindowTest, OpensWithMenuColumnsHeaderAndAboutItem)
     EXPECT_NEAR(frame.left - work.left, work.right - frame.right, 1);
     EXPECT_NEAR(frame.top - work.top, work.bottom - frame.bottom, 1);
 
-    EXPECT_EQ(dialog.m_list.GetItemCount(), 0);
-    EXPECT_EQ(dialog.m_bFullPath, 0);
-    EXPECT_EQ(dialog.m_bShowUnassigned, 0);
-    EXPECT_EQ(dialog.m_nSortKey, ID_SORT_BY_KEY);
+    EXPECT_EQ(window.list.GetItemCount(), 0);
+    EXPECT_EQ(CSurveyDlgProbe::List(dialog).GetFullPath(), 0);
+    EXPECT_EQ(CSurveyDlgProbe::ShowUnassigned(dialog), 0);
+    EXPECT_EQ(CSurveyDlgProbe::SortKey(dialog), ID_SORT_BY_KEY);
 }
 
 namespace {
@@ -94,13 +94,13 @@ INT_PTR RunAndClose(const std::function<void(CSurveyDlg&)>& close, std::vector<H
     {
         ModalWatcher watcher("Velmora", [&](HWND) {
             for (HICON icon : icons)
-                dialog.m_icons.Add(icon);
+                CSurveyDlgProbe::List(dialog).AddRow("C:\\Row.lnk", "", icon);
             close(dialog);
         });
         result = dialog.DoModal();
         EXPECT_TRUE(watcher.Fired());
     }
-    EXPECT_EQ(dialog.m_icons.GetSize(), 0) << "row icons are cleared when the window goes";
+    EXPECT_EQ(CSurveyDlgProbe::Icons(dialog).GetSize(), 0) << "row icons are cleared when the window goes";
     return result;
 }
 }
@@ -124,12 +124,13 @@ TEST(MainWindowTest, FileCloseEndsLikeTheCloseBox)
 TEST(MainWindowTest, EscapeAndEnterEndTheDialogAndFreeRowIcons)
 {
     const HICON icon = ::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION));
-    EXPECT_EQ(RunAndClose([](CSurveyDlg& dialog) { dialog.m_list.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0); }, {icon, nullptr}),
+    EXPECT_EQ(RunAndClose([](CSurveyDlg& dialog) { ::PostMessageA(::GetDlgItem(dialog.m_hWnd, IDC_RESULT_LIST), WM_KEYDOWN, VK_ESCAPE, 0); }, {icon, nullptr}),
               IDCANCEL);
     EXPECT_FALSE(IsLiveIcon(icon));
     EXPECT_EQ(RunAndClose([](CSurveyDlg& dialog) {
-                  ::SetFocus(dialog.m_list.m_hWnd);
-                  dialog.m_list.PostMessage(WM_KEYDOWN, VK_RETURN, 0);
+                  const HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_RESULT_LIST);
+                  ::SetFocus(list);
+                  ::PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
               }),
               IDOK);
 }

@@ -85,7 +85,7 @@ protected:
         ::ReleaseDC(wnd.m_hWnd, dc);
         return size.cx;
     }
-    const CListCtrl& list() const { return window.dialog.m_list; }
+    const CListCtrl& list() const { return window.list; }
 
     MainDialogFixture window;
 };
@@ -142,7 +142,7 @@ TEST_F(ResultListTest, DividerDoubleClickSizesColumnToContents)
     DividerDoubleClick(IDC_RESULT_HEADER, 0);
     EXPECT_EQ(list().GetColumnWidth(0), TextWidth(list(), "A much longer file name.lnk") + allowance);
 
-    window.dialog.m_bFullPath = 1;
+    window.ShowFullPath(1);
     DividerDoubleClick(IDC_RESULT_HEADER, 0);
     EXPECT_EQ(list().GetColumnWidth(0), TextWidth(list(), "C:\\Some Long Folder Name\\Short.lnk") + allowance);
 
@@ -159,10 +159,8 @@ TEST_F(ResultListTest, DividerDoubleClickSizesColumnToContents)
 // paints nothing into column 1.
 TEST_F(ResultListTest, DrawsRowFillIconAndClipsColumnZero)
 {
-    window.AddRow("C:\\folder\\A name far wider than its narrow column.lnk", "");
     const HICON icon = ::CopyIcon(::LoadIconA(nullptr, IDI_HAND));
-    window.dialog.m_icons.Clear();
-    window.dialog.m_icons.Add(icon);
+    CSurveyDlgProbe::List(window.dialog).AddRow("C:\\folder\\A name far wider than its narrow column.lnk", "", icon);
     const int width0 = 60;
     list().SendMessage(LVM_SETCOLUMNWIDTH, 0, width0);
     const RECT rect = {0, 0, 200, 36};
@@ -180,7 +178,7 @@ TEST_F(ResultListTest, DrawsRowFillIconAndClipsColumnZero)
     Draw(plain, IDC_RESULT_LIST, 0, 0, rect);
     EXPECT_EQ(plain.At(199, 0), ::GetSysColor(COLOR_WINDOW));
     EXPECT_TRUE(plain.All(width0, 0, 200, 36, ::GetSysColor(COLOR_WINDOW)));
-    window.dialog.ClearRowIcons();
+    CSurveyDlgProbe::List(window.dialog).RemoveAllRows();
 }
 
 // Column 1's text starts exactly at the column boundary, in black on an
@@ -226,8 +224,8 @@ TEST_F(ResultListTest, RowsReadBackByNameAfterSorting)
         {"C:\\x\\Bb.lnk", "CTRL+A", "Bb.lnk", ::CopyIcon(::LoadIconA(nullptr, IDI_QUESTION))},
     };
     for (const Row& row : rows)
-        window.dialog.m_list.AddRow(row.path, row.hotKey, row.icon);
-    ASSERT_EQ(window.dialog.m_icons.GetSize(), 3);
+        CSurveyDlgProbe::List(window.dialog).AddRow(row.path, row.hotKey, row.icon);
+    ASSERT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 3);
     window.Command(ID_SORT_BY_NAME);
 
     const char* const order[] = {"Aa.lnk", "Bb.lnk", "Cc.lnk"};
@@ -241,16 +239,20 @@ TEST_F(ResultListTest, RowsReadBackByNameAfterSorting)
         EXPECT_EQ(listed[i].path, added->path) << "column 0 holds the full path";
         EXPECT_EQ(listed[i].hotKey, added->hotKey) << "column 1 holds the hotkey text";
         EXPECT_EQ(listed[i].data, added - rows) << "item data is the insertion number";
-        EXPECT_EQ(window.dialog.m_list.PathOf(i).str(), added->path);
-        EXPECT_EQ(window.dialog.m_list.HotKeyTextOf(i).str(), added->hotKey);
-        EXPECT_EQ(window.dialog.m_list.IconOf(i), added->icon);
-        EXPECT_EQ(window.dialog.m_list.DisplayTextOf(i, 0).str(), added->name);
-        EXPECT_EQ(window.dialog.m_list.DisplayTextOf(i, 1).str(), added->path);
+        EXPECT_EQ(CSurveyDlgProbe::List(window.dialog).PathOf(i).str(), added->path);
+        EXPECT_EQ(CSurveyDlgProbe::List(window.dialog).HotKeyTextOf(i).str(), added->hotKey);
+        EXPECT_EQ(CSurveyDlgProbe::List(window.dialog).IconOf(i), added->icon);
+        EXPECT_EQ(CSurveyDlgProbe::List(window.dialog).DisplayTextOf(i).str(), added->name);
+        window.ShowFullPath(1);
+        EXPECT_EQ(CSurveyDlgProbe::List(window.dialog).DisplayTextOf(i).str(), added->path);
+        window.ShowFullPath(0);
     }
 
-    window.dialog.ClearRowIcons();
-    EXPECT_EQ(window.dialog.m_icons.GetSize(), 0);
+    ASSERT_TRUE(window.list.SetItemData(0, 3));
+    EXPECT_EQ(CSurveyDlgProbe::List(window.dialog).IconOf(0), nullptr) << "a row whose item data names no slot has no icon";
+    CSurveyDlgProbe::List(window.dialog).RemoveAllRows();
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 0);
+    EXPECT_EQ(window.list.GetItemCount(), 0);
     EXPECT_FALSE(IsLiveIcon(rows[0].icon));
     EXPECT_FALSE(IsLiveIcon(rows[2].icon));
-    EXPECT_EQ(window.dialog.m_list.IconOf(0), nullptr) << "a row without a slot has no icon";
 }

@@ -184,7 +184,7 @@ void SelectRow(const MainDialogFixture& window, int row)
     LVITEMA state = {};
     state.stateMask = LVIS_SELECTED;
     state.state = LVIS_SELECTED;
-    window.dialog.m_list.SendMessage(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+    window.list.SendMessage(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
 }
 }
 
@@ -231,12 +231,12 @@ TEST_F(RobustnessTest, MalformedCorpusAmongValidShortcutsListsExactlyTheValidOne
     window.Command(IDC_START_SURVEY);
     EXPECT_EQ(ListedRows(), expected);
 
-    window.dialog.m_bShowUnassigned = 1;
+    window.ShowUnassigned(1);
     window.Command(IDC_START_SURVEY);
     const std::multiset<Row> all = ListedRows();
     for (const Row& row : expected)
         EXPECT_EQ(all.count(row), 1u) << row.first;
-    EXPECT_EQ(window.dialog.m_icons.GetSize(), static_cast<int>(all.size()));
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), static_cast<int>(all.size()));
 }
 
 // A tree 50 folders deep is searched to its bottom.

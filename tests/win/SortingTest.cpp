@@ -44,7 +44,7 @@ TEST_F(SortingTest, ByKeyOrdersHotkeyTextsAsText)
         window.AddRow(std::string("C:\\") + key + ".lnk", key);
     window.Command(ID_SORT_BY_KEY);
     EXPECT_EQ(Column(true), (std::vector<std::string>{"", "ALT+F1", "CTRL+ALT+A", "CTRL+F5", "CTRL+SHIFT+A", "F5"}));
-    EXPECT_EQ(window.dialog.m_nSortKey, ID_SORT_BY_KEY);
+    EXPECT_EQ(CSurveyDlgProbe::SortKey(window.dialog), ID_SORT_BY_KEY);
 }
 
 // By file name compares display names, or whole paths when they are shown.
@@ -55,10 +55,10 @@ TEST_F(SortingTest, ByNameUsesDisplayNamesUnlessFullPathsShow)
     window.AddRow("C:\\m\\A.lnk", "F3");
     window.AddRow("C:\\m\\_x.lnk", "F4");
     window.Command(ID_SORT_BY_NAME);
-    EXPECT_EQ(window.dialog.m_nSortKey, ID_SORT_BY_NAME);
+    EXPECT_EQ(CSurveyDlgProbe::SortKey(window.dialog), ID_SORT_BY_NAME);
     EXPECT_EQ(Column(false), (std::vector<std::string>{"C:\\m\\_x.lnk", "C:\\m\\A.lnk", "C:\\z\\b.lnk", "C:\\a\\c.lnk"}));
 
-    window.dialog.m_bFullPath = 1;
+    window.ShowFullPath(1);
     window.Command(ID_SORT_BY_NAME);
     EXPECT_EQ(Column(false), (std::vector<std::string>{"C:\\a\\c.lnk", "C:\\m\\_x.lnk", "C:\\m\\A.lnk", "C:\\z\\b.lnk"}));
 }
@@ -69,15 +69,15 @@ TEST_F(SortingTest, OrderFollowsTheComparisonRuleAndRowsStayWhole)
 {
     std::mt19937 random(20261207);
     std::map<LPARAM, std::pair<std::string, std::string>> byData;
-    window.dialog.m_list.SendMessage(WM_SETREDRAW, FALSE);
+    window.list.SendMessage(WM_SETREDRAW, FALSE);
     for (int i = 0; i < 400; ++i) {
         const std::string path = "C:\\" + RandomText(random);
         const std::string key = RandomText(random);
         window.AddRow(path, key);
         byData[i] = {path, key};
     }
-    window.dialog.m_list.SendMessage(WM_SETREDRAW, TRUE);
-    window.dialog.m_bFullPath = 1;
+    window.list.SendMessage(WM_SETREDRAW, TRUE);
+    window.ShowFullPath(1);
     for (UINT command : {ID_SORT_BY_KEY, ID_SORT_BY_NAME}) {
         window.Command(command);
         const std::vector<ListRow> rows = window.Rows();
@@ -93,7 +93,7 @@ TEST_F(SortingTest, OrderFollowsTheComparisonRuleAndRowsStayWhole)
     }
 }
 
-// Sorting keeps each row's icon slot: item data still index m_icons.
+// Sorting keeps each row's icon slot: item data still index the row icons.
 TEST_F(SortingTest, SortingLeavesItemDataAndIconSlotsAlone)
 {
     window.AddRow("C:\\b.lnk", "B");
@@ -104,5 +104,5 @@ TEST_F(SortingTest, SortingLeavesItemDataAndIconSlotsAlone)
     EXPECT_EQ(rows[0].path, "C:\\a.lnk");
     EXPECT_EQ(rows[0].data, 1);
     EXPECT_EQ(rows[1].data, 0);
-    EXPECT_EQ(window.dialog.m_icons.GetSize(), 2);
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 2);
 }

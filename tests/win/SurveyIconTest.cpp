@@ -60,7 +60,7 @@ protected:
     {
         for (const ListRow& row : window.Rows())
             if (row.path == path)
-                return reinterpret_cast<HICON>(window.dialog.m_icons[static_cast<int>(row.data)]);
+                return reinterpret_cast<HICON>(CSurveyDlgProbe::Icons(window.dialog)[static_cast<int>(row.data)]);
         ADD_FAILURE() << "no row for " << path;
         return nullptr;
     }
@@ -95,7 +95,7 @@ TEST_F(SurveyIconTest, RowsCarryTheIconsTheirLocationsName)
 
     window.Command(IDC_START_SURVEY);
     ASSERT_EQ(window.Rows().size(), cases.size() + 1);
-    EXPECT_EQ(window.dialog.m_icons.GetSize(), static_cast<int>(cases.size() + 1));
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), static_cast<int>(cases.size() + 1));
 
     std::vector<HICON> live;
     for (const IconCase& c : cases) {
@@ -107,8 +107,8 @@ TEST_F(SurveyIconTest, RowsCarryTheIconsTheirLocationsName)
     }
     EXPECT_EQ(RowIcon(folders.Desktop() + "\\Folder.lnk"), nullptr);
 
-    window.dialog.ClearRowIcons();
-    EXPECT_EQ(window.dialog.m_icons.GetSize(), 0);
+    CSurveyDlgProbe::List(window.dialog).RemoveAllRows();
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 0);
     for (HICON icon : live)
         EXPECT_FALSE(IsLiveIcon(icon));
 }
@@ -137,7 +137,7 @@ TEST_F(SurveyIconTest, RowsShowingOneIconShareOneHandleDestroyedOnce)
         EXPECT_EQ(icons[1], icons[0]);
         EXPECT_EQ(icons[2], icons[0]);
         EXPECT_NE(icons[3], icons[0]);
-        EXPECT_EQ(window.dialog.m_icons.OwnedCount(), 2);
+        EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).OwnedCount(), 2);
         for (HICON icon : earlier) {
             if (icon != icons[0] && icon != icons[3]) {  // a value the platform may hand out again
                 EXPECT_FALSE(IsLiveIcon(icon)) << "an icon of the earlier survey outlived it";
@@ -149,7 +149,7 @@ TEST_F(SurveyIconTest, RowsShowingOneIconShareOneHandleDestroyedOnce)
     PumpMessages();
     for (HICON icon : earlier)
         EXPECT_FALSE(IsLiveIcon(icon)) << "a row icon outlived the window";
-    EXPECT_EQ(window.dialog.m_icons.GetSize(), 0);
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 0);
 }
 
 // A shortcut to the Control Panel has no file-system target: its row takes

@@ -158,9 +158,9 @@ protected:
     {
         LVITEMA state = {};
         state.stateMask = LVIS_SELECTED;
-        window.dialog.m_list.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+        window.list.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
         state.state = LVIS_SELECTED;
-        window.dialog.m_list.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+        window.list.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
         ModalWatcher watcher(AnsiFromUtf8("ホットキーの設定"), [&](HWND dialog) {
             ::SendMessageA(::GetDlgItem(dialog, IDC_HOTKEY_EDIT), HKM_SETHOTKEY, value, 0);
             ::SendMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
@@ -198,8 +198,8 @@ TEST_F(SurveyTest, ListsShortcutsWithHotkeysInSearchOrderThenSortsByKey)
         EXPECT_EQ(rows[i].path, inOrder[i]);
         EXPECT_EQ(rows[i].data, static_cast<LPARAM>(i));
     }
-    EXPECT_EQ(window.dialog.m_icons.GetSize(), 5);
-    EXPECT_EQ(window.dialog.m_bSurveyed, 1);
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 5);
+    EXPECT_EQ(CSurveyDlgProbe::Surveyed(window.dialog), 1);
 
     PumpMessages();
     EXPECT_EQ(HotKeyTexts(), (std::vector<std::string>{"ALT+Page Up", "CTRL+", "CTRL+ALT+A", "CTRL+SHIFT+F5", "SHIFT+ALT+F24"}));
@@ -217,13 +217,13 @@ TEST_F(SurveyTest, ShowUnassignedListsShortcutsWithoutHotkey)
     window.Command(IDC_START_SURVEY);
     ASSERT_EQ(window.Rows().size(), 1u);
 
-    window.dialog.m_bShowUnassigned = 1;
+    window.ShowUnassigned(1);
     window.Command(IDC_START_SURVEY);
     const std::vector<ListRow> rows = window.Rows();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].path, folders.Desktop() + "\\Plain.lnk");  // the empty text sorts first
     EXPECT_EQ(rows[0].hotKey, "");
-    EXPECT_EQ(window.dialog.m_icons.GetSize(), 2);
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 2);
 }
 
 // A second survey rebuilds the same rows and destroys the first run's icons.
@@ -235,12 +235,12 @@ TEST_F(SurveyTest, SecondRunRebuildsRowsAndDestroysPreviousIcons)
     const std::vector<ListRow> first = window.Rows();
     ASSERT_EQ(first.size(), 2u);
 
-    // Give both rows real icons, as an icon-bearing survey would have.
+    // The same rows again with real icons, as an icon-bearing survey gives them.
     const HICON icons[2] = {::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION)), ::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION))};
-    window.dialog.m_icons.Clear();
-    for (HICON icon : icons) {
-        ASSERT_TRUE(IsLiveIcon(icon));
-        window.dialog.m_icons.Add(icon);
+    CSurveyDlgProbe::List(window.dialog).RemoveAllRows();
+    for (size_t i = 0; i < 2; ++i) {
+        ASSERT_TRUE(IsLiveIcon(icons[i]));
+        CSurveyDlgProbe::List(window.dialog).AddRow(first[i].path.c_str(), first[i].hotKey.c_str(), icons[i]);
     }
 
     window.Command(IDC_START_SURVEY);
@@ -253,7 +253,7 @@ TEST_F(SurveyTest, SecondRunRebuildsRowsAndDestroysPreviousIcons)
     EXPECT_EQ(ItemData(), (std::set<LPARAM>{0, 1}));
     EXPECT_FALSE(IsLiveIcon(icons[0]));
     EXPECT_FALSE(IsLiveIcon(icons[1]));
-    EXPECT_EQ(window.dialog.m_icons.GetSize(), 2);
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 2);
 }
 
 // Files that do not load as shortcuts are skipped and the survey goes on; a
@@ -277,7 +277,7 @@ TEST_F(SurveyTest, SkipsUnreadableFilesAndGoesOn)
     EXPECT_EQ(paths, (std::set<std::string>{folders.StartMenu() + "\\Good.lnk",
                                             folders.StartMenu() + "\\Folder.lnk\\Inner.lnk",
                                             folders.Desktop() + "\\After.lnk"}));
-    EXPECT_EQ(window.dialog.m_icons.GetSize(), 3);
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 3);
 }
 
 // Every survey ends sorted by key name, whatever order was chosen before;
@@ -285,16 +285,16 @@ TEST_F(SurveyTest, SkipsUnreadableFilesAndGoesOn)
 TEST_F(SurveyTest, EndsSortedByKeyEvenAfterSortByName)
 {
     window.Command(ID_SORT_BY_NAME);
-    EXPECT_EQ(window.dialog.m_nSortKey, ID_SORT_BY_NAME);
+    EXPECT_EQ(CSurveyDlgProbe::SortKey(window.dialog), ID_SORT_BY_NAME);
     window.Command(IDC_START_SURVEY);
     EXPECT_TRUE(window.Rows().empty());
-    EXPECT_EQ(window.dialog.m_nSortKey, ID_SORT_BY_KEY);
+    EXPECT_EQ(CSurveyDlgProbe::SortKey(window.dialog), ID_SORT_BY_KEY);
 
     Shortcut(folders.StartMenu() + "\\A.lnk", 0x0046);         // F
     Shortcut(folders.StartMenu() + "\\B.lnk", 0x0241);         // CTRL+A
     window.Command(ID_SORT_BY_NAME);
     window.Command(IDC_START_SURVEY);
-    EXPECT_EQ(window.dialog.m_nSortKey, ID_SORT_BY_KEY);
+    EXPECT_EQ(CSurveyDlgProbe::SortKey(window.dialog), ID_SORT_BY_KEY);
     EXPECT_EQ(HotKeyTexts(), (std::vector<std::string>{"CTRL+A", "F"}));
 }
 

@@ -101,8 +101,8 @@ TEST_F(Wow64Test, SurveyListsShortcutToProgramFilesTarget)
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].path, link);
     EXPECT_EQ(rows[0].hotKey, "CTRL+SHIFT+F5");
-    ASSERT_EQ(window.dialog.m_icons.GetSize(), 1);
-    EXPECT_TRUE(IsLiveIcon(reinterpret_cast<HICON>(window.dialog.m_icons[0])));
+    ASSERT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 1);
+    EXPECT_TRUE(IsLiveIcon(reinterpret_cast<HICON>(CSurveyDlgProbe::Icons(window.dialog)[0])));
 }
 
 // A hotkey set through the assignment dialog is written, and the shortcut
@@ -115,7 +115,7 @@ TEST_F(Wow64Test, HotKeyWriteKeepsProgramFilesTarget)
     LVITEMA selected = {};
     selected.stateMask = LVIS_SELECTED;
     selected.state = LVIS_SELECTED;
-    window.dialog.m_list.SendMessage(LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
+    window.list.SendMessage(LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
 
     ModalWatcher watcher(AnsiFromUtf8("ホットキーの設定"), [](HWND dialog) {
         ::SendMessageA(::GetDlgItem(dialog, IDC_HOTKEY_EDIT), HKM_SETHOTKEY, 0x0641, 0);  // CTRL+ALT+A
@@ -138,11 +138,9 @@ TEST(PointerWidthTest, ItemDataAndIconSlotsKeepAllBits)
 {
     const auto wide = static_cast<ULONG_PTR>(0x7EDCBA9876543210ull);
     MainDialogFixture window;
-    window.AddRow("C:\\Wide.lnk", "F1");
-    ASSERT_TRUE(window.dialog.m_list.SetItemData(0, static_cast<LPARAM>(wide)));
-    EXPECT_EQ(static_cast<ULONG_PTR>(window.dialog.m_list.GetItemData(0)), wide);
-    window.dialog.m_icons.Clear();
-    window.dialog.m_icons.Add(reinterpret_cast<HICON>(wide));
-    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(window.dialog.m_icons[0]), wide);
-    window.dialog.m_icons.Clear();  // the value is no live handle: destroying it fails and harms nothing
+    CSurveyDlgProbe::List(window.dialog).AddRow("C:\\Wide.lnk", "F1", reinterpret_cast<HICON>(wide));
+    ASSERT_TRUE(window.list.SetItemData(0, static_cast<LPARAM>(wide)));
+    EXPECT_EQ(static_cast<ULONG_PTR>(window.list.GetItemData(0)), wide);
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(CSurveyDlgProbe::Icons(window.dialog)[0]), wide);
+    CSurveyDlgProbe::List(window.dialog).RemoveAllRows();  // the value is no live handle: destroying it fails and harms nothing
 }

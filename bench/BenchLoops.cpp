@@ -5,12 +5,12 @@
 #include "BenchReport.h"
 #include "framework/Com.h"
 #include "resultlist/RowIcons.h"
+#include "shell/LinkFileCheck.h"
+#include "shell/ShellLink.h"
 #include "shellicon/IconLocation.h"
 #include "support/Shortcuts.h"
 #include "survey/FileSearch.h"
 #include "survey/IconCache.h"
-#include "survey/LinkFileCheck.h"
-#include "survey/ShellLink.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "framework/Com.h"
 #include "hotkey/HotKeyText.h"
 #include "resultlist/RowOrder.h"
+#include "shell/LinkHotKey.h"
 #include "shellicon/IconLocation.h"
-#include "survey/LinkHotKey.h"
 #include "survey/LinkReader.h"
 
 double TimedCommand(MainDialogFixture& window, UINT id)

@@ -3,12 +3,13 @@
 #include <string>
 
 #include "framework/Com.h"
-#include "shellicon/EnvExpansion.h"
+#include "shell/ShellLink.h"
 #include "shellicon/IconLookups.h"
 #include "shellicon/IconSpec.h"
 #include "shellicon/NamespaceSearch.h"
-#include "shellicon/PathText.h"
-#include "survey/ShellLink.h"
+#include "text/EnvExpansion.h"
+#include "text/PathText.h"
+#include "text/UpperCase.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "framework/AfxString.h"
 #include "framework/Com.h"
+#include "shell/ShellLink.h"
 #include "shellicon/IconLookups.h"
-#include "survey/ShellLink.h"
 
 class CSurveyLinkReader {
 public:

@@ -3,8 +3,8 @@
 #include <shlobj.h>
 
 #include "framework/Com.h"
-#include "framework/ShellItemId.h"
 #include "hotkey/HotKeyText.h"
+#include "shell/ShellItemId.h"
 #include "survey/FileSearch.h"
 #include "survey/IconCache.h"
 #include "survey/LinkReader.h"

@@ -6,9 +6,9 @@
 #include <iterator>
 
 #include "framework/Com.h"
-#include "framework/ShellItemId.h"
-#include "survey/LinkFormat.h"
-#include "survey/ShellLink.h"
+#include "shell/LinkFormat.h"
+#include "shell/ShellItemId.h"
+#include "shell/ShellLink.h"
 
 namespace {
 // Gives the link object its target: an ID list, a special folder's ID list

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "framework/Com.h"
+#include "shell/ShellLink.h"
 #include "shellicon/IconLocation.h"
 #include "shellicon/NamespaceSearch.h"
 #include "support/ClassesRegistry.h"
@@ -26,7 +27,6 @@
 #include "support/TestFolders.h"
 #include "survey/FileSearch.h"
 #include "survey/LinkReader.h"
-#include "survey/ShellLink.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "survey/ShellLink.h"
+#include "shell/ShellLink.h"
 
 #include <cstring>
 
-#include "survey/LinkFileCheck.h"
+#include "shell/LinkFileCheck.h"
 
 bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH])
 {

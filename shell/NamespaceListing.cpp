@@ -23,14 +23,14 @@ CString AnsiFromWide(const WCHAR* wide)
     return CString(ansi.data());
 }
 
-// The text of a STRRET by its kind; shell-allocated wide text is freed with
-// the allocator. Text inside the item id is read only within the id's bytes.
-CString StrRetText(const STRRET& text, LPCITEMIDLIST item, IMalloc* allocator)
+// The text of a STRRET by its kind; shell-allocated wide text is freed.
+// Text inside the item id is read only within the id's bytes.
+CString StrRetText(const STRRET& text, LPCITEMIDLIST item)
 {
     switch (text.uType) {
     case STRRET_WSTR: {
         const CString ansi = AnsiFromWide(text.pOleStr);
-        allocator->Free(text.pOleStr);
+        ::CoTaskMemFree(text.pOleStr);
         return ansi;
     }
     case STRRET_OFFSET: {
@@ -47,12 +47,12 @@ CString StrRetText(const STRRET& text, LPCITEMIDLIST item, IMalloc* allocator)
 }
 
 // The item's upper-cased parsing name; false when the folder gives none.
-bool GetUpperParsingName(IShellFolder* folder, LPCITEMIDLIST item, IMalloc* allocator, CString& name)
+bool GetUpperParsingName(IShellFolder* folder, LPCITEMIDLIST item, CString& name)
 {
     STRRET text = {};
     if (folder->GetDisplayNameOf(item, SHGDN_FORPARSING, &text) != S_OK)
         return false;
-    name = UpperCaseText(StrRetText(text, item, allocator).GetString());
+    name = UpperCaseText(StrRetText(text, item).GetString());
     return true;
 }
 
@@ -83,7 +83,6 @@ void HandOverFolder(IShellFolder* folder, CComPtr<IShellFolder>& foundFolder)
 class CShellFolderListing {
 public:
     struct Item {
-        explicit Item(IMalloc* allocator) : id(allocator) {}
         CShellItemId id;
         bool named = false;  // false: the folder gave no parsing name
         CString upperName;
@@ -92,8 +91,8 @@ public:
     };
 
     // `walkedLength`: the length of the name that led into this folder.
-    CShellFolderListing(CComPtr<IShellFolder> folder, IMalloc* allocator, int walkedLength)
-        : m_folder(std::move(folder)), m_allocator(allocator), m_walkedLength(walkedLength)
+    CShellFolderListing(CComPtr<IShellFolder> folder, int walkedLength)
+        : m_folder(std::move(folder)), m_walkedLength(walkedLength)
     {
     }
 
@@ -106,7 +105,6 @@ public:
 
 private:
     CComPtr<IShellFolder> m_folder;
-    IMalloc* m_allocator;
     int m_walkedLength;
     bool m_started = false;
     CComPtr<IEnumIDList> m_items;  // null once the last item was taken
@@ -123,12 +121,12 @@ CShellFolderListing::Item* CShellFolderListing::ItemAt(HWND owner, size_t index)
             m_items.Release();
     }
     while (index >= m_listed.size() && m_items) {
-        auto item = std::make_unique<Item>(m_allocator);
+        auto item = std::make_unique<Item>();
         if (m_items->Next(1, item->id.Receive(), nullptr) != S_OK) {
             m_items.Release();
             break;
         }
-        item->named = GetUpperParsingName(m_folder.Get(), item->id.Get(), m_allocator, item->upperName);
+        item->named = GetUpperParsingName(m_folder.Get(), item->id.Get(), item->upperName);
         m_listed.push_back(std::move(item));
     }
     return index < m_listed.size() ? m_listed[index].get() : nullptr;
@@ -140,8 +138,7 @@ CShellFolderListing* CShellFolderListing::Subfolder(Item& item)
         item.bindTried = true;
         CComPtr<IShellFolder> subfolder;
         if (m_folder->BindToObject(item.id.Get(), nullptr, IID_IShellFolder, subfolder.ReceiveVoid()) == S_OK)
-            item.folder = std::make_unique<CShellFolderListing>(std::move(subfolder), m_allocator,
-                                                                item.upperName.GetLength());
+            item.folder = std::make_unique<CShellFolderListing>(std::move(subfolder), item.upperName.GetLength());
     }
     return item.folder.get();
 }
@@ -186,17 +183,14 @@ CShellFolderListing* CShellNamespace::Drives(HWND owner)
     if (m_opened)
         return m_drives.get();
     m_opened = true;
-    if (FAILED(::SHGetMalloc(m_allocator.Receive())))
-        return nullptr;
     if (::SHGetDesktopFolder(m_desktop.Receive()) != S_OK)
         return nullptr;
-    m_drivesId.emplace(m_allocator.Get());
-    if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DRIVES, m_drivesId->Receive())))
+    if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DRIVES, m_drivesId.Receive())))
         return nullptr;
     CComPtr<IShellFolder> drives;
-    if (m_desktop->BindToObject(m_drivesId->Get(), nullptr, IID_IShellFolder, drives.ReceiveVoid()) != S_OK)
+    if (m_desktop->BindToObject(m_drivesId.Get(), nullptr, IID_IShellFolder, drives.ReceiveVoid()) != S_OK)
         return nullptr;
-    m_drives = std::make_unique<CShellFolderListing>(std::move(drives), m_allocator.Get(), 0);
+    m_drives = std::make_unique<CShellFolderListing>(std::move(drives), 0);
     return m_drives.get();
 }
 
@@ -213,14 +207,14 @@ bool CShellNamespace::FindItem(HWND owner, const char* path, IShellFolder** fold
     return true;
 }
 
-int FindShellItem(HWND owner, const char* path, IShellFolder* folder, IMalloc* allocator,
-                  CComPtr<IShellFolder>& foundFolder, CShellItemId& foundItem)
+int FindShellItem(HWND owner, const char* path, IShellFolder* folder, CComPtr<IShellFolder>& foundFolder,
+                  CShellItemId& foundItem)
 {
     foundFolder.Release();
     foundItem.Free();
     CComPtr<IShellFolder> searched;
     HandOverFolder(folder, searched);
-    CShellFolderListing listing(std::move(searched), allocator, 0);
+    CShellFolderListing listing(std::move(searched), 0);
     const CShellMatch match = FindListedItem(owner, UpperCaseText(path), listing);
     if (match.item == nullptr)
         return 0;

@@ -7,7 +7,6 @@
 #include <shlobj.h>
 
 #include <memory>
-#include <optional>
 
 #include "framework/AfxString.h"
 #include "framework/Com.h"
@@ -34,10 +33,9 @@ private:
     CShellFolderListing* Drives(HWND owner);
 
     bool m_opened = false;
-    // Released in reverse: the listings, the drives id, the desktop, the allocator.
-    CComPtr<IMalloc> m_allocator;
+    // Released in reverse: the listings, the drives id, the desktop.
     CComPtr<IShellFolder> m_desktop;
-    std::optional<CShellItemId> m_drivesId;
+    CShellItemId m_drivesId;
     std::unique_ptr<CShellFolderListing> m_drives;
 };
 
@@ -45,5 +43,5 @@ private:
 // folders below it. On a match anywhere, `foundFolder` holds the folder that
 // contains the item and `foundItem` its id; both are cleared first. 1 only
 // when the match lies directly in `folder`.
-int FindShellItem(HWND owner, const char* path, IShellFolder* folder, IMalloc* allocator,
-                  CComPtr<IShellFolder>& foundFolder, CShellItemId& foundItem);
+int FindShellItem(HWND owner, const char* path, IShellFolder* folder, CComPtr<IShellFolder>& foundFolder,
+                  CShellItemId& foundItem);

@@ -22,10 +22,7 @@ bool SetTarget(IShellLinkA* link, const ShortcutSpec& spec)
             link->SetPath(spec.target.c_str());
         return true;
     }
-    CComPtr<IMalloc> allocator;
-    if (FAILED(::SHGetMalloc(allocator.Receive())))
-        return false;
-    CShellItemId items(allocator.Get());
+    CShellItemId items;
     if (FAILED(::SHGetSpecialFolderLocation(nullptr, spec.targetFolder, items.Receive())))
         return false;
     link->SetIDList(items.Get());

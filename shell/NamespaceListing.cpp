@@ -1,27 +1,16 @@
 #include "shell/NamespaceListing.h"
 
-#include "text/UpperCase.h"
-
 #include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "text/UpperCase.h"
+
 namespace {
 
 // Every item of a folder, hidden ones included.
 constexpr SHCONTF kAllItems = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN;
-
-// Wide text from the shell as ANSI text of the system code page.
-CString AnsiFromWide(const WCHAR* wide)
-{
-    const int length = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 0)
-        return CString();
-    std::vector<char> ansi(static_cast<size_t>(length));
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi.data(), length, nullptr, nullptr);
-    return CString(ansi.data());
-}
 
 // The text of a STRRET by its kind; shell-allocated wide text is freed.
 // Text inside the item id is read only within the id's bytes.

@@ -1,15 +1,6 @@
 #include "shell/ShellLink.h"
 
-#include <cstring>
-
 #include "shell/LinkFileCheck.h"
-
-bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH])
-{
-    if (std::strlen(path) >= MAX_PATH)
-        return false;
-    return ::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
-}
 
 CString LinkTargetPath(CShellLinkFile& link)
 {

@@ -10,10 +10,6 @@
 #include "framework/AfxString.h"
 #include "framework/Com.h"
 
-// Converts an ANSI path to the 260-character wide form the shell takes;
-// false when the path or its wide form does not fit.
-bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH]);
-
 // What an opened link's GetPath gave: S_OK when `path` is its target's
 // file-system path; anything else when it has none (`path` then holds
 // whatever the call left in it).

@@ -2,7 +2,7 @@
 #include "app/SurveyDlg.h"
 #include "dialogs/AssignHotKeyDlg.h"
 #include "hotkey/HotKeyText.h"
-#include "survey/LinkHotKey.h"
+#include "shell/LinkHotKey.h"
 
 // Edit > set hotkey: edits the hotkey stored in the first selected row's file.
 void CSurveyDlg::OnEditSetHotKey()

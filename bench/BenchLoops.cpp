@@ -5,12 +5,12 @@
 #include "BenchReport.h"
 #include "framework/Com.h"
 #include "resultlist/RowIcons.h"
+#include "shell/LinkFileCheck.h"
+#include "shell/ShellLink.h"
 #include "shellicon/IconLocation.h"
+#include "shellicon/SurveyIconResolver.h"
 #include "support/Shortcuts.h"
 #include "survey/FileSearch.h"
-#include "survey/IconCache.h"
-#include "survey/LinkFileCheck.h"
-#include "survey/ShellLink.h"
 
 namespace {
 
@@ -46,10 +46,10 @@ int BareLinkRead(const std::string& path, HWND owner, StepTimes* steps)
 }
 
 // A listed row's icon by `source`, or null.
-HICON RowIcon(const CString& iconFile, int iconIndex, IconSource source, CSurveyIconCache& cache)
+HICON RowIcon(const CString& iconFile, int iconIndex, IconSource source, CSurveyIconResolver& cache)
 {
     const HICON icon = source == IconSource::kSurveyCache
-                           ? cache.IconFor(iconFile.GetString(), iconIndex)
+                           ? cache.IconFor(CIconLocation{iconFile, iconIndex})
                            : ::ExtractIconA(::GetModuleHandleA(nullptr), iconFile.GetString(), iconIndex);
     return icon == reinterpret_cast<HICON>(1) ? nullptr : icon;
 }
@@ -130,7 +130,7 @@ IconTimes IconLoop(const Paths& paths, HWND owner, IconSource source)
 {
     IconTimes times;
     const CComInit com;
-    CSurveyIconCache cache;
+    CSurveyIconResolver cache(owner);
     CRowIcons made;  // each distinct handle destroyed once
     for (const std::string& path : paths) {
         CString iconFile;

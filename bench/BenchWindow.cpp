@@ -10,9 +10,9 @@
 #include "framework/Com.h"
 #include "hotkey/HotKeyText.h"
 #include "resultlist/RowOrder.h"
+#include "shell/LinkHotKey.h"
 #include "shellicon/IconLocation.h"
-#include "survey/LinkHotKey.h"
-#include "survey/LinkReader.h"
+#include "shellicon/SurveyIconResolver.h"
 
 double TimedCommand(MainDialogFixture& window, UINT id)
 {
@@ -40,7 +40,7 @@ int SurveyWithoutIcons(MainDialogFixture& window, const CStringArray& files)
     const CComInit com;
     if (!com.Succeeded())
         return -1;
-    CSurveyLinkReader reader(window.dialog.m_hWnd);
+    CSurveyIconResolver reader(window.dialog.m_hWnd);
     CSurveyDlgProbe::List(window.dialog).SendMessage(WM_SETREDRAW, FALSE);
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
@@ -75,7 +75,7 @@ int IconLocationsUnlikeFresh(HWND owner, const std::vector<std::string>& paths)
     const CComInit com;
     if (!com.Succeeded())
         return static_cast<int>(paths.size());
-    CSurveyLinkReader reader(owner);
+    CSurveyIconResolver reader(owner);
     int differing = 0;
     for (const std::string& path : paths) {
         CString fresh, kept;
@@ -83,8 +83,14 @@ int IconLocationsUnlikeFresh(HWND owner, const std::vector<std::string>& paths)
         const int freshResult = GetIconLocation(owner, path.c_str(), fresh, &freshIndex, 0);
         CShellLinkFile link;
         const bool opened = reader.Open(path.c_str(), link) == S_OK;
-        const int keptResult = opened ? reader.IconLocation(path.c_str(), link, kept, &keptIndex) : -1;
-        differing += keptResult != freshResult || !(kept == fresh) || keptIndex != freshIndex ||
+        const std::optional<CIconLocation> location =
+            opened ? reader.Resolve(path.c_str(), link) : std::optional<CIconLocation>();
+        const int keptResult = opened ? (location ? 1 : 0) : -1;
+        if (location) {
+            kept = location->file;
+            keptIndex = location->index;
+        }
+        differing += keptResult != freshResult || (location && (!(kept == fresh) || keptIndex != freshIndex)) ||
                      (opened && !PathWithoutFindDataAlike(link.Link()));
     }
     return differing;

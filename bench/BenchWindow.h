@@ -20,7 +20,7 @@ double TimedPump();
 double TimedClearRows(MainDialogFixture& window);
 
 // The survey's loop with its icon step left out: each file opened as the
-// survey opens it (CSurveyLinkReader::Open, IShellLinkA::GetHotkey), a row
+// survey opens it (CSurveyIconResolver::Open, IShellLinkA::GetHotkey), a row
 // for each one with a hotkey, no icon. The rows the list then holds, or -1.
 int SurveyWithoutIcons(MainDialogFixture& window, const CStringArray& files);
 

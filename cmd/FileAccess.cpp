@@ -5,8 +5,8 @@
 
 #include "framework/Com.h"
 #include "framework/ScopedHandles.h"
-#include "shellicon/PathText.h"
-#include "survey/ShellLink.h"
+#include "shell/ShellLink.h"
+#include "text/PathText.h"
 
 namespace {
 // The folder part of a full path (without its last backslash).

@@ -6,7 +6,7 @@
 
 #include "cmd/FileAccess.h"
 #include "export/BackupCsv.h"
-#include "survey/LinkHotKey.h"
+#include "shell/LinkHotKey.h"
 
 namespace {
 // What restoring one row takes: the surveyed shortcuts and whether to write.

@@ -5,7 +5,7 @@
 
 #include "cmd/FileAccess.h"
 #include "hotkey/HotKeyText.h"
-#include "survey/LinkHotKey.h"
+#include "shell/LinkHotKey.h"
 
 namespace {
 // The value `text` names: "none" (any case) for 0, else the notation's text;

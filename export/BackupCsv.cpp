@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "hotkey/HotKeyText.h"
-#include "shellicon/PathText.h"
+#include "text/PathText.h"
 
 namespace {
 const char kHeader[] = "Path,Target,HotKey,Text";

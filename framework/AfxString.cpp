@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
-#include "framework/App.h"
-
+#include <cstring>
 #include <vector>
+
+#include "framework/App.h"
 
 bool CString::LoadFromResource(unsigned id)
 {
@@ -15,17 +16,42 @@ bool CString::LoadFromResource(unsigned id)
     return length > 0;
 }
 
+namespace {
+// `text` of code page `codePage` as wide text; empty when it cannot be converted.
+std::wstring WideFrom(UINT codePage, const char* text)
+{
+    const int length = ::MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
+    if (length <= 0)
+        return std::wstring();
+    std::vector<wchar_t> wide(static_cast<size_t>(length));
+    ::MultiByteToWideChar(codePage, 0, text, -1, wide.data(), length);
+    return std::wstring(wide.data());
+}
+}
+
 CString CString::FromUtf8(const char* utf8)
 {
-    const int wideLength = ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    if (wideLength <= 0)
-        return CString();
-    std::vector<wchar_t> wide(static_cast<size_t>(wideLength));
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), wideLength);
-    const int length = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+    return AnsiFromWide(WideFrom(CP_UTF8, utf8).c_str());
+}
+
+std::wstring WideFromAnsi(const char* ansi)
+{
+    return WideFrom(CP_ACP, ansi);
+}
+
+CString AnsiFromWide(const wchar_t* wide)
+{
+    const int length = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
     if (length <= 0)
         return CString();
     std::vector<char> ansi(static_cast<size_t>(length));
-    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, ansi.data(), length, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi.data(), length, nullptr, nullptr);
     return CString(ansi.data());
+}
+
+bool ToWidePath(const char* path, wchar_t (&wide)[260])
+{
+    if (std::strlen(path) >= MAX_PATH)
+        return false;
+    return ::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
 }

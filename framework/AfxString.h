@@ -43,6 +43,16 @@ private:
     std::string m_str;
 };
 
+// Conversions between text of the system code page and wide text (Windows
+// only): the one set every caller uses.
+// `ansi` as wide text.
+std::wstring WideFromAnsi(const char* ansi);
+// `wide` as text of the system code page.
+CString AnsiFromWide(const wchar_t* wide);
+// The shell's wide form of a path, in a MAX_PATH (260) buffer; false when
+// the path or its wide form does not fit.
+bool ToWidePath(const char* path, wchar_t (&wide)[260]);
+
 // Growable array of strings.
 class CStringArray {
 public:

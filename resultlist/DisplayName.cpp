@@ -1,6 +1,6 @@
 #include "resultlist/DisplayName.h"
 
-#include "shellicon/PathText.h"
+#include "text/PathText.h"
 
 CString DisplayName(const char* path, int fullPath)
 {

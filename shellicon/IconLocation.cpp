@@ -3,12 +3,13 @@
 #include <string>
 
 #include "framework/Com.h"
-#include "shellicon/EnvExpansion.h"
+#include "shell/ShellLink.h"
 #include "shellicon/IconLookups.h"
 #include "shellicon/IconSpec.h"
 #include "shellicon/NamespaceSearch.h"
-#include "shellicon/PathText.h"
-#include "survey/ShellLink.h"
+#include "text/EnvExpansion.h"
+#include "text/PathText.h"
+#include "text/UpperCase.h"
 
 namespace {
 
@@ -72,21 +73,24 @@ public:
     // GetIconLocation for a path reached through `depth` nested calls.
     // `opened`, when not null, is the shortcut at `path` already loaded and
     // resolved; the shortcut branch takes it instead of opening the file.
-    int Location(const char* path, IShellLinkA* opened, CString& iconFile, int* iconIndex, int comFlag, int depth);
+    int Location(const char* path, CShellLinkFile* opened, CString& iconFile, int* iconIndex, int comFlag, int depth);
+
+private:
+    int Shortcut(const char* path, CShellLinkFile* opened, CString& iconFile, int* iconIndex, int comFlag, int depth);
+    int OpenedLink(const char* path, CShellLinkFile& link, CString& iconFile, int* iconIndex, int depth);
+    int File(const char* path, CString& iconFile, int* iconIndex);
+    // The icon registered for the type of `path`'s extension (".ext", then
+    // the class's "DefaultIcon"). 0 when none is usable; then `*ownIcon` is
+    // 1 if the type registers "%1" (each file holds its own icon).
     int Registered(const char* path, CString& iconFile, int* iconIndex, int* ownIcon);
     // The icon location that the DefaultIcon key `keyName` registers.
     int IconValue(const char* keyName, CString& iconFile, int* iconIndex);
-
-private:
-    int Shortcut(const char* path, IShellLinkA* opened, CString& iconFile, int* iconIndex, int comFlag, int depth);
-    int OpenedLink(const char* path, IShellLinkA* link, CString& iconFile, int* iconIndex, int depth);
-    int File(const char* path, CString& iconFile, int* iconIndex);
 
     HWND m_owner;
     CIconLookups& m_lookups;
 };
 
-int CIconResolver::Location(const char* path, IShellLinkA* opened, CString& iconFile, int* iconIndex, int comFlag,
+int CIconResolver::Location(const char* path, CShellLinkFile* opened, CString& iconFile, int* iconIndex, int comFlag,
                             int depth)
 {
     // A shortcut the caller has loaded from `path` is an existing file.
@@ -104,7 +108,7 @@ int CIconResolver::Location(const char* path, IShellLinkA* opened, CString& icon
 
 // The shortcut branch: 1 when the shortcut, its target or the namespace gave
 // an icon. Fails at the nesting bound like any failure to open the shortcut.
-int CIconResolver::Shortcut(const char* path, IShellLinkA* opened, CString& iconFile, int* iconIndex, int comFlag,
+int CIconResolver::Shortcut(const char* path, CShellLinkFile* opened, CString& iconFile, int* iconIndex, int comFlag,
                             int depth)
 {
     if (depth >= kMaxNestedCalls)
@@ -117,27 +121,26 @@ int CIconResolver::Shortcut(const char* path, IShellLinkA* opened, CString& icon
         return CIconResolver(m_owner, bracketed).Shortcut(path, opened, iconFile, iconIndex, 0, depth);
     }
     if (opened != nullptr)
-        return OpenedLink(path, opened, iconFile, iconIndex, depth);
+        return OpenedLink(path, *opened, iconFile, iconIndex, depth);
     CShellLinkFile link;
     if (link.Open(path, m_owner) != S_OK)
         return 0;
-    return OpenedLink(path, link.Link(), iconFile, iconIndex, depth);
+    return OpenedLink(path, link, iconFile, iconIndex, depth);
 }
 
 // The icon of an opened and resolved shortcut: its own icon location, else
 // its target's, else the namespace's icon for the shortcut file itself.
-int CIconResolver::OpenedLink(const char* path, IShellLinkA* link, CString& iconFile, int* iconIndex, int depth)
+int CIconResolver::OpenedLink(const char* path, CShellLinkFile& link, CString& iconFile, int* iconIndex, int depth)
 {
-    char target[MAX_PATH] = {};
-    char icon[MAX_PATH] = {};
-    // No find data is asked for: it is not used, and Wine searches the file
-    // system for it on every call.
-    if (link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY) != S_OK)
-        return m_lookups.Namespace().GetIconLocation(m_owner, path, ShellIconKey(link, target), iconFile, iconIndex);
+    const CLinkTarget& target = link.Target();
+    if (target.result != S_OK)
+        return m_lookups.Namespace().GetIconLocation(m_owner, path, ShellIconKey(link.Link(), target.path), iconFile,
+                                                     iconIndex);
     CString expandedTarget;
-    if (!ExpandPath(target, expandedTarget))
+    if (!ExpandPath(target.path, expandedTarget))
         return 0;
-    link->GetIconLocation(icon, MAX_PATH, iconIndex);
+    char icon[MAX_PATH] = {};
+    link.Link()->GetIconLocation(icon, MAX_PATH, iconIndex);
     if (icon[0] == '\0')
         return Location(expandedTarget.GetString(), nullptr, iconFile, iconIndex, 0, depth + 1);
     CString expandedIcon;
@@ -189,34 +192,15 @@ int CIconResolver::IconValue(const char* keyName, CString& iconFile, int* iconIn
 
 } // namespace
 
-// Each call of the operations below asks the platform afresh, through
-// lookups of its own.
+// Each call asks the platform afresh, through lookups of its own.
 int GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex, int comFlag)
 {
     CIconLookups lookups;
     return CIconResolver(owner, lookups).Location(path, nullptr, iconFile, iconIndex, comFlag, 0);
 }
 
-int GetLinkIconLocation(HWND owner, const char* path, IShellLinkA* link, CIconLookups& lookups, CString& iconFile,
+int GetLinkIconLocation(HWND owner, const char* path, CShellLinkFile& link, CIconLookups& lookups, CString& iconFile,
                         int* iconIndex)
 {
-    return CIconResolver(owner, lookups).Location(path, link, iconFile, iconIndex, 0, 0);
-}
-
-int GetRegisteredIconLocation(const char* path, CString& iconFile, int* iconIndex, int* ownIcon)
-{
-    CIconLookups lookups;
-    return CIconResolver(nullptr, lookups).Registered(path, iconFile, iconIndex, ownIcon);
-}
-
-int GetFolderIconLocation(CString& iconFile, int* iconIndex)
-{
-    CIconLookups lookups;
-    return CIconResolver(nullptr, lookups).IconValue(kFolderIconKey, iconFile, iconIndex);
-}
-
-int GetProgramIconLocation(CString& iconFile, int* iconIndex)
-{
-    CIconLookups lookups;
-    return CIconResolver(nullptr, lookups).IconValue(kProgramIconKey, iconFile, iconIndex);
+    return CIconResolver(owner, lookups).Location(path, &link, iconFile, iconIndex, 0, 0);
 }

@@ -11,19 +11,11 @@
 int GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex, int comFlag);
 
 class CIconLookups;
+class CShellLinkFile;
 
 // What GetIconLocation(owner, path, iconFile, iconIndex, 0) gives, for a path
 // whose shortcut `link` the caller has already loaded and resolved: the
 // shortcut branch reads `link` instead of opening the file again, and the
 // registry and namespace answers are those kept in `lookups`.
-int GetLinkIconLocation(HWND owner, const char* path, IShellLinkA* link, CIconLookups& lookups, CString& iconFile,
+int GetLinkIconLocation(HWND owner, const char* path, CShellLinkFile& link, CIconLookups& lookups, CString& iconFile,
                         int* iconIndex);
-
-// The icon registered for the type of `path`'s extension (HKEY_CLASSES_ROOT
-// ".ext", then the class's "DefaultIcon"). 0 when none is usable; then
-// `*ownIcon` is 1 if the type registers "%1" (each file holds its own icon).
-int GetRegisteredIconLocation(const char* path, CString& iconFile, int* iconIndex, int* ownIcon);
-// The icon registered under "Folder\DefaultIcon".
-int GetFolderIconLocation(CString& iconFile, int* iconIndex);
-// The icon registered under "comfile\DefaultIcon", the last resort.
-int GetProgramIconLocation(CString& iconFile, int* iconIndex);

@@ -6,27 +6,17 @@
 #include <shlobj.h>
 
 #include <map>
-#include <memory>
-#include <optional>
 #include <string>
 
 #include "framework/AfxString.h"
-#include "framework/Com.h"
-#include "framework/ShellItemId.h"
+#include "shell/NamespaceListing.h"
 
-// The code page's upper-casing: a to z become A to Z, a double-byte
-// character is upper-cased as one unit by the locale's case mapping.
-CString UpperCaseText(const char* text);
-
-class CShellFolderListing;
-
-// The walk's folders for as long as this object lives: the drives folder and
-// each folder's items with their parsing names, enumerated once and walked
-// again for every later path. COM must stay initialised until it is gone.
+// The namespace's listings and the icon answers for as long as this object
+// lives: every folder is enumerated once and walked again for every later
+// path. COM must stay initialised until it is gone.
 class CNamespaceListings {
 public:
-    CNamespaceListings();
-    ~CNamespaceListings();
+    CNamespaceListings() = default;
     CNamespaceListings(const CNamespaceListings&) = delete;
     CNamespaceListings& operator=(const CNamespaceListings&) = delete;
 
@@ -46,18 +36,7 @@ private:
         int index = 0;
     };
 
-    // The listed item whose parsing name is `path` (letter case ignored):
-    // its folder and id, held by the listings; false when none matches.
-    bool FindItem(HWND owner, const char* path, IShellFolder** folder, LPCITEMIDLIST* item);
-    // The drives folder's listing; null when the shell could not give it.
-    CShellFolderListing* Drives(HWND owner);
-
-    bool m_opened = false;
-    // Released in reverse: the listings, the drives id, the desktop, the allocator.
-    CComPtr<IMalloc> m_allocator;
-    CComPtr<IShellFolder> m_desktop;
-    std::optional<CShellItemId> m_drivesId;
-    std::unique_ptr<CShellFolderListing> m_drives;
+    CShellNamespace m_namespace;
     std::map<std::string, IconAnswer> m_answers;
 };
 
@@ -66,13 +45,6 @@ private:
 // 0 otherwise, with both left untouched. COM must be initialised. Every call
 // lists the folders afresh.
 int GetShellItemIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex);
-
-// Searches `folder` and, through the first item on the way to `path`, the
-// folders below it. On a match anywhere, `foundFolder` holds the folder that
-// contains the item and `foundItem` its id; both are cleared first. 1 only
-// when the match lies directly in `folder`.
-int FindShellItem(HWND owner, const char* path, IShellFolder* folder, IMalloc* allocator,
-                  CComPtr<IShellFolder>& foundFolder, CShellItemId& foundItem);
 
 // 1 when `folder`'s icon extractor for `item` gave its icon location.
 int GetItemIconLocation(HWND owner, IShellFolder* folder, LPCITEMIDLIST item, CString& iconFile, int* iconIndex);

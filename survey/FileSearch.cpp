@@ -18,15 +18,6 @@ bool IsDotEntry(const WCHAR* name)
     return std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0;
 }
 
-// `path` in wide characters, as the ANSI file functions pass it on.
-std::wstring WidePath(const CString& path)
-{
-    std::wstring wide(static_cast<size_t>(path.GetLength()) + 1, L'\0');
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, path.GetString(), -1, &wide[0], static_cast<int>(wide.size()));
-    wide.resize(length > 0 ? static_cast<size_t>(length) - 1 : 0);
-    return wide;
-}
-
 // Writes `name` in the system code page into `ansi` (`size` bytes, `size` > 1):
 // true when it fits and every character is carried exactly, with neither
 // the default character nor a best-fit look-alike.
@@ -84,7 +75,7 @@ FolderPrefixes SubfolderPrefixes(const FolderPrefixes& folder, const CString& pa
 template <class Visit>
 void ForEachEntry(const CString& pattern, Visit visit)
 {
-    CFindFile search(WidePath(pattern).c_str());
+    CFindFile search(WideFromAnsi(pattern.GetString()).c_str());
     if (!search.Found())
         return;
     do {

@@ -3,19 +3,18 @@
 #include <shlobj.h>
 
 #include "framework/Com.h"
-#include "framework/ShellItemId.h"
 #include "hotkey/HotKeyText.h"
+#include "shell/ShellItemId.h"
+#include "shellicon/SurveyIconResolver.h"
 #include "survey/FileSearch.h"
-#include "survey/IconCache.h"
-#include "survey/LinkReader.h"
 
 namespace {
 constexpr int kFolderCount = 3;
 
 // The file-system path of a special folder, or the empty text.
-CString SpecialFolderPath(HWND owner, int folder, IMalloc* allocator)
+CString SpecialFolderPath(HWND owner, int folder)
 {
-    CShellItemId items(allocator);
+    CShellItemId items;
     if (FAILED(::SHGetSpecialFolderLocation(owner, folder, items.Receive())))
         return CString();
     char path[MAX_PATH] = {};
@@ -32,7 +31,7 @@ bool GetSurveyFolders(HWND owner, CString (&folders)[kFolderCount])
         return false;
     const int ids[kFolderCount] = {CSIDL_STARTMENU, CSIDL_DESKTOP, CSIDL_COMMON_STARTMENU};
     for (int i = 0; i < kFolderCount; ++i)
-        folders[i] = SpecialFolderPath(owner, ids[i], allocator.Get());
+        folders[i] = SpecialFolderPath(owner, ids[i]);
     return true;
 }
 
@@ -49,37 +48,35 @@ void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& 
 
 // The icon the shell shows for `path`, opened as `link`: the survey's one
 // handle for that icon location; null for none.
-HICON RowIcon(const CString& path, const CShellLinkFile& link, CSurveyLinkReader& reader, CSurveyIconCache& icons)
+HICON RowIcon(const CString& path, CShellLinkFile& link, CSurveyIconResolver& resolver)
 {
-    CString iconFile;
-    int iconIndex = 0;
-    if (reader.IconLocation(path.GetString(), link, iconFile, &iconIndex) != 1 || iconFile.GetLength() >= MAX_PATH ||
-        iconFile.GetString()[0] == '\0')
+    const std::optional<CIconLocation> location = resolver.Resolve(path.GetString(), link);
+    if (!location || location->file.GetLength() >= MAX_PATH || location->file.IsEmpty())
         return nullptr;
-    return icons.IconFor(iconFile.GetString(), iconIndex);
+    return resolver.IconFor(*location);
 }
 
 // The row's details, for a sink that wants them.
-void AddLinkDetails(const CShellLinkFile& link, WORD hotKey, CRowSink& rows)
+void AddLinkDetails(CShellLinkFile& link, WORD hotKey, CRowSink& rows)
 {
     if (rows.WantsLinkDetails())
-        rows.AddLinkDetails(hotKey, LinkTargetPath(link.Link()));
+        rows.AddLinkDetails(hotKey, LinkTargetPath(link));
 }
 
 // A row for each file that opens as a shortcut and is listed. COM must be
 // initialised.
 void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows)
 {
-    CSurveyIconCache icons;
-    CSurveyLinkReader reader(owner);  // the link class and the lookups' answers, for this run only
+    // The link class, the lookups' answers and the icons, for this run only.
+    CSurveyIconResolver resolver(owner);
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        if (reader.Open(files[i].GetString(), link) != S_OK)
+        if (resolver.Open(files[i].GetString(), link) != S_OK)
             continue;
         WORD hotKey = 0;
         link.Link()->GetHotkey(&hotKey);
         if (hotKey != 0 || showUnassigned == 1) {
-            rows.AddRow(files[i], FormatHotKey(hotKey), RowIcon(files[i], link, reader, icons));
+            rows.AddRow(files[i], FormatHotKey(hotKey), RowIcon(files[i], link, resolver));
             AddLinkDetails(link, hotKey, rows);
         }
     }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "shellicon/EnvExpansion.h"
+#include "text/EnvExpansion.h"
 
 namespace {
 

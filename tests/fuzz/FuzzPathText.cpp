@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "shellicon/PathText.h"
+#include "text/PathText.h"
 
 namespace {
 

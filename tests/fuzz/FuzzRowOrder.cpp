@@ -7,7 +7,7 @@
 
 #include "FuzzSupport.h"
 #include "resultlist/RowOrder.h"
-#include "shellicon/PathText.h"
+#include "text/PathText.h"
 
 namespace {
 

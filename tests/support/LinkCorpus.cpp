@@ -10,9 +10,9 @@
 #include <set>
 
 #include "framework/Com.h"
+#include "shell/LinkFormat.h"
 #include "support/AnsiText.h"
 #include "support/Shortcuts.h"
-#include "survey/LinkFormat.h"
 
 namespace {
 // ---- Shortcuts written by the shell link object ----

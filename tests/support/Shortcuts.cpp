@@ -6,9 +6,9 @@
 #include <iterator>
 
 #include "framework/Com.h"
-#include "framework/ShellItemId.h"
-#include "survey/LinkFormat.h"
-#include "survey/ShellLink.h"
+#include "shell/LinkFormat.h"
+#include "shell/ShellItemId.h"
+#include "shell/ShellLink.h"
 
 namespace {
 // Gives the link object its target: an ID list, a special folder's ID list
@@ -22,10 +22,7 @@ bool SetTarget(IShellLinkA* link, const ShortcutSpec& spec)
             link->SetPath(spec.target.c_str());
         return true;
     }
-    CComPtr<IMalloc> allocator;
-    if (FAILED(::SHGetMalloc(allocator.Receive())))
-        return false;
-    CShellItemId items(allocator.Get());
+    CShellItemId items;
     if (FAILED(::SHGetSpecialFolderLocation(nullptr, spec.targetFolder, items.Receive())))
         return false;
     link->SetIDList(items.Get());

@@ -1,6 +1,6 @@
 // The lead bytes of code page 932 (Shift_JIS), standing in for the platform's
 // table where Windows is not at hand.
-#include "shellicon/PathText.h"
+#include "text/PathText.h"
 
 bool IsLeadByte(unsigned char byte)
 {

@@ -13,20 +13,21 @@
 
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <utility>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "framework/Com.h"
+#include "shell/ShellLink.h"
 #include "shellicon/IconLocation.h"
 #include "shellicon/NamespaceSearch.h"
+#include "shellicon/SurveyIconResolver.h"
 #include "support/ClassesRegistry.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 #include "survey/FileSearch.h"
-#include "survey/LinkReader.h"
-#include "survey/ShellLink.h"
 
 namespace {
 
@@ -140,9 +141,11 @@ struct RegisteredCase {
 
 // The type's DefaultIcon value: cut at its first comma, the file unchanged
 // and unexpanded, the number read as %d reads it; "%1" alone is the own-icon
-// marker; without a comma nothing counts.
+// marker (the file itself, index 0); without a comma nothing counts. Without
+// a program icon to fall back on, what the type registers shows alone.
 TEST_F(IconLocationTest, RegisteredIconValuesAreSplitAtTheFirstComma)
 {
+    registry.Remove("comfile\\DefaultIcon");
     const std::vector<RegisteredCase> cases = {
         {"C:\\icons\\lib.dll,5", REG_SZ, {1, "C:\\icons\\lib.dll", 5}, 0},
         {"%SystemRoot%\\system32\\shell32.dll,4", REG_EXPAND_SZ, {1, "%SystemRoot%\\system32\\shell32.dll", 4}, 0},
@@ -164,39 +167,28 @@ TEST_F(IconLocationTest, RegisteredIconValuesAreSplitAtTheFirstComma)
         registry.Set(extension, type);
         if (c.iconValue != nullptr)
             registry.Set(type + "\\DefaultIcon", c.iconValue, c.type);
-        CString file("untouched");
-        int index = 7;
-        int ownIcon = 5;
-        const int result = GetRegisteredIconLocation(("C:\\nowhere\\file" + extension).c_str(), file, &index, &ownIcon);
-        EXPECT_EQ((Location{result, file.str(), index}), c.expected) << (c.iconValue ? c.iconValue : "(none)");
-        EXPECT_EQ(ownIcon, c.ownIcon) << (c.iconValue ? c.iconValue : "(none)");
+        const std::string path = File("file" + extension);
+        const Location expected = c.ownIcon == 1 ? Location{1, path, 0} : c.expected;
+        EXPECT_EQ(Resolve(path), expected) << (c.iconValue ? c.iconValue : "(none)");
     }
-    CString file("untouched");
-    int index = 7;
-    int ownIcon = 5;
-    EXPECT_EQ(GetRegisteredIconLocation("C:\\nowhere\\file.vlmunregistered", file, &index, &ownIcon), 0);
-    EXPECT_EQ(ownIcon, 0);
-    EXPECT_EQ(file.str(), "untouched");
+    EXPECT_EQ(Resolve(File("file.vlmunregistered")), kNothing);
 }
 
-// The three readers each read one key's default value; without it they find
-// nothing and write nothing.
+// The folder and program icons each come from one key's default value;
+// without it they find nothing and write nothing: a folder then takes the
+// program icon, and without that nothing either.
 TEST_F(IconLocationTest, FolderAndProgramIconsComeFromTheirOwnKeys)
 {
+    const std::string missing = Path("missing.txt");
     registry.Remove("Folder\\DefaultIcon");
     registry.Remove("comfile\\DefaultIcon");
-    CString file("untouched");
-    int index = 7;
-    EXPECT_EQ(GetFolderIconLocation(file, &index), 0);
-    EXPECT_EQ(GetProgramIconLocation(file, &index), 0);
-    EXPECT_EQ((Location{0, file.str(), index}), kNothing);
+    EXPECT_EQ(Resolve(m_folder), kNothing);
+    EXPECT_EQ(Resolve(missing), kNothing);
 
     registry.Set("Folder\\DefaultIcon", kFolderValue);
     registry.Set("comfile\\DefaultIcon", "%1,3");  // no own-icon marker here
-    EXPECT_EQ(GetFolderIconLocation(file, &index), 1);
-    EXPECT_EQ((Location{1, file.str(), index}), kFolder);
-    EXPECT_EQ(GetProgramIconLocation(file, &index), 1);
-    EXPECT_EQ((Location{1, file.str(), index}), (Location{1, "%1", 3}));
+    EXPECT_EQ(Resolve(m_folder), kFolder);
+    EXPECT_EQ(Resolve(missing), (Location{1, "%1", 3}));
 }
 
 // A value that fills all 256 bytes without a terminating zero counts as
@@ -218,10 +210,7 @@ TEST_F(IconLocationTest, ValuesWithoutRoomForTheirTerminatorAreAbsent)
     };
     for (const ValueCase& c : cases) {
         registry.SetBytes("comfile\\DefaultIcon", c.bytes, c.type);
-        CString file("untouched");
-        int index = 7;
-        const int result = GetProgramIconLocation(file, &index);
-        EXPECT_EQ((Location{result, file.str(), index}), c.expected) << c.bytes.size() << " bytes, type " << c.type;
+        EXPECT_EQ(Resolve(Path("missing.txt")), c.expected) << c.bytes.size() << " bytes, type " << c.type;
     }
 }
 
@@ -437,14 +426,14 @@ TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
     CollectFiles(m_folder.c_str(), "PIF", files);
     // Every shortcut above, Inner and InnerIcon included: the survey's list.
     ASSERT_EQ(files.GetSize(), static_cast<int>(listed.size() + 3 + std::size(namespaceLinks)));
-    CSurveyLinkReader reader(nullptr);
+    CSurveyIconResolver resolver(nullptr);
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        ASSERT_EQ(reader.Open(files[i].GetString(), link), S_OK) << files[i].str();
-        CString file("untouched");
-        int index = 7;
-        const int result = reader.IconLocation(files[i].GetString(), link, file, &index);
-        EXPECT_EQ((Location{result, file.str(), index}), Resolve(files[i].str())) << files[i].str();
+        ASSERT_EQ(resolver.Open(files[i].GetString(), link), S_OK) << files[i].str();
+        const std::optional<CIconLocation> location = resolver.Resolve(files[i].GetString(), link);
+        const Location surveyed = location ? Location{1, location->file.str(), location->index} : kNothing;
+        const Location alone = Resolve(files[i].str());
+        EXPECT_EQ(surveyed, alone.result == 1 ? alone : kNothing) << files[i].str();
     }
 }
 

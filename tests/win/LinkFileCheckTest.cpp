@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "framework/Com.h"
+#include "shell/LinkFileCheck.h"
+#include "shell/LinkHotKey.h"
+#include "shell/ShellLink.h"
 #include "support/LinkCorpus.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
-#include "survey/LinkFileCheck.h"
-#include "survey/LinkHotKey.h"
-#include "survey/ShellLink.h"
 
 namespace {
 // ---- Shell link files built byte by byte ----

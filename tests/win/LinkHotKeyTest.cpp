@@ -8,10 +8,10 @@
 
 #include "cmd/Commands.h"
 #include "framework/Com.h"
+#include "shell/LinkHotKey.h"
+#include "shell/ShellLink.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
-#include "survey/LinkHotKey.h"
-#include "survey/ShellLink.h"
 
 namespace {
 class LinkHotKeyTest : public testing::Test {

@@ -130,7 +130,7 @@ protected:
         CComPtr<IShellFolder> folder;
         WCHAR wide[MAX_PATH] = {};
         ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-        CShellItemId id(allocator.Get());
+        CShellItemId id;
         if (desktop->ParseDisplayName(nullptr, nullptr, wide, nullptr, id.Receive(), nullptr) == S_OK)
             desktop->BindToObject(id.Get(), nullptr, IID_IShellFolder, folder.ReceiveVoid());
         return folder;
@@ -144,7 +144,7 @@ protected:
         const SHCONTF all = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN;
         if (folder->EnumObjects(nullptr, all, items.Receive()) != S_OK)
             return names;
-        CShellItemId item(allocator.Get());
+        CShellItemId item;
         while (items->Next(1, item.Receive(), nullptr) == S_OK) {
             STRRET text = {};
             if (folder->GetDisplayNameOf(item.Get(), SHGDN_FORPARSING, &text) != S_OK || text.uType != STRRET_WSTR)
@@ -235,18 +235,18 @@ TEST_F(NamespaceSearchTest, ListingsKeptForManySearchesAnswerAsFreshSearches)
 TEST_F(NamespaceSearchTest, FindShellItemTellsWhereTheMatchLies)
 {
     const std::string item = File("Deep\\Item.vlmns");
-    CShellItemId drivesId(allocator.Get());
+    CShellItemId drivesId;
     ASSERT_TRUE(SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, drivesId.Receive())));
     CComPtr<IShellFolder> drives;
     ASSERT_EQ(desktop->BindToObject(drivesId.Get(), nullptr, IID_IShellFolder, drives.ReceiveVoid()), S_OK);
 
     CComPtr<IShellFolder> foundFolder;
-    CShellItemId foundItem(allocator.Get());
-    EXPECT_EQ(FindShellItem(nullptr, "c:\\", drives.Get(), allocator.Get(), foundFolder, foundItem), 1);
+    CShellItemId foundItem;
+    EXPECT_EQ(FindShellItem(nullptr, "c:\\", drives.Get(), foundFolder, foundItem), 1);
     EXPECT_EQ(foundFolder.Get(), drives.Get());
     EXPECT_NE(foundItem.Get(), nullptr);
 
-    EXPECT_EQ(FindShellItem(nullptr, item.c_str(), drives.Get(), allocator.Get(), foundFolder, foundItem), 0);
+    EXPECT_EQ(FindShellItem(nullptr, item.c_str(), drives.Get(), foundFolder, foundItem), 0);
     ASSERT_TRUE(foundFolder);
     ASSERT_NE(foundItem.Get(), nullptr);
     CString file;
@@ -254,9 +254,8 @@ TEST_F(NamespaceSearchTest, FindShellItemTellsWhereTheMatchLies)
     EXPECT_EQ(GetItemIconLocation(nullptr, foundFolder.Get(), foundItem.Get(), file, &index), 1);
     EXPECT_EQ((Found{1, file.str(), index}), FoundAt(item));
 
-    EXPECT_EQ(FindShellItem(nullptr, (m_folder + "\\Deep\\Missing.vlmns").c_str(), drives.Get(), allocator.Get(),
-                            foundFolder, foundItem),
-              0);
+    EXPECT_EQ(
+        FindShellItem(nullptr, (m_folder + "\\Deep\\Missing.vlmns").c_str(), drives.Get(), foundFolder, foundItem), 0);
     EXPECT_FALSE(foundFolder);
     EXPECT_EQ(foundItem.Get(), nullptr);
 }
@@ -273,8 +272,8 @@ TEST_F(NamespaceSearchTest, DescendsIntoANameEndingWithABackslash)
     const std::string item = documents + "\\VelmoraNamespace" + std::to_string(::GetCurrentProcessId()) + ".vlmns";
     ASSERT_TRUE(WriteFileBytes(item, ""));
     CComPtr<IShellFolder> foundFolder;
-    CShellItemId foundItem(allocator.Get());
-    EXPECT_EQ(FindShellItem(nullptr, Lower(item).c_str(), desktop.Get(), allocator.Get(), foundFolder, foundItem), 0);
+    CShellItemId foundItem;
+    EXPECT_EQ(FindShellItem(nullptr, Lower(item).c_str(), desktop.Get(), foundFolder, foundItem), 0);
     CString file;
     int index = 7;
     const int result = foundFolder ? GetItemIconLocation(nullptr, foundFolder.Get(), foundItem.Get(), file, &index) : 0;
@@ -293,7 +292,7 @@ TEST_F(NamespaceSearchTest, EndsAtAFolderThatShowsTheDrivesAgain)
     ASSERT_TRUE(::SetFileAttributesA(junction.c_str(), FILE_ATTRIBUTE_READONLY));
     const CComPtr<IShellFolder> scratch = BindPath(m_folder);
     ASSERT_TRUE(scratch);
-    CShellItemId junctionId(allocator.Get());
+    CShellItemId junctionId;
     WCHAR name[] = L"Junction";
     ASSERT_EQ(scratch->ParseDisplayName(nullptr, nullptr, name, nullptr, junctionId.Receive(), nullptr), S_OK);
     CComPtr<IShellFolder> shown;

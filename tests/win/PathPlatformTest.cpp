@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shellicon/EnvExpansion.h"
 #include "shellicon/FileTests.h"
+#include "text/EnvExpansion.h"
 
 namespace {
 

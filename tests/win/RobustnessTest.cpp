@@ -19,15 +19,15 @@
 
 #include "framework/Com.h"
 #include "hotkey/HotKeyText.h"
+#include "shell/LinkFileCheck.h"
+#include "shell/LinkFormat.h"
+#include "shell/LinkHotKey.h"
+#include "shell/ShellLink.h"
 #include "support/AnsiText.h"
 #include "support/LinkCorpus.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
-#include "survey/LinkFileCheck.h"
-#include "survey/LinkHotKey.h"
-#include "survey/LinkFormat.h"
-#include "survey/ShellLink.h"
 
 namespace {
 using Row = std::pair<std::string, std::string>;  // path, hotkey text

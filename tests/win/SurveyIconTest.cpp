@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "framework/Com.h"
+#include "shell/ShellLink.h"
 #include "support/ClassesRegistry.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
-#include "survey/ShellLink.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 
 #include "cmd/Commands.h"
 #include "hotkey/HotKeyText.h"
+#include "shell/LinkFormat.h"
+#include "shell/LinkHotKey.h"
 #include "support/AnsiText.h"
 #include "support/Shortcuts.h"
-#include "survey/LinkFormat.h"
-#include "survey/LinkHotKey.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
 

@@ -21,11 +21,11 @@
 #include <vector>
 
 #include "framework/Com.h"
+#include "shell/ShellLink.h"
 #include "support/AnsiText.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
-#include "survey/ShellLink.h"
 
 namespace {
 // A folder named by an environment variable, or "" when it is not set.

@@ -5,15 +5,18 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <optional>
+
 #include "framework/AfxString.h"
 #include "framework/Com.h"
 
-// Converts an ANSI path to the 260-character wide form the shell takes;
-// false when the path or its wide form does not fit.
-bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH]);
-
-// The file-system path of an opened link's target; empty when it has none.
-CString LinkTargetPath(IShellLinkA* link);
+// What an opened link's GetPath gave: S_OK when `path` is its target's
+// file-system path; anything else when it has none (`path` then holds
+// whatever the call left in it).
+struct CLinkTarget {
+    HRESULT result = E_FAIL;
+    char path[MAX_PATH] = {};
+};
 
 class CShellLinkFile {
 public:
@@ -25,9 +28,15 @@ public:
 
     IShellLinkA* Link() const { return m_link.Get(); }
     IPersistFile* File() const { return m_file.Get(); }
+    // The opened link's target, asked of the link the first time only.
+    const CLinkTarget& Target();
 
 private:
     // Released in reverse order: the file interface, then the link.
     CComPtr<IShellLinkA> m_link;
     CComPtr<IPersistFile> m_file;
+    std::optional<CLinkTarget> m_target;
 };
+
+// The file-system path of an opened link's target; empty when it has none.
+CString LinkTargetPath(CShellLinkFile& link);

@@ -1,5 +1,4 @@
-// CShellItemId: an item id list of the shell's allocator, freed with it
-// exactly once.
+// CShellItemId: an item id list the shell allocated, freed exactly once.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +6,7 @@
 
 class CShellItemId {
 public:
-    explicit CShellItemId(IMalloc* allocator) : m_allocator(allocator) {}
+    CShellItemId() = default;
     ~CShellItemId() { Free(); }
     CShellItemId(const CShellItemId&) = delete;
     CShellItemId& operator=(const CShellItemId&) = delete;
@@ -15,7 +14,7 @@ public:
     LPITEMIDLIST Get() const { return m_id; }
     // The address to receive a new id; frees any held one first.
     LPITEMIDLIST* Receive() { Free(); return &m_id; }
-    // Takes over `other`'s id (both share one allocator); frees any held one first.
+    // Takes over `other`'s id; frees any held one first.
     void TakeFrom(CShellItemId& other)
     {
         Free();
@@ -24,12 +23,10 @@ public:
     }
     void Free()
     {
-        if (m_id != nullptr)
-            m_allocator->Free(m_id);
+        ::ILFree(m_id);
         m_id = nullptr;
     }
 
 private:
-    IMalloc* m_allocator;
     LPITEMIDLIST m_id = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "shellicon/PathText.h"
+#include "text/PathText.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
-#include "survey/LinkHotKey.h"
+#include "shell/LinkHotKey.h"
 
 #include "framework/Com.h"
-#include "survey/ShellLink.h"
+#include "shell/ShellLink.h"
 
 namespace {
 // Opens the shortcut inside a COM bracket of its own and runs `use` on it;

@@ -1,23 +1,11 @@
-#include "survey/ShellLink.h"
+#include "shell/ShellLink.h"
 
-#include <cstring>
+#include "shell/LinkFileCheck.h"
 
-#include "survey/LinkFileCheck.h"
-
-bool ToWidePath(const char* path, WCHAR (&wide)[MAX_PATH])
+CString LinkTargetPath(CShellLinkFile& link)
 {
-    if (std::strlen(path) >= MAX_PATH)
-        return false;
-    return ::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
-}
-
-CString LinkTargetPath(IShellLinkA* link)
-{
-    char target[MAX_PATH] = {};
-    // No find data: filling it costs far more than the path itself.
-    if (link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY) != S_OK)
-        return CString();
-    return CString(target);
+    const CLinkTarget& target = link.Target();
+    return target.result == S_OK ? CString(target.path) : CString();
 }
 
 HRESULT CShellLinkFile::Open(const char* path, HWND owner, IClassFactory* factory)
@@ -42,4 +30,15 @@ HRESULT CShellLinkFile::Open(const char* path, HWND owner, IClassFactory* factor
     if (hr != S_OK)
         return hr;
     return m_link->Resolve(owner, SLR_NO_UI);
+}
+
+const CLinkTarget& CShellLinkFile::Target()
+{
+    if (!m_target) {
+        m_target.emplace();
+        // No find data is asked for: it is not used, and Wine searches the
+        // file system for it on every call.
+        m_target->result = m_link->GetPath(m_target->path, MAX_PATH, nullptr, SLGP_UNCPRIORITY);
+    }
+    return *m_target;
 }

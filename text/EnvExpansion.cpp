@@ -1,4 +1,4 @@
-#include "shellicon/EnvExpansion.h"
+#include "text/EnvExpansion.h"
 
 void ExpandEnvVarsWith(const char* source, CString& dest, const EnvLookup& lookup)
 {

@@ -1,4 +1,4 @@
-#include "shellicon/EnvExpansion.h"
+#include "text/EnvExpansion.h"
 
 #include <vector>
 

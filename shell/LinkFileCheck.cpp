@@ -1,4 +1,4 @@
-#include "survey/LinkFileCheck.h"
+#include "shell/LinkFileCheck.h"
 
 #include <windows.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/ScopedHandles.h"
-#include "survey/LinkFormat.h"
+#include "shell/LinkFormat.h"
 
 namespace {
 // The fixed sizes and values of the shell link format beyond its header's

@@ -1,397 +1,326 @@
-// The survey's benchmark. For each fixture (N copies of one program shortcut;
-// a mix of the kinds of shortcut a Start Menu holds) it times in interleaved
-// rounds, on the real main window: the raw read of every hotkey word (the
-// floor), the bare shell link sequence (the least the survey must do), the
-// file collection, the survey's loop without its icon step, the survey
-// through the start button to sorted rows (with the USER and GDI objects
-// before and after), and the icon step of every row apart; then once each
-// where the time goes, and the sorts and copies of the listed rows.
-// It prints one Markdown table on standard output and its progress on
-// standard error. Run it through bench/run-bench.sh, which gives it a scratch
-// Wine prefix: it empties the three surveyed folders of the prefix it runs in.
+// The survey's benchmark: per fixture, in interleaved rounds, the bare shell
+// link loop (the reference), the survey's phases one by one, and the survey
+// by the start button of a new main window; then the sorts and the copies.
+// A failed check fails the run. Run it through bench/run-bench.sh.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <string>
-#include <vector>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <set>
 
 #include "BenchFixture.h"
-#include "BenchLoops.h"
-#include "BenchReport.h"
-#include "BenchWindow.h"
+#include "app/SurveyDlg.h"
+#include "framework/Com.h"
 #include "hotkey/HotKeyText.h"
 #include "resultlist/RowOrder.h"
+#include "shell/LinkHotKey.h"
+#include "shellicon/IconLocation.h"
+#include "support/Driving.h"
+#include "survey/SurveyRun.h"
 
 namespace {
-// Goals printed beside the figures.
-constexpr double kSurveyGoal = 1.5;
-constexpr double kSurveyMoonshot = 1.0;
-constexpr double kWithoutIconsGoal = 0.8;
-constexpr double kIconStepGoal = 1.0;
-constexpr double kSortGoalMs = 200.0;
-constexpr double kCopyGoalMs = 100.0;
-constexpr int kSortGoalRows = 10000;
-// Rounds of the compared measurements (and of the sorts and copies).
 constexpr int kRounds = 3;
-// The mix has at most this many files.
-constexpr int kMixFiles = 1000;
+bool g_failed = false;
 
-// One fixture's run: its files, the surveyed folders and the main window.
-struct Run {
-    const Fixture& fixture;
-    const SurveyFolders& folders;
-    MainDialogFixture& window;
-    Checks& check;
-    int Files() const { return static_cast<int>(fixture.paths.size()); }
-    HWND Owner() const { return window.dialog.m_hWnd; }
+// Reports a failed check on standard error; the run then fails.
+void Check(bool passed, const char* what)
+{
+    if (!passed)
+        std::fprintf(stderr, "  CHECK FAILED: %s\n", what);
+    g_failed = g_failed || !passed;
+}
+
+// Milliseconds on the performance counter.
+double NowMs()
+{
+    LARGE_INTEGER now, frequency;
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// One figure's rounds, in ms, and the best of them.
+using Samples = std::vector<double>;
+double Best(const Samples& s)
+{
+    return *std::min_element(s.begin(), s.end());
+}
+
+// A row of the fixture's Markdown table.
+void Row(const std::string& label, const std::string& cell)
+{
+    std::printf("| %s | %s |\n", label.c_str(), cell.c_str());
+}
+
+// The best of the rounds, that per file or row, and the range of the rounds.
+void Time(const std::string& label, const Samples& s, size_t units, const char* unit = "file")
+{
+    const double best = Best(s);
+    Row(label, Format("%.1f ms (%.1f us/%s) [%.0f..%.0f]", best, best * 1000 / units, unit, best,
+                      *std::max_element(s.begin(), s.end())));
+}
+
+// A list's rows as path and hotkey text.
+using ListRows = std::vector<std::pair<std::string, std::string>>;
+
+// A new main window, driven as other programs drive it: commands sent as
+// messages, rows read through the list view's messages and the clipboard.
+class BenchWindow {
+public:
+    BenchWindow() { m_dialog.Create(nullptr), PumpMessages(); }
+    ~BenchWindow() { ::DestroyWindow(Handle()), PumpMessages(); }
+    HWND Handle() const { return m_dialog.m_hWnd; }
+
+    // Sends WM_COMMAND `id` as a menu item or the button does; the handler's
+    // time. What it posts stays queued.
+    double Command(UINT id) const
+    {
+        const double start = NowMs();
+        ::SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        return NowMs() - start;
+    }
+
+    ListRows Rows() const
+    {
+        const HWND list = ::GetDlgItem(Handle(), IDC_RESULT_LIST);
+        ListRows rows(static_cast<size_t>(ListView_GetItemCount(list)));
+        char path[1024], hotKey[256];
+        for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+            ListView_GetItemText(list, i, 0, path, sizeof(path));
+            ListView_GetItemText(list, i, 1, hotKey, sizeof(hotKey));
+            rows[static_cast<size_t>(i)] = {path, hotKey};
+        }
+        return rows;
+    }
+
+    // The lines (CR LF) of the text on the clipboard, or -1.
+    int ClipboardLines() const
+    {
+        int lines = -1;
+        const HANDLE data = ::OpenClipboard(Handle()) ? ::GetClipboardData(CF_TEXT) : nullptr;
+        if (const char* text = data != nullptr ? static_cast<const char*>(::GlobalLock(data)) : nullptr) {
+            for (lines = 0; (text = std::strstr(text, "\r\n")) != nullptr; text += 2)
+                ++lines;
+            ::GlobalUnlock(data);
+        }
+        ::CloseClipboard();
+        return lines;
+    }
+
+private:
+    CSurveyDlg m_dialog;
 };
 
-// What one round measures.
-struct Round {
-    double raw = 0, bare = 0, collect = 0, withoutIcons = 0, clearing = -1, handler = 0, posted = 0;
-    int rows = 0;
-    HeldIcons icons;
-    GuiObjects before, after;
-    double workingSet = 0;
-    IconTimes iconTimes;
+// True when `rows` ascend by their sort texts under `key` (the bench never
+// turns View > full path on).
+bool IsSorted(const ListRows& rows, int key)
+{
+    auto text = [key](const auto& row) { return SortTextOf(key, 0, row.first.c_str(), row.second.c_str()); };
+    return std::is_sorted(rows.begin(), rows.end(), [&text](const auto& a, const auto& b) {
+        return CompareSortTexts(text(a).GetString(), text(b).GetString()) < 0;
+    });
+}
+
+// The rows a survey gives, by path; destroys each distinct icon once.
+struct RowStore : CRowSink {
+    std::map<std::string, std::pair<std::string, HICON>> rows;
+    std::set<HICON> icons;
+    ~RowStore() override { std::for_each(icons.begin(), icons.end(), ::DestroyIcon); }
+    void SetRedraw(BOOL) override {}
+    void AddRow(const CString& path, const CString& hotKeyText, HICON icon) override
+    {
+        rows[path.str()] = {hotKeyText.str(), icon};
+        if (icon != nullptr)
+            icons.insert(icon);
+    }
 };
 
-// `loop` timed; checked to have found every file's hotkey.
-double TimedHotKeyLoop(const Run& run, const std::function<int()>& loop, const char* what)
+// The reference, not a loop the survey has: per file CoCreateInstance, QI,
+// Load, Resolve(SLR_NO_UI), GetHotkey, two Release. The files with a hotkey.
+int BareLinkLoop(const Paths& paths, HWND owner)
 {
-    const double start = NowMs();
-    const int withHotKey = loop();
-    const double ms = NowMs() - start;
-    run.check(withHotKey == run.Files(), what);
-    return ms;
+    const CComInit com;
+    int withHotKey = 0;
+    for (const std::string& path : paths) {
+        CComPtr<IShellLinkA> link;
+        CComPtr<IPersistFile> file;
+        WCHAR wide[MAX_PATH] = {};
+        WORD hotKey = 0;
+        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+        if (!com.Succeeded() ||
+            ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                               link.ReceiveVoid()) != S_OK ||
+            link->QueryInterface(IID_IPersistFile, file.ReceiveVoid()) != S_OK ||
+            file->Load(wide, STGM_READ) != S_OK || link->Resolve(owner, SLR_NO_UI) != S_OK)
+            return -1;
+        link->GetHotkey(&hotKey);
+        withHotKey += hotKey != 0;
+    }
+    return withHotKey;
 }
 
-// The survey without icons over files collected once, timed apart; its rows
-// are emptied afterwards.
-double TimedWithoutIcons(const Run& run, const CStringArray& files)
-{
-    const double start = NowMs();
-    const int rows = SurveyWithoutIcons(run.window, files);
-    const double ms = NowMs() - start;
-    run.check(rows == run.Files(), "the survey loop without icons lists every file");
-    PumpMessages();
-    TimedClearRows(run.window);
-    return ms;
-}
-
-// The start button pressed, then the queue pumped until the posted sort has
-// run.
-void SurveyByButton(const Run& run, Round& round)
-{
-    round.before = CurrentGuiObjects();
-    round.handler = TimedCommand(run.window, IDC_START_SURVEY);
-    round.posted = TimedPump();
-    round.after = CurrentGuiObjects();
-    round.rows = CSurveyDlgProbe::List(run.window.dialog).GetItemCount();
-    round.icons = RowIconsHeld(run.window);
-    round.workingSet = WorkingSetMb();
-    run.check(round.rows == run.Files(), "survey lists every file");
-    run.check(IsSorted(run.window, kSortByKey), "survey ends sorted by key name");
-}
-
-// One round. Every survey starts from an empty list, as the first survey of
-// a run does; emptying the previous round's rows is timed apart. One
-// collection, timed, serves the survey without icons; the start button's
-// handler collects the same files again, and this time is taken off its own.
-Round MeasureRound(const Run& run)
-{
-    Round round;
-    if (CSurveyDlgProbe::List(run.window.dialog).GetItemCount() > 0)
-        round.clearing = TimedClearRows(run.window);
-    const Paths& paths = run.fixture.paths;
-    round.raw = TimedHotKeyLoop(run, [&] { return RawReadLoop(paths); }, "raw read finds every hotkey");
-    round.bare = TimedHotKeyLoop(run, [&] { return BareLinkLoop(paths, run.Owner(), nullptr); },
-                                 "bare shell link loop reads every hotkey");
-    CStringArray files;
-    round.collect = TimedCollect(run.folders, files);
-    run.check(files.GetSize() == run.Files(), "file collection finds every file");
-    round.withoutIcons = TimedWithoutIcons(run, files);
-    SurveyByButton(run, round);
-    round.iconTimes = IconLoop(run.fixture.paths, run.Owner(), IconSource::kSurveyCache);
-    return round;
-}
-
-// The rounds' figures side by side.
 struct Figures {
-    Samples raw, bare, collect, total, openRows, posted, withoutIcons, clearing, iconLocation, iconExtract;
-    Round last;
+    Samples bare, collect, open, icons, rows, survey;
+    size_t distinctIcons = 0;
 };
 
-void AddRound(Figures& figures, const Round& round)
+// The survey's phases as SurveyShortcuts runs them, each timed, into a RowStore.
+void TimePhases(HWND owner, size_t files, Figures& f)
 {
-    figures.raw.Add(round.raw);
-    figures.bare.Add(round.bare);
-    figures.collect.Add(round.collect);
-    figures.total.Add(round.handler + round.posted);
-    figures.openRows.Add(round.handler - round.collect);
-    figures.posted.Add(round.posted);
-    figures.withoutIcons.Add(round.withoutIcons);
-    if (round.clearing >= 0)
-        figures.clearing.Add(round.clearing);
-    figures.iconLocation.Add(round.iconTimes.location);
-    figures.iconExtract.Add(round.iconTimes.extract);
-    figures.last = round;
-    Progress("  round: raw read %.0f ms, bare loop %.0f ms, survey %.0f ms (collection %.0f, posted sort %.0f), "
-             "%d rows; icons apart %.0f ms; without icons %.0f ms\n",
-             round.raw, round.bare, round.handler + round.posted, round.collect, round.posted, round.rows,
-             round.iconTimes.location + round.iconTimes.extract, round.withoutIcons);
+    CStringArray collected;
+    const double t0 = NowMs();
+    Check(CollectSurveyFiles(owner, collected) && collected.GetSize() == static_cast<int>(files), "every file found");
+    const double t1 = NowMs();
+    const CComInit com;
+    RowStore store;
+    CSurveyRun run(owner);
+    run.OpenLinks(collected, 0);
+    const double t2 = NowMs();
+    run.ResolveIcons();
+    const double t3 = NowMs();
+    run.AddRows(store);
+    const double t4 = NowMs();
+    Check(com.Succeeded() && store.rows.size() == files, "the phases list every file");
+    f.collect.push_back(t1 - t0), f.open.push_back(t2 - t1), f.icons.push_back(t3 - t2), f.rows.push_back(t4 - t3);
+    f.distinctIcons = store.icons.size();
 }
 
-std::string ObjectsText(const Round& round)
+// One round: the bare loop, the phases, and the survey by the start button
+// on a new main window, which the sorts use after the last round.
+void MeasureRound(const Paths& paths, Figures& f, std::unique_ptr<BenchWindow>& window)
 {
-    const std::string text = Format("USER %lu / GDI %lu -> USER %lu / GDI %lu", round.before.user, round.before.gdi,
-                                    round.after.user, round.after.gdi);
-    return round.after.user == 0 && round.after.gdi == 0 ? text + " (not counted by this platform)" : text;
-}
-
-void ReportRounds(const Figures& f, int files, Table& table, size_t column)
-{
-    const Round& last = f.last;
-    table.Time(column, "1. Raw read of the hotkey word (StoredHotKey: file read whole, word at 0x40)", f.raw, files);
-    table.Time(column, "2. Bare shell link loop (CoCreateInstance, QI, Load, Resolve, GetHotkey, Release x2)", f.bare,
-               files);
-    table.Time(column, "3. Survey to sorted rows, icons included (start button: handler + posted sort)", f.total,
-               files);
-    table.Time(column, "3a. - file collection alone (CollectFiles, 3 folders, LNK+PIF)", f.collect, files);
-    table.Time(column, "3b. - open + rows (handler minus collection)", f.openRows, files);
-    table.Time(column, "3c. - posted sort by key + repaint (pump after the handler)", f.posted, last.rows, "row");
-    table.Set(column, "3d. Rows listed / files (row icons held, distinct handles)",
-              Format("%d / %d %s (%d, %d distinct)", last.rows, files, last.rows == files ? "ok" : "WRONG",
-                     last.icons.handles, last.icons.distinct));
-    table.Time(column, "3e. Icon of a listed row: GetIconLocation (apart)", f.iconLocation, last.rows, "row");
-    table.Time(column, "3f. Icon of a listed row: ExtractIconA once per icon location, one shared handle (apart)",
-               f.iconExtract, last.rows, "row");
-    table.Time(column, "3k. Survey without icons: the survey's loop with the icon step left out (apart)",
-               f.withoutIcons, files);
-    if (!f.clearing.Empty())
-        table.Time(column, "3j. Emptying the previous survey's rows and icons (apart)", f.clearing, last.rows, "row");
-    table.Set(column, "5a. Working set after the survey", Format("%.1f MB", last.workingSet));
-    table.Set(column, "5b. Process USER / GDI objects: before the survey -> after it (GetGuiResources)",
-              ObjectsText(last));
-}
-
-void ReportRatios(const Figures& f, Table& table, size_t column)
-{
-    const double bare = f.bare.Min();
-    const double survey = f.total.Min() / bare;
-    table.Ratio(column, "R1. Survey open+rows (with icons) / bare shell link loop", f.openRows.Min() / bare);
-    table.Ratio(column, "R2. Survey open+rows / raw read", f.openRows.Min() / f.raw.Min());
-    table.Ratio(column, "R3. Bare shell link loop / raw read", bare / f.raw.Min());
-    table.Ratio(column, "R4. Survey to sorted rows, icons included (3) / bare shell link loop (2)", survey,
-                {Format("<= %.1fx (moonshot %.1fx)", kSurveyGoal, kSurveyMoonshot), Verdict(survey <= kSurveyGoal)});
-    const double iconStep = (f.iconLocation.Min() + f.iconExtract.Min()) / bare;
-    table.Ratio(column, "R5. Icon step of the listed rows (3e + 3f) / bare shell link loop", iconStep,
-                {Format("<= %.1fx", kIconStepGoal), Verdict(iconStep <= kIconStepGoal)});
-    const double withoutIcons = f.withoutIcons.Min() / bare;
-    table.Ratio(column, "R6. Survey without icons (3k) / bare shell link loop", withoutIcons,
-                {Format("<= %.1fx", kWithoutIconsGoal), Verdict(withoutIcons <= kWithoutIconsGoal)});
-    table.Ratio(column, "R7. Survey without icons (3k) / raw read", f.withoutIcons.Min() / f.raw.Min());
-}
-
-// The sorts and the copies of the listed rows; each sort starts from the
-// other one's order, each copy is checked for a line per row.
-void ReportSortsAndCopies(const Run& run, Table& table, size_t column)
-{
-    MainDialogFixture& window = run.window;
-    const int rows = CSurveyDlgProbe::List(window.dialog).GetItemCount();
-    Samples byName, byKey, paint, copyText, copyCsv;
-    for (int round = 0; round < kRounds; ++round) {
-        byName.Add(TimedCommand(window, ID_SORT_BY_NAME));
-        paint.Add(TimedPump());
-        run.check(IsSorted(window, kSortByName), "sort by name orders the rows");
-        byKey.Add(TimedCommand(window, ID_SORT_BY_KEY));
-        paint.Add(TimedPump());
-        run.check(IsSorted(window, kSortByKey), "sort by key orders the rows");
-        copyText.Add(TimedCommand(window, ID_EDIT_COPY_TEXT));
-        run.check(ClipboardLineCount(run.Owner()) == rows, "the aligned copy holds every row");
-        copyCsv.Add(TimedCommand(window, ID_EDIT_COPY_CSV));
-        run.check(ClipboardLineCount(run.Owner()) == rows, "the CSV copy holds every row");
-    }
-    auto goal = [rows](const Samples& ms, double goalMs) -> Goal {
-        return {Format("< %.0f ms at %d rows", goalMs, kSortGoalRows),
-                rows < kSortGoalRows ? "" : Verdict(ms.Min() < goalMs)};
-    };
-    table.Time(column, "4a. Sort the rows by key (ID_SORT_BY_KEY handler)", byKey, rows, "row",
-               goal(byKey, kSortGoalMs));
-    table.Time(column, "4b. Sort the rows by name (ID_SORT_BY_NAME handler)", byName, rows, "row",
-               goal(byName, kSortGoalMs));
-    table.Time(column, "4c. Repaint after a sort", paint, rows, "row");
-    table.Time(column, "4e. Copy the rows as aligned text (ID_EDIT_COPY_TEXT handler)", copyText, rows, "row",
-               goal(copyText, kCopyGoalMs));
-    table.Time(column, "4f. Copy the rows as CSV (ID_EDIT_COPY_CSV handler)", copyCsv, rows, "row",
-               goal(copyCsv, kCopyGoalMs));
-}
-
-// Where the time of the bare loop goes, and the structural check alone.
-void ReportSteps(const Run& run, Table& table, size_t column)
-{
-    const int files = run.Files();
-    StepTimes steps;
-    BareLinkLoop(run.fixture.paths, run.Owner(), &steps);
-    table.Time(column, "2a. - CoCreateInstance + QueryInterface (steps timed apart)", steps.create, files);
-    table.Time(column, "2b. - IPersistFile::Load", steps.load, files);
-    table.Time(column, "2c. - IShellLinkA::Resolve (SLR_NO_UI)", steps.resolve, files);
-    table.Time(column, "2d. - GetHotkey + Release x2", steps.hotKeyAndRelease, files);
+    window = std::make_unique<BenchWindow>();
     double start = NowMs();
-    run.check(ClassObjectLoop(run.fixture.paths, run.Owner()) == files, "class object loop reads every hotkey");
-    table.Time(column, "2e. Loop 2 with one class object kept (as the survey makes its link objects)",
-               NowMs() - start, files);
+    Check(BareLinkLoop(paths, window->Handle()) == static_cast<int>(paths.size()), "the bare loop reads every hotkey");
+    f.bare.push_back(NowMs() - start);
+    TimePhases(window->Handle(), paths.size(), f);
     start = NowMs();
-    run.check(StructuralCheckLoop(run.fixture.paths) == files, "every file passes the structural check");
-    table.Time(column, "2f. Structural check of the file before Load (IsSoundLinkFile; part of 3k)", NowMs() - start,
-               files);
+    window->Command(IDC_START_SURVEY);
+    PumpMessages();  // the posted sort by key, the repaint
+    f.survey.push_back(NowMs() - start);
+    const ListRows rows = window->Rows();
+    Check(rows.size() == paths.size() && IsSorted(rows, kSortByKey), "the survey lists every file, sorted by key");
 }
 
-// Where the icon step's time goes.
-void ReportIconDetail(const Run& run, int found, Table& table, size_t column)
+// The files whose row from SurveyShortcuts differs from the file asked afresh:
+// a row with FormatHotKey's text exactly for each file GetLinkHotKey gives a
+// hotkey; one icon handle per GetIconLocation answer, none without one.
+int RowsUnlikeFresh(const Paths& paths, HWND owner)
 {
-    const int rows = run.Files();
-    const IconTimes uncached = IconLoop(run.fixture.paths, run.Owner(), IconSource::kExtractEachRow);
-    table.Time(column, "3f2. - the same with ExtractIconA for every row, no cache (for comparison)", uncached.extract,
-               rows, "row");
-    run.check(uncached.found == found, "the cache gives the rows the icons ExtractIconA gives");
-    const ReopenTimes reopen = LinkReopenLoop(run.fixture.paths, run.Owner());
-    table.Time(column, "3g. - within 3e: the link opened again (CShellLinkFile::Open)", reopen.open, rows, "row");
-    table.Time(column, "3g2. - within 3e: IShellLinkA::GetPath (SLGP_UNCPRIORITY, no find data)", reopen.path, rows,
-               "row");
-    table.Time(column, "3g3. - within 3e: IShellLinkA::GetIconLocation", reopen.icon, rows, "row");
-    table.Set(column, "3h. Icons found / listed rows", Format("%d / %d", found, rows));
-}
-
-// The list rows alone, as the survey adds them, without opening any file.
-void ReportListRows(const Run& run, Table& table, size_t column)
-{
-    TimedClearRows(run.window);
-    const double start = NowMs();
-    CSurveyDlgProbe::List(run.window.dialog).SendMessage(WM_SETREDRAW, FALSE);
-    for (size_t i = 0; i < run.fixture.paths.size(); ++i)
-        run.window.AddRow(run.fixture.paths[i], FormatHotKey(HotKeyOf(static_cast<int>(i))).str());
-    CSurveyDlgProbe::List(run.window.dialog).SendMessage(WM_SETREDRAW, TRUE);
-    table.Time(column, "3i. List rows alone (InsertItem, SetItemData, SetItemText; apart)", NowMs() - start,
-               run.Files(), "row");
-    PumpMessages();
-}
-
-// Everything for one fixture; fills column `column` of the table. The
-// figures that are compared with one another are taken in interleaved
-// rounds, so that a slower spell of the machine weighs on all of them.
-bool RunFixture(const Fixture& fixture, const SurveyFolders& folders, Table& table, size_t column)
-{
-    Checks check;
-    MainDialogFixture window;
-    if (window.dialog.m_hWnd == nullptr) {
-        Progress("could not create the main window\n");
-        return false;
+    RowStore store;
+    SurveyShortcuts(owner, 0, store);
+    std::map<std::pair<std::string, int>, HICON> iconOf;
+    std::map<HICON, std::pair<std::string, int>> locationOf;
+    int differing = 0;
+    for (const std::string& path : paths) {
+        const WORD hotKey = GetLinkHotKey(path.c_str(), owner);
+        const auto row = store.rows.find(path);
+        if (hotKey == 0 || row == store.rows.end() || row->second.first != FormatHotKey(hotKey).str()) {
+            differing += hotKey != 0 || row != store.rows.end();
+            continue;
+        }
+        CString file;
+        int index = 0;
+        const HICON icon = row->second.second;
+        if (GetIconLocation(owner, path.c_str(), file, &index, 1) != 1) {
+            differing += icon != nullptr;
+            continue;
+        }
+        const auto location = std::make_pair(file.str(), index);
+        differing += iconOf.emplace(location, icon).first->second != icon;
+        differing += icon != nullptr && locationOf.emplace(icon, location).first->second != location;
     }
-    const Run run{fixture, folders, window, check};
-    RawReadLoop(fixture.paths);  // warms the file cache and the directory listings
-    Figures figures;
+    return differing;
+}
+
+// The figures of the rounds, and their ratios to the bare loop.
+void Report(const Figures& f, size_t files)
+{
+    const double bare = Best(f.bare), phases = Best(f.collect) + Best(f.open) + Best(f.icons) + Best(f.rows);
+    const double r4 = Best(f.survey) / bare, r6 = (phases - Best(f.icons)) / bare;
+    Time("1. Bare shell link loop (the reference)", f.bare, files);
+    Time("2. Survey to sorted rows, icons included (start button's handler + posted sort)", f.survey, files);
+    Time("3a. Phase: collection (CollectSurveyFiles)", f.collect, files);
+    Time("3b. Phase: opening (CSurveyRun::OpenLinks)", f.open, files);
+    Time("3c. Phase: icons (CSurveyRun::ResolveIcons)", f.icons, files, "row");
+    Time("3d. Phase: rows into a store (CSurveyRun::AddRows)", f.rows, files, "row");
+    Row("3e. Phases in sequence (sum of the best)", Format("%.1f ms, %zu distinct icons", phases, f.distinctIcons));
+    Row("R4. Survey to sorted rows (2) / bare loop (1); goal <= 1.5x, moonshot 1.0x",
+        Format("**%.2fx**, goal %s", r4, r4 <= 1.5 ? "met" : "MISSED"));
+    Row("R6. Phases without icons (3a + 3b + 3d) / bare loop (1); goal <= 0.8x",
+        Format("%.2fx, goal %s", r6, r6 <= 0.8 ? "met" : "MISSED"));
+}
+
+// The sorts and the copies of the listed rows, each checked: every sort
+// starts from the other one's order, every copy holds a line per row.
+void SortsAndCopies(const BenchWindow& window)
+{
+    const size_t rows = window.Rows().size();
+    Samples byName, byKey, text, csv;
+    auto sort = [&window](UINT id, Samples& s) {
+        s.push_back(window.Command(id));
+        PumpMessages();
+        Check(IsSorted(window.Rows(), static_cast<int>(id)), "a sort orders the rows");
+    };
+    auto copy = [&window, rows](UINT id, Samples& s) {
+        s.push_back(window.Command(id));
+        Check(window.ClipboardLines() == static_cast<int>(rows), "a copy holds every row");
+    };
     for (int round = 0; round < kRounds; ++round)
-        AddRound(figures, MeasureRound(run));
-    check(RowsUnlikeFreshAnswers(window, fixture.paths) == 0,
-          "the survey's rows and icon locations are each file's answers asked afresh");
-    ReportRounds(figures, run.Files(), table, column);
-    ReportRatios(figures, table, column);
-    ReportSortsAndCopies(run, table, column);
-    ReportSteps(run, table, column);
-    ReportIconDetail(run, figures.last.iconTimes.found, table, column);
-    ReportListRows(run, table, column);
-    return check.Passed();
+        sort(ID_SORT_BY_NAME, byName), sort(ID_SORT_BY_KEY, byKey), copy(ID_EDIT_COPY_TEXT, text),
+            copy(ID_EDIT_COPY_CSV, csv);
+    Time("4a. Sort by key (ID_SORT_BY_KEY's handler; goal < 200 ms at 10,000 rows)", byKey, rows, "row");
+    Time("4b. Sort by name (ID_SORT_BY_NAME's handler; goal < 200 ms at 10,000 rows)", byName, rows, "row");
+    Time("4c. Copy as aligned text (ID_EDIT_COPY_TEXT's handler; goal < 100 ms at 10,000 rows)", text, rows, "row");
+    Time("4d. Copy as CSV (ID_EDIT_COPY_CSV's handler; goal < 100 ms at 10,000 rows)", csv, rows, "row");
 }
 
-// Writes a fixture by `make` in emptied surveyed folders and runs it.
-bool RunColumn(const std::string& title, int count, size_t column, Table& table,
-               const std::function<bool(const SurveyFolders&, Fixture&)>& make)
+// Writes a fixture by `make` into the emptied surveyed folders and measures
+// it in interleaved rounds, so that a slow spell weighs on every figure.
+template <class Make>
+void RunFixture(const std::string& title, Make make)
 {
-    Progress("== %s\n", title.c_str());
+    std::printf("\n### %s\n\n| Measurement | Result |\n|---|---|\n", title.c_str());
     const SurveyFolders folders;
-    Fixture fixture;
-    const double start = NowMs();
-    if (!make(folders, fixture)) {
-        Progress("could not write the shortcut files\n");
-        return false;
-    }
-    table.Time(column, "0. Fixture: write the N shortcut files (setup, not a goal)", NowMs() - start, count);
-    return RunFixture(fixture, folders, table, column);
+    Paths paths;
+    if (!make(folders, paths))
+        return Check(false, "the fixture's files are written");
+    Figures figures;
+    std::unique_ptr<BenchWindow> window;
+    for (int round = 0; round < kRounds; ++round)
+        MeasureRound(paths, figures, window);
+    Check(RowsUnlikeFresh(paths, window->Handle()) == 0, "the survey's rows are each file's answers asked afresh");
+    Report(figures, paths.size());
+    SortsAndCopies(*window);
+    std::fflush(stdout);
 }
+} // namespace
 
-bool RunCopies(int count, size_t column, Table& table)
+int main(int argc, char** argv)
 {
-    return RunColumn(Format("%d copies of one program shortcut", count), count, column, table,
-                     [count](const SurveyFolders& folders, Fixture& fixture) {
-                         return MakeCopies(folders, count, fixture);
-                     });
-}
-
-bool RunMix(int count, size_t column, Table& table)
-{
-    const ScratchFolder scratch;
-    return RunColumn(Format("a mix of %d shortcuts", count), count, column, table,
-                     [count, &scratch](const SurveyFolders& folders, Fixture& fixture) {
-                         return MakeMix(folders, scratch, count, fixture);
-                     });
-}
-
-// Refuses to run outside the scratch prefix that bench/run-bench.sh makes:
-// the run empties the surveyed folders.
-bool InScratchPrefix()
-{
-    char flag[8] = {};
-    return ::GetEnvironmentVariableA("VELMORA_BENCH_PREFIX", flag, sizeof(flag)) != 0 &&
-           ::GetEnvironmentVariableA("VELMORA_TEST_PREFIX", flag, sizeof(flag)) != 0;
-}
-
-std::vector<int> CopyCounts(int argc, char** argv)
-{
+    if (!std::getenv("VELMORA_BENCH_PREFIX") || !std::getenv("VELMORA_TEST_PREFIX"))
+        return std::fputs("Run the benchmark through bench/run-bench.sh (it empties the Start Menu).\n", stderr), 2;
     std::vector<int> counts;
     for (int i = 1; i < argc; ++i)
         if (std::atoi(argv[i]) > 0)
             counts.push_back(std::atoi(argv[i]));
     if (counts.empty())
         counts = {1000, 10000};
-    return counts;
-}
-} // namespace
-
-int main(int argc, char** argv)
-{
-    if (!InScratchPrefix()) {
-        std::fputs("Run the benchmark through bench/run-bench.sh (it empties the Start Menu of its prefix).\n", stderr);
-        return 2;
-    }
-    const std::vector<int> counts = CopyCounts(argc, argv);
-    const int mixCount = std::min(kMixFiles, *std::min_element(counts.begin(), counts.end()));
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_HOTKEY_CLASS};
     ::InitCommonControlsEx(&controls);
-
-    std::vector<std::string> columns;
+    std::printf("Program: %zu-bit. Times: best of %d rounds [range, ms].\n", sizeof(void*) * 8, kRounds);
     for (int count : counts)
-        columns.push_back(Format("copies, N = %d", count));
-    columns.push_back(Format("mix, N = %d", mixCount));
-    Table table(columns);
-    bool ok = true;
-    const double start = NowMs();
-    for (size_t i = 0; i < counts.size(); ++i)
-        ok = RunCopies(counts[i], i, table) && ok;
-    ok = RunMix(mixCount, counts.size(), table) && ok;
-    table.Set(0, "5. Peak working set of the whole run", Format("%.1f MB", PeakWorkingSetMb()));
-    table.Set(0, "6. Whole benchmark run", Format("%.1f s", (NowMs() - start) / 1000.0));
-
-    std::printf("Program: %d-bit\n\n", static_cast<int>(sizeof(void*) * 8));
-    table.Print();
-    std::printf("\nTimes: the best of %d rounds where their range [min..max ms] follows, else one pass; "
-                "us/file or us/row is that time divided by the files or rows handled. Ratios are of best times.\n",
-                kRounds);
-    if (!ok)
+        RunFixture(Format("%d copies of one program shortcut", count),
+                   [count](const SurveyFolders& folders, Paths& paths) { return MakeCopies(folders, count, paths); });
+    const int mix = std::min(1000, *std::min_element(counts.begin(), counts.end()));
+    RunFixture(Format("a mix of %d shortcuts", mix),
+               [mix](const SurveyFolders& folders, Paths& paths) { return MakeMix(folders, mix, paths); });
+    if (g_failed)
         std::puts("\nSome checks FAILED (see standard error).");
-    return ok ? 0 : 1;
+    return g_failed ? 1 : 0;
 }

@@ -1,43 +1,29 @@
 #!/bin/bash
-# Builds velmora_bench.exe for 64-bit Windows (preset win64, the default
-# program) and for 32-bit Windows (preset win32), and runs each under Wine on
-# Xvfb in a scratch prefix of its own (build/bench-wine: its own HOME and
-# WINEPREFIX, a 64-bit prefix for the x64 program, never the tests' or the
-# user's), printing the machine and each build's table of figures.
+# Builds velmora_bench.exe for 64-bit Windows (preset win64) and 32-bit
+# Windows (preset win32) and runs each under Wine on Xvfb in a scratch prefix
+# of its own (build/bench-wine, never the tests' or the user's), printing the
+# machine and each build's figures. It fails when a check fails in a build.
 #
 #   bench/run-bench.sh              copies N = 1,000 and 10,000, a mix of 1,000
-#   bench/run-bench.sh 500 2000     other copy counts (the mix: the smallest
-#                                   count, at most 1,000)
+#   bench/run-bench.sh 500 2000     other copy counts (the mix: the smallest, at most 1,000)
 #   VELMORA_BENCH_BUILDS=win32 bench/run-bench.sh   one build only
 #
-# Each program, its Wine server and Xvfb run pinned to one CPU (the last one;
-# VELMORA_BENCH_CPUS=0 picks another, VELMORA_BENCH_CPUS=all pins nothing).
-# Every shell call of the program is a round trip to the Wine server; on this
-# virtual machine a round trip that wakes the other CPU costs about three
-# times as much, and unpinned runs flip between the two speeds from one
-# minute to the next.
-#
-# The benchmark empties the Start Menu, the Desktop and the common Start Menu
-# of its prefix before and after each fixture. It fails when one of its
-# checks fails in either build.
+# Each program, its Wine server and Xvfb run pinned to the last CPU
+# (VELMORA_BENCH_CPUS=0 picks another, =all none): a Wine server round trip
+# that wakes the other CPU costs about three times as much.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-builds=${VELMORA_BENCH_BUILDS:-win64 win32}
+builds=${VELMORA_BENCH_BUILDS:-win64 win32} skipped=
 # The 32-bit build needs a host that starts the 32-bit loader.
-skipped=
 if [ "${builds/win32/}" != "$builds" ] && ! reason=$(tests/wine/wine-loader.sh --check-32); then
-    builds=${builds/win32/}
-    skipped="win32 not run: $reason"
+    builds=${builds/win32/} skipped="win32 not run: $reason"
 fi
 for preset in $builds; do
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" --target velmora_bench
+    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" --target velmora_bench
 done
 
-export VELMORA_WINE_ROOT="$PWD/build/bench-wine"
-export VELMORA_BENCH_PREFIX=1
-
+export VELMORA_WINE_ROOT="$PWD/build/bench-wine" VELMORA_BENCH_PREFIX=1
 cpus=${VELMORA_BENCH_CPUS:-$(( $(nproc) - 1 ))}
 pin=()
 [ "$cpus" = all ] || pin=(taskset -c "$cpus")
@@ -53,15 +39,10 @@ status=0
 for preset in $builds; do
     exe="$PWD/build/$preset/velmora_bench.exe"
     prefix=$(tests/wine/run-in-prefix.sh --print-prefix "$exe")
-    echo
-    echo "## Build $preset ($prefix)"
-    echo
-    # A Wine server of this prefix still running would not be pinned: let it end.
-    if [ -d "$prefix" ]; then
-        WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
-    fi
-    # The prefix's Wine server is let end before Xvfb goes, so that no Wine
-    # process is left holding the display.
+    printf '\n## Build %s (%s)\n\n' "$preset" "$prefix"
+    # A Wine server of this prefix still running would not be pinned: let it
+    # end, and let the new one end before Xvfb goes.
+    [ ! -d "$prefix" ] || WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
     BENCH_WINEPREFIX="$prefix" "${pin[@]}" xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         status=0
         tests/wine/run-in-prefix.sh "$0" "$@" || status=$?

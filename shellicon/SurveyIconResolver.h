@@ -5,7 +5,7 @@
 // share an icon (every shortcut to the same program): each is extracted once
 // and every row that shows it gets that one handle, which the rows' store
 // owns from the first such row on. Each file still gets a link object of its
-// own, released after it; nothing here outlives the survey, so the next one
+// own; neither those nor anything here outlives the survey, so the next one
 // sees every change.
 #pragma once
 

@@ -2,6 +2,10 @@
 
 #include <shlobj.h>
 
+#include <set>
+#include <utility>
+#include <vector>
+
 #include "framework/Com.h"
 #include "hotkey/HotKeyText.h"
 #include "shell/ShellItemId.h"
@@ -46,6 +50,14 @@ void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& 
     }
 }
 
+// A listed shortcut: its path, its opened link, its hotkey and its icon.
+struct ListedLink {
+    CString path;
+    CShellLinkFile link;
+    WORD hotKey = 0;
+    HICON icon = nullptr;
+};
+
 // The icon the shell shows for `path`, opened as `link`: the survey's one
 // handle for that icon location; null for none.
 HICON RowIcon(const CString& path, CShellLinkFile& link, CSurveyIconResolver& resolver)
@@ -62,39 +74,89 @@ void AddLinkDetails(CShellLinkFile& link, WORD hotKey, CRowSink& rows)
     if (rows.WantsLinkDetails())
         rows.AddLinkDetails(hotKey, LinkTargetPath(link));
 }
+}
 
-// A row for each file that opens as a shortcut and is listed. COM must be
-// initialised.
-void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows)
-{
+// What one survey keeps; the links go before the resolver, whose extracted
+// icons the rows own once they have them.
+struct CSurveyRun::State {
+    explicit State(HWND owner) : resolver(owner) {}
+
     // The link class, the lookups' answers and the icons, for this run only.
-    CSurveyIconResolver resolver(owner);
+    CSurveyIconResolver resolver;
+    std::vector<ListedLink> links;
+    bool iconsHandedOver = false;
+};
+
+CSurveyRun::CSurveyRun(HWND owner) : m_state(std::make_unique<State>(owner)) {}
+
+// Destroys the icons no sink took over, each distinct handle once.
+CSurveyRun::~CSurveyRun()
+{
+    if (m_state->iconsHandedOver)
+        return;
+    std::set<HICON> icons;
+    for (const ListedLink& listed : m_state->links)
+        if (listed.icon != nullptr && icons.insert(listed.icon).second)
+            ::DestroyIcon(listed.icon);
+}
+
+void CSurveyRun::OpenLinks(const CStringArray& files, int showUnassigned)
+{
+    std::vector<ListedLink>& links = m_state->links;
     for (int i = 0; i < files.GetSize(); ++i) {
-        CShellLinkFile link;
-        if (resolver.Open(files[i].GetString(), link) != S_OK)
+        ListedLink listed;
+        if (m_state->resolver.Open(files[i].GetString(), listed.link) != S_OK)
             continue;
-        WORD hotKey = 0;
-        link.Link()->GetHotkey(&hotKey);
-        if (hotKey != 0 || showUnassigned == 1) {
-            rows.AddRow(files[i], FormatHotKey(hotKey), RowIcon(files[i], link, resolver));
-            AddLinkDetails(link, hotKey, rows);
-        }
+        listed.link.Link()->GetHotkey(&listed.hotKey);
+        if (listed.hotKey == 0 && showUnassigned != 1)
+            continue;
+        listed.path = files[i];
+        links.push_back(std::move(listed));
     }
 }
+
+void CSurveyRun::ResolveIcons()
+{
+    for (ListedLink& listed : m_state->links)
+        listed.icon = RowIcon(listed.path, listed.link, m_state->resolver);
 }
 
-bool SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows)
+void CSurveyRun::AddRows(CRowSink& rows)
+{
+    rows.SetRedraw(FALSE);
+    for (ListedLink& listed : m_state->links) {
+        rows.AddRow(listed.path, FormatHotKey(listed.hotKey), listed.icon);
+        AddLinkDetails(listed.link, listed.hotKey, rows);
+    }
+    m_state->iconsHandedOver = true;
+    rows.SetRedraw(TRUE);
+}
+
+int CSurveyRun::ListedCount() const
+{
+    return static_cast<int>(m_state->links.size());
+}
+
+bool CollectSurveyFiles(HWND owner, CStringArray& files)
 {
     CString folders[kFolderCount];
     if (!GetSurveyFolders(owner, folders))
         return false;
-    CStringArray files;
     CollectShortcutFiles(folders, files);
+    return true;
+}
+
+bool SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows)
+{
+    CStringArray files;
+    if (!CollectSurveyFiles(owner, files))
+        return false;
     const CComInit com;
     if (!com.Succeeded())
         return true;
-    rows.SetRedraw(FALSE);
-    AddShortcutRows(owner, files, showUnassigned, rows);
-    rows.SetRedraw(TRUE);
+    CSurveyRun run(owner);
+    run.OpenLinks(files, showUnassigned);
+    run.ResolveIcons();
+    run.AddRows(rows);
     return true;
 }

@@ -2,9 +2,6 @@
 
 #include <shlobj.h>
 
-#include <set>
-#include <utility>
-#include <vector>
 
 #include "framework/Com.h"
 #include "hotkey/HotKeyText.h"
@@ -50,14 +47,6 @@ void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& 
     }
 }
 
-// A listed shortcut: its path, its opened link, its hotkey and its icon.
-struct ListedLink {
-    CString path;
-    CShellLinkFile link;
-    WORD hotKey = 0;
-    HICON icon = nullptr;
-};
-
 // The icon the shell shows for `path`, opened as `link`: the survey's one
 // handle for that icon location; null for none.
 HICON RowIcon(const CString& path, CShellLinkFile& link, CSurveyIconResolver& resolver)
@@ -74,67 +63,41 @@ void AddLinkDetails(CShellLinkFile& link, WORD hotKey, CRowSink& rows)
     if (rows.WantsLinkDetails())
         rows.AddLinkDetails(hotKey, LinkTargetPath(link));
 }
-}
 
-// What one survey keeps; the links go before the resolver, whose extracted
-// icons the rows own once they have them.
-struct CSurveyRun::State {
-    explicit State(HWND owner) : resolver(owner) {}
+// Adds the time since its last lap to one phase's total; idle without totals.
+class CPhaseClock {
+public:
+    explicit CPhaseClock(CSurveyPhaseTimes* times) : m_times(times)
+    {
+        if (m_times)
+            m_last = Now();
+    }
+    void Lap(double CSurveyPhaseTimes::*phase)
+    {
+        if (!m_times)
+            return;
+        const LONGLONG now = Now();
+        m_times->*phase += static_cast<double>(now - m_last) * 1000.0 / Frequency();
+        m_last = now;
+    }
 
-    // The link class, the lookups' answers and the icons, for this run only.
-    CSurveyIconResolver resolver;
-    std::vector<ListedLink> links;
-    bool iconsHandedOver = false;
+private:
+    static LONGLONG Now()
+    {
+        LARGE_INTEGER count;
+        ::QueryPerformanceCounter(&count);
+        return count.QuadPart;
+    }
+    static double Frequency()
+    {
+        LARGE_INTEGER frequency;
+        ::QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart);
+    }
+
+    CSurveyPhaseTimes* m_times;
+    LONGLONG m_last = 0;
 };
-
-CSurveyRun::CSurveyRun(HWND owner) : m_state(std::make_unique<State>(owner)) {}
-
-// Destroys the icons no sink took over, each distinct handle once.
-CSurveyRun::~CSurveyRun()
-{
-    if (m_state->iconsHandedOver)
-        return;
-    std::set<HICON> icons;
-    for (const ListedLink& listed : m_state->links)
-        if (listed.icon != nullptr && icons.insert(listed.icon).second)
-            ::DestroyIcon(listed.icon);
-}
-
-void CSurveyRun::OpenLinks(const CStringArray& files, int showUnassigned)
-{
-    std::vector<ListedLink>& links = m_state->links;
-    for (int i = 0; i < files.GetSize(); ++i) {
-        ListedLink listed;
-        if (m_state->resolver.Open(files[i].GetString(), listed.link) != S_OK)
-            continue;
-        listed.link.Link()->GetHotkey(&listed.hotKey);
-        if (listed.hotKey == 0 && showUnassigned != 1)
-            continue;
-        listed.path = files[i];
-        links.push_back(std::move(listed));
-    }
-}
-
-void CSurveyRun::ResolveIcons()
-{
-    for (ListedLink& listed : m_state->links)
-        listed.icon = RowIcon(listed.path, listed.link, m_state->resolver);
-}
-
-void CSurveyRun::AddRows(CRowSink& rows)
-{
-    rows.SetRedraw(FALSE);
-    for (ListedLink& listed : m_state->links) {
-        rows.AddRow(listed.path, FormatHotKey(listed.hotKey), listed.icon);
-        AddLinkDetails(listed.link, listed.hotKey, rows);
-    }
-    m_state->iconsHandedOver = true;
-    rows.SetRedraw(TRUE);
-}
-
-int CSurveyRun::ListedCount() const
-{
-    return static_cast<int>(m_state->links.size());
 }
 
 bool CollectSurveyFiles(HWND owner, CStringArray& files)
@@ -146,6 +109,29 @@ bool CollectSurveyFiles(HWND owner, CStringArray& files)
     return true;
 }
 
+void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows,
+                     CSurveyPhaseTimes* times)
+{
+    // The link class, the lookups' answers and the icons, for this run only.
+    CSurveyIconResolver resolver(owner);
+    CPhaseClock clock(times);
+    for (int i = 0; i < files.GetSize(); ++i) {
+        CShellLinkFile link;
+        WORD hotKey = 0;
+        const bool opened = resolver.Open(files[i].GetString(), link) == S_OK;
+        if (opened)
+            link.Link()->GetHotkey(&hotKey);
+        clock.Lap(&CSurveyPhaseTimes::opening);
+        if (!opened || (hotKey == 0 && showUnassigned != 1))
+            continue;
+        const HICON icon = RowIcon(files[i], link, resolver);
+        clock.Lap(&CSurveyPhaseTimes::icons);
+        rows.AddRow(files[i], FormatHotKey(hotKey), icon);
+        AddLinkDetails(link, hotKey, rows);
+        clock.Lap(&CSurveyPhaseTimes::rows);
+    }
+}
+
 bool SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows)
 {
     CStringArray files;
@@ -154,9 +140,8 @@ bool SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows)
     const CComInit com;
     if (!com.Succeeded())
         return true;
-    CSurveyRun run(owner);
-    run.OpenLinks(files, showUnassigned);
-    run.ResolveIcons();
-    run.AddRows(rows);
+    rows.SetRedraw(FALSE);
+    AddShortcutRows(owner, files, showUnassigned, rows);
+    rows.SetRedraw(TRUE);
     return true;
 }

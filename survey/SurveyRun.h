@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "framework/AfxString.h"
 
 // Where a survey puts its rows, in the order it finds them.
@@ -34,38 +32,24 @@ public:
 // allocator is not at hand, and nothing was looked at.
 bool SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
 
-// The survey's phases, which SurveyShortcuts runs in this order: collection,
-// then opening, icons and rows in one CSurveyRun. The benchmark calls them
-// one by one to time them.
+// The survey's phases, which SurveyShortcuts runs in this order; the
+// benchmark calls them to time each one.
 
 // Collection: each surveyed folder's LNK files, then its PIF files, the
 // Start Menu's first, then the Desktop's and the common Start Menu's. False
 // only when the shell's allocator is not at hand.
 bool CollectSurveyFiles(HWND owner, CStringArray& files);
 
-// One survey over collected files: the link objects it opened and the
-// answers it keeps, none of which outlives it. COM must stay initialised
-// while it lives.
-class CSurveyRun {
-public:
-    explicit CSurveyRun(HWND owner);
-    ~CSurveyRun();
-    CSurveyRun(const CSurveyRun&) = delete;
-    CSurveyRun& operator=(const CSurveyRun&) = delete;
-
-    // Opening: each file opened and resolved through the survey's link
-    // reader; those listed (a hotkey, or with `showUnassigned` 1 any) are
-    // kept, in order, the others released at once.
-    void OpenLinks(const CStringArray& files, int showUnassigned);
-    // Icons: each kept link's icon, one handle per icon location.
-    void ResolveIcons();
-    // Rows: each kept link's path, hotkey text and icon into `rows` (which
-    // owns the icons from then on), repainting off meanwhile.
-    void AddRows(CRowSink& rows);
-    // The links kept by OpenLinks.
-    int ListedCount() const;
-
-private:
-    struct State;
-    std::unique_ptr<State> m_state;
+// How long each per-file phase took over one AddShortcutRows, in ms.
+struct CSurveyPhaseTimes {
+    double opening = 0;  // opening and resolving the link, reading its hotkey
+    double icons = 0;    // the listed link's icon
+    double rows = 0;     // the row into the sink
 };
+
+// Opening, icons and rows, file by file: a row for each file that opens as a
+// shortcut and is listed (a hotkey, or with `showUnassigned` 1 any); each
+// link is released after its file. `times`, when given, gets each phase's
+// share. COM must be initialised.
+void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows,
+                     CSurveyPhaseTimes* times = nullptr);

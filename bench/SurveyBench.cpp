@@ -72,8 +72,8 @@ using ListRows = std::vector<std::pair<std::string, std::string>>;
 // messages, rows read through the list view's messages and the clipboard.
 class BenchWindow {
 public:
-    BenchWindow() { m_dialog.Create(nullptr), PumpMessages(); }
-    ~BenchWindow() { ::DestroyWindow(Handle()), PumpMessages(); }
+    BenchWindow() { m_dialog.Create(nullptr); PumpMessages(); }
+    ~BenchWindow() { ::DestroyWindow(Handle()); PumpMessages(); }
     HWND Handle() const { return m_dialog.m_hWnd; }
 
     // Sends WM_COMMAND `id` as a menu item or the button does; the handler's
@@ -181,7 +181,9 @@ void TimePhases(HWND owner, size_t files, Figures& f)
     CSurveyPhaseTimes times;
     AddShortcutRows(owner, collected, 0, store, &times);
     Check(com.Succeeded() && store.rows.size() == files, "the phases list every file");
-    f.open.push_back(times.opening), f.icons.push_back(times.icons), f.rows.push_back(times.rows);
+    f.open.push_back(times.opening);
+    f.icons.push_back(times.icons);
+    f.rows.push_back(times.rows);
     f.distinctIcons = store.icons.size();
 }
 
@@ -298,8 +300,10 @@ void RunFixture(const std::string& title, Make make)
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("VELMORA_BENCH_PREFIX") || !std::getenv("VELMORA_TEST_PREFIX"))
-        return std::fputs("Run the benchmark through bench/run-bench.sh (it empties the Start Menu).\n", stderr), 2;
+    if (!std::getenv("VELMORA_BENCH_PREFIX") || !std::getenv("VELMORA_TEST_PREFIX")) {
+        std::fputs("Run the benchmark through bench/run-bench.sh (it empties the Start Menu).\n", stderr);
+        return 2;
+    }
     std::vector<int> counts;
     for (int i = 1; i < argc; ++i)
         if (std::atoi(argv[i]) > 0)

@@ -16,6 +16,7 @@ public:
     CComInit(const CComInit&) = delete;
     CComInit& operator=(const CComInit&) = delete;
     bool Succeeded() const { return m_result == S_OK; }
+    HRESULT Result() const { return m_result; }
 
 private:
     HRESULT m_result;

@@ -216,41 +216,70 @@ bool IsLinkInfoSound(CLinkSource& file, unsigned long long start)
            (network == 0 || IsNetworkLinkSound(file, start + network, size - network));
 }
 
-// IsSoundLinkData's verdict on the file `file` reads.
-int IsSoundLink(CLinkSource& file)
+// Whether the file `file` reads claims the shell link header and, if so,
+// whether its structure is sound.
+LinkFileKind KindOf(CLinkSource& file)
 {
     uint32_t flags = 0;
     if (!ClaimsShellLink(file, &flags))
-        return 1;
+        return LinkFileKind::kOther;
     unsigned long long next = kHeaderSize;
     if ((flags & kHasLinkTargetIDList) != 0 && !IsIDListSound(file, &next))
-        return 0;
+        return LinkFileKind::kUnsoundShellLink;
     if ((flags & kHasLinkInfo) != 0 && !IsLinkInfoSound(file, next))
-        return 0;
-    return 1;
+        return LinkFileKind::kUnsoundShellLink;
+    return LinkFileKind::kShellLink;
 }
+
+// An open file's first kHeadBytes, read at offset 0, and its size.
+struct CFileHead {
+    unsigned char bytes[kHeadBytes];
+    DWORD length = 0;
+    unsigned long long size = 0;
+
+    // False when the file cannot be read.
+    bool Read(HANDLE file)
+    {
+        OVERLAPPED start = {};
+        if (!::ReadFile(file, bytes, kHeadBytes, &length, &start) && ::GetLastError() != ERROR_HANDLE_EOF)
+            return false;
+        // A head shorter than asked for is the whole file: no need to ask its size.
+        if (length < kHeadBytes) {
+            size = length;
+            return true;
+        }
+        LARGE_INTEGER fileSize = {};
+        if (!::GetFileSizeEx(file, &fileSize))
+            return false;
+        size = static_cast<unsigned long long>(fileSize.QuadPart);
+        return true;
+    }
+};
 }
 
 int IsSoundLinkData(const unsigned char* bytes, size_t size)
 {
     CMemorySource file(bytes, size);
-    return IsSoundLink(file);
+    return KindOf(file) != LinkFileKind::kUnsoundShellLink ? 1 : 0;
 }
 
 int IsSoundLinkFile(const char* path)
 {
     const CScopedFile handle(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!handle.IsOpen())
-        return 1;
-    unsigned char head[kHeadBytes];
-    DWORD headSize = 0;
-    LARGE_INTEGER size = {};
-    // A head shorter than asked for is the whole file: no need to ask its size.
-    if (!::ReadFile(handle.Get(), head, kHeadBytes, &headSize, nullptr) ||
-        (headSize >= kHeadBytes && !::GetFileSizeEx(handle.Get(), &size)))
-        return 1;
-    CFileSource file(handle.Get(), headSize < kHeadBytes ? headSize : static_cast<unsigned long long>(size.QuadPart),
-                     head, headSize);
-    return IsSoundLink(file);
+    return handle.IsOpen() && ReadLinkFileKind(handle.Get(), nullptr) == LinkFileKind::kUnsoundShellLink ? 0 : 1;
+}
+
+LinkFileKind ReadLinkFileKind(HANDLE file, LinkFileStamp* stamp)
+{
+    CFileHead head;
+    if (!head.Read(file))
+        return LinkFileKind::kUnreadable;
+    CFileSource source(file, head.size, head.bytes, head.length);
+    const LinkFileKind kind = KindOf(source);
+    if (kind == LinkFileKind::kShellLink && stamp != nullptr) {
+        std::memcpy(stamp->header, head.bytes, kHeaderSize);
+        stamp->size = head.size;
+    }
+    return kind;
 }

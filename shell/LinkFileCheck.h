@@ -8,7 +8,11 @@
 // object to judge.
 #pragma once
 
+#include <windows.h>
+
 #include <cstddef>
+
+#include "shell/LinkFormat.h"
 
 // 1 when the file whose bytes are `bytes` may be handed to the shell link
 // object: it does not begin with the shell link header (HeaderSize 0x4C and
@@ -27,3 +31,22 @@ int IsSoundLinkData(const unsigned char* bytes, size_t size);
 // (one read for a usual shortcut). 1 when the file cannot be opened: the
 // shell link object then gives its own failure.
 int IsSoundLinkFile(const char* path);
+
+// What a file is, as far as writing its hotkey in place is concerned.
+enum class LinkFileKind {
+    kUnreadable,        // it could not be opened or read
+    kOther,             // it does not begin with the shell link header
+    kUnsoundShellLink,  // the header is there, the structure fails the check
+    kShellLink,         // a shell link whose structure passes the check
+};
+
+// A shell link file's header and size when it was read: if both are the same
+// later, it is taken to be the same file.
+struct LinkFileStamp {
+    unsigned char header[kHeaderSize] = {};
+    unsigned long long size = 0;
+};
+
+// Reads the open file `file` (at explicit offsets, from its start) and
+// judges it; `stamp` gets its header and size when it is kShellLink.
+LinkFileKind ReadLinkFileKind(HANDLE file, LinkFileStamp* stamp);

@@ -1,13 +1,110 @@
 #include "shell/LinkHotKey.h"
 
+#include <cstring>
+
 #include "framework/Com.h"
+#include "framework/ScopedHandles.h"
+#include "shell/LinkFileCheck.h"
 #include "shell/ShellLink.h"
 
 namespace {
-// Opens the shortcut inside a COM bracket of its own and runs `use` on it;
-// 0 when COM or any opening step fails.
-template <class Use>
-int WithOpenedLink(const char* path, HWND owner, Use use)
+// How long a write waits for another program's handle on the file to go:
+// this many tries, this many milliseconds apart.
+constexpr int kOpenTries = 20;
+constexpr DWORD kOpenRetryMs = 50;
+
+// Records why a write failed (when asked) and gives the failure result, 0.
+int Fail(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error = 0)
+{
+    if (failure != nullptr)
+        *failure = {problem, error};
+    return 0;
+}
+
+// The failure an unsuccessful opening step stands for: a system error where
+// its result carries one, else the step's own problem.
+int FailOpening(LinkWriteFailure* failure, HRESULT result, LinkWriteProblem problem)
+{
+    if (HRESULT_FACILITY(result) == FACILITY_WIN32)
+        return Fail(failure, LinkWriteProblem::kSystem, HRESULT_CODE(result));
+    return Fail(failure, problem);
+}
+
+// What the file at `path` is now, read through a handle that shares it with
+// every other; `stamp` gets its header and size when it is a shell link.
+LinkFileKind KindOfFile(const char* path, LinkFileStamp* stamp)
+{
+    const CScopedFile file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.IsOpen() ? ReadLinkFileKind(file.Get(), stamp) : LinkFileKind::kUnreadable;
+}
+
+// Opens `path` for reading and writing with no sharing, so that nobody
+// changes it meanwhile; waits a moment while another handle has it open.
+CScopedFile OpenAlone(const char* path)
+{
+    for (int tries = 1;; ++tries) {
+        CScopedFile file(::CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.IsOpen() || ::GetLastError() != ERROR_SHARING_VIOLATION || tries == kOpenTries)
+            return file;
+        ::Sleep(kOpenRetryMs);
+    }
+}
+
+// True when two stamps of a shell link file agree in size and in every
+// header byte but the hotkey word's, which a write replaces anyway (a change
+// of it alone, by another writer, is simply overwritten).
+bool IsSameFile(const LinkFileStamp& loaded, const LinkFileStamp& now)
+{
+    return now.size == loaded.size && std::memcmp(now.header, loaded.header, kHotKeyOffset) == 0 &&
+           std::memcmp(now.header + kHotKeyOffset + 2, loaded.header + kHotKeyOffset + 2,
+                       kHeaderSize - kHotKeyOffset - 2) == 0;
+}
+
+// Writes `hotKey` as the 16-bit word at the hotkey's offset of the shell link
+// file `path`, provided it is still the file `loaded` describes; flushed
+// before the handle closes.
+int WriteHotKeyWord(const char* path, WORD hotKey, const LinkFileStamp& loaded, LinkWriteFailure* failure)
+{
+    const CScopedFile file = OpenAlone(path);
+    if (!file.IsOpen())
+        return Fail(failure, LinkWriteProblem::kSystem, ::GetLastError());
+    LinkFileStamp now;
+    const LinkFileKind kind = ReadLinkFileKind(file.Get(), &now);
+    if (kind == LinkFileKind::kUnreadable)
+        return Fail(failure, LinkWriteProblem::kSystem, ::GetLastError());
+    if (kind != LinkFileKind::kShellLink)
+        return Fail(failure, LinkWriteProblem::kNotShortcut);
+    if (!IsSameFile(loaded, now))
+        return Fail(failure, LinkWriteProblem::kChanged);
+    const unsigned char word[2] = {static_cast<unsigned char>(hotKey & 0xFF), static_cast<unsigned char>(hotKey >> 8)};
+    OVERLAPPED at = {};
+    at.Offset = kHotKeyOffset;
+    DWORD written = 0;
+    if (!::WriteFile(file.Get(), word, sizeof(word), &written, &at) || written != sizeof(word) ||
+        !::FlushFileBuffers(file.Get()))
+        return Fail(failure, LinkWriteProblem::kSystem, ::GetLastError());
+    return 1;
+}
+
+// Stores `hotKey` through the opened link object and saves it into its file:
+// for files the object reads that are not shell link files. The file must
+// still be of that kind, so that a shell link is never rewritten whole.
+int SaveThroughLinkObject(const char* path, WORD hotKey, const CShellLinkFile& link, LinkWriteFailure* failure)
+{
+    if (KindOfFile(path, nullptr) != LinkFileKind::kOther)
+        return Fail(failure, LinkWriteProblem::kChanged);
+    HRESULT result = link.Link()->SetHotkey(hotKey);
+    if (result == S_OK)
+        result = link.File()->Save(nullptr, FALSE);
+    if (result != S_OK)
+        return FailOpening(failure, result, LinkWriteProblem::kNotShortcut);
+    return 1;
+}
+}
+
+int ReadLinkHotKey(const char* path, HWND owner, WORD* hotKey)
 {
     const CComInit com;
     if (!com.Succeeded())
@@ -15,24 +112,44 @@ int WithOpenedLink(const char* path, HWND owner, Use use)
     CShellLinkFile link;
     if (link.Open(path, owner) != S_OK)
         return 0;
-    return use(link);
-}
+    *hotKey = 0;
+    link.Link()->GetHotkey(hotKey);
+    return 1;
 }
 
 WORD GetLinkHotKey(const char* path, HWND owner)
 {
-    return static_cast<WORD>(WithOpenedLink(path, owner, [](const CShellLinkFile& link) {
-        WORD hotKey = 0;
-        link.Link()->GetHotkey(&hotKey);
-        return static_cast<int>(hotKey);
-    }));
+    WORD hotKey = 0;
+    return ReadLinkHotKey(path, owner, &hotKey) == 1 ? hotKey : 0;
 }
 
-int SetLinkHotKey(const char* path, int hotKey, HWND owner)
+int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* failure)
 {
-    return WithOpenedLink(path, owner, [hotKey](const CShellLinkFile& link) {
-        if (link.Link()->SetHotkey(static_cast<WORD>(hotKey)) != S_OK)
-            return 0;
-        return link.File()->Save(nullptr, FALSE) == S_OK ? 1 : 0;
-    });
+    const DWORD attributes = ::GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return Fail(failure, LinkWriteProblem::kReadOnly);
+    // The file as it is before the link object loads it: a shell link gets
+    // its hotkey word written in place only while it is still this file.
+    LinkFileStamp loaded;
+    const LinkFileKind kind = KindOfFile(path, &loaded);
+    const CComInit com;
+    if (!com.Succeeded())
+        return Fail(failure, LinkWriteProblem::kSystem,
+                    com.Result() == S_FALSE ? ERROR_ALREADY_INITIALIZED : static_cast<DWORD>(com.Result()));
+    CShellLinkFile link;
+    const HRESULT loadedResult = link.Load(path);
+    if (loadedResult != S_OK)
+        return FailOpening(failure, loadedResult, LinkWriteProblem::kNotShortcut);
+    const HRESULT resolved = link.Link()->Resolve(owner, SLR_NO_UI);
+    if (resolved != S_OK)
+        return FailOpening(failure, resolved, LinkWriteProblem::kTargetMissing);
+    const WORD value = static_cast<WORD>(hotKey);
+    switch (kind) {
+    case LinkFileKind::kShellLink:
+        return WriteHotKeyWord(path, value, loaded, failure);
+    case LinkFileKind::kOther:
+        return SaveThroughLinkObject(path, value, link, failure);
+    default:
+        return Fail(failure, LinkWriteProblem::kChanged);
+    }
 }

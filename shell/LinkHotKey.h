@@ -4,8 +4,29 @@
 
 #include <windows.h>
 
+// Why SetLinkHotKey could not write a hotkey.
+enum class LinkWriteProblem {
+    kNone,
+    kNotShortcut,    // the file does not open as a shortcut (or no longer is one)
+    kTargetMissing,  // the shortcut's target cannot be located
+    kReadOnly,       // the file has the read-only attribute
+    kChanged,        // the file changed between reading and writing it
+    kSystem,         // a system call failed: `error` holds its error code
+};
+
+struct LinkWriteFailure {
+    LinkWriteProblem problem = LinkWriteProblem::kNone;
+    DWORD error = 0;  // with kSystem: the system error code (or COM result)
+};
+
 // The shortcut's hotkey value; 0 when it has none or cannot be opened.
 WORD GetLinkHotKey(const char* path, HWND owner);
-// Stores the low 16 bits of `hotKey` in the shortcut and saves it: 1 when
-// saved, 0 otherwise (the file is then unchanged).
-int SetLinkHotKey(const char* path, int hotKey, HWND owner);
+// Opens the shortcut as GetLinkHotKey does: 1 when it opened, `*hotKey` then
+// holding its value; 0 otherwise.
+int ReadLinkHotKey(const char* path, HWND owner, WORD* hotKey);
+// Stores the low 16 bits of `hotKey` in the shortcut: 1 when written, 0
+// otherwise (the file is then unchanged, and `failure`, when given, says
+// why). A shell link file gets only its 16-bit hotkey word rewritten, in
+// place; a file of another format the link object reads is saved through the
+// object.
+int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* failure = nullptr);

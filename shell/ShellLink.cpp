@@ -10,6 +10,12 @@ CString LinkTargetPath(CShellLinkFile& link)
 
 HRESULT CShellLinkFile::Open(const char* path, HWND owner, IClassFactory* factory)
 {
+    const HRESULT hr = Load(path, factory);
+    return hr == S_OK ? m_link->Resolve(owner, SLR_NO_UI) : hr;
+}
+
+HRESULT CShellLinkFile::Load(const char* path, IClassFactory* factory)
+{
     HRESULT hr = factory != nullptr
                      ? factory->CreateInstance(nullptr, IID_IShellLinkA, m_link.ReceiveVoid())
                      : ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
@@ -26,10 +32,7 @@ HRESULT CShellLinkFile::Open(const char* path, HWND owner, IClassFactory* factor
     // failed: the platform's loader may fault on it.
     if (IsSoundLinkFile(path) != 1)
         return E_FAIL;
-    hr = m_file->Load(widePath, STGM_READ);
-    if (hr != S_OK)
-        return hr;
-    return m_link->Resolve(owner, SLR_NO_UI);
+    return m_file->Load(widePath, STGM_READ);
 }
 
 const CLinkTarget& CShellLinkFile::Target()

@@ -25,6 +25,8 @@ public:
     // its target without user interface; S_OK only when every step returned
     // S_OK.
     HRESULT Open(const char* path, HWND owner, IClassFactory* factory = nullptr);
+    // Open's steps up to loading the file, without resolving its target.
+    HRESULT Load(const char* path, IClassFactory* factory = nullptr);
 
     IShellLinkA* Link() const { return m_link.Get(); }
     IPersistFile* File() const { return m_file.Get(); }

@@ -18,6 +18,21 @@ std::vector<std::string> WriteShellLinkVariety(const std::string& folder, const 
 // fields, each string and each extra data block. Sorted, file end included.
 std::vector<size_t> LinkBoundaries(const std::string& link);
 
+// The extra data blocks Windows writes into shortcuts, as bits of a set.
+enum WindowsBlock : unsigned {
+    kEnvironmentBlock = 0x01,  // EnvironmentVariableDataBlock, LinkFlags HasExpString
+    kDarwinBlock = 0x02,       // DarwinDataBlock (a Windows Installer shortcut), LinkFlags HasDarwinID
+    kPropertyStoreBlock = 0x04,
+    kTrackerBlock = 0x08,
+    kUnknownBlock = 0x10,      // a signature no reader knows
+    kEveryWindowsBlock = 0x1F,
+};
+
+// `link`, a well-formed shell link file, with the blocks of `blocks` (and
+// their LinkFlags bits) put before its terminal block, in the order Windows
+// writes them.
+std::string WithWindowsBlocks(const std::string& link, unsigned blocks);
+
 struct CorpusFile {
     std::string name;   // a file name ending in ".lnk" or ".pif"
     std::string bytes;

@@ -60,7 +60,7 @@ std::string Utf16(const std::string& text)
     return wide;
 }
 
-constexpr uint32_t kHasIDList = 0x01, kHasLinkInfo = 0x02, kAllStrings = 0x7C, kIsUnicode = 0x80;
+constexpr uint32_t kHasIDList = kHasLinkTargetIDList, kAllStrings = 0x7C, kIsUnicode = 0x80;
 
 std::string Header(uint32_t flags)
 {

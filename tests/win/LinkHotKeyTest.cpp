@@ -4,12 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <future>
 #include <string>
+#include <vector>
 
 #include "cmd/Commands.h"
 #include "framework/Com.h"
+#include "framework/ScopedHandles.h"
 #include "shell/LinkHotKey.h"
 #include "shell/ShellLink.h"
+#include "support/LinkCorpus.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 
@@ -50,6 +55,14 @@ struct LinkFields {
     int iconIndex = -1;
     WORD hotKey = 0;
 };
+
+// `bytes` of a shortcut file with `hotKey` in its header.
+std::string WithHotKey(std::string bytes, WORD hotKey)
+{
+    bytes[0x40] = static_cast<char>(hotKey & 0xFF);
+    bytes[0x41] = static_cast<char>(hotKey >> 8);
+    return bytes;
+}
 
 LinkFields ReadFields(const std::string& path)
 {
@@ -104,6 +117,99 @@ TEST_F(LinkHotKeyTest, WritesTheValueAndKeepsTheOtherFields)
     EXPECT_EQ(SetLinkHotKey(path.c_str(), 0, nullptr), 1);
     EXPECT_EQ(StoredHotKey(path), 0);
     EXPECT_EQ(GetLinkHotKey(path.c_str(), nullptr), 0);
+}
+
+namespace {
+// The offsets at which two files of one size differ ("size" when the sizes differ).
+std::string Differences(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return "size " + std::to_string(a.size()) + " -> " + std::to_string(b.size());
+    std::string offsets;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            offsets += std::to_string(i) + " ";
+    return offsets;
+}
+}
+
+// Shortcuts of every kind the link object writes, each with the extra data
+// blocks Windows writes (alone and all together): a hotkey change rewrites
+// the two bytes at 0x40 and nothing else, and the file still opens with the
+// new value.
+TEST_F(LinkHotKeyTest, WritesOnlyTheHotKeyWordOfWindowsWrittenLinks)
+{
+    const std::vector<std::string> variety = WriteShellLinkVariety(folder, spec.target);
+    int files = 0, unchanged = 0;
+    for (const std::string& link : variety) {
+        const std::string plain = ReadFileBytes(link);
+        for (const unsigned blocks : std::vector<unsigned>{kEnvironmentBlock, kDarwinBlock, kPropertyStoreBlock, kTrackerBlock, kUnknownBlock,
+                                                           kEveryWindowsBlock}) {
+            const std::string before = WithWindowsBlocks(plain, blocks);
+            ASSERT_TRUE(WriteFileBytes(link, before));
+            const WORD value = StoredHotKey(link) == 0x0374 ? 0x0641 : 0x0374;
+            ++files;
+            EXPECT_EQ(SetLinkHotKey(link.c_str(), value, nullptr), 1) << link << " blocks " << blocks;
+            const std::string after = ReadFileBytes(link);
+            EXPECT_EQ(Differences(before, after), Differences(before, WithHotKey(before, value))) << link << " blocks " << blocks;
+            EXPECT_EQ(GetLinkHotKey(link.c_str(), nullptr), value) << link << " blocks " << blocks;
+            unchanged += after == WithHotKey(before, value) ? 1 : 0;
+        }
+    }
+    std::printf("%d of %d shortcuts identical but for the hotkey word after a change\n", unchanged, files);
+    EXPECT_GE(files, 200);
+}
+
+// What cannot be written gives 0 with its reason and leaves every byte: a
+// read-only file, a file that is not a shortcut, a file another handle holds
+// open (read sharing only) while the change runs.
+TEST_F(LinkHotKeyTest, UnwritableFilesGiveTheirReasonAndStayAsTheyWere)
+{
+    ASSERT_TRUE(WriteFileBytes(folder + "\\junk.lnk", std::string(200, '\x07')));
+    const std::string locked = folder + "\\Locked.lnk";
+    ASSERT_TRUE(WriteFileBytes(locked, WithWindowsBlocks(ReadFileBytes(path), kEveryWindowsBlock)));
+    const CScopedFile held(::CreateFileA(locked.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    const struct {
+        std::string path;
+        LinkWriteProblem problem;
+        DWORD error;
+    } cases[] = {
+        {path, LinkWriteProblem::kReadOnly, 0},
+        {folder + "\\junk.lnk", LinkWriteProblem::kNotShortcut, 0},
+        {locked, LinkWriteProblem::kSystem, ERROR_SHARING_VIOLATION},
+    };
+    for (const auto& c : cases) {
+        const std::string before = ReadFileBytes(c.path);
+        LinkWriteFailure failure;
+        EXPECT_EQ(SetLinkHotKey(c.path.c_str(), 0x0241, nullptr, &failure), 0) << c.path;
+        EXPECT_EQ(static_cast<int>(failure.problem), static_cast<int>(c.problem)) << c.path;
+        EXPECT_EQ(failure.error, c.error) << c.path;
+        EXPECT_EQ(ReadFileBytes(c.path), before) << c.path;
+    }
+}
+
+// Two changes of one file at once: each either writes or fails because the
+// other holds the file; the file ends identical but for one of the two values.
+TEST_F(LinkHotKeyTest, ConcurrentChangesLeaveOneValueAndEveryOtherByte)
+{
+    const std::string before = WithWindowsBlocks(ReadFileBytes(path), kEveryWindowsBlock);
+    ASSERT_TRUE(WriteFileBytes(path, before));
+    const auto change = [&](WORD value, LinkWriteFailure* failure) {
+        int written = 0;
+        for (int i = 0; i < 20; ++i)
+            written += SetLinkHotKey(path.c_str(), value, nullptr, failure);
+        return written;
+    };
+    LinkWriteFailure failures[2];
+    std::future<int> other = std::async(std::launch::async, change, WORD{0x0641}, &failures[1]);
+    const int written = change(0x0374, &failures[0]) + other.get();
+    EXPECT_GT(written, 0);
+    for (const LinkWriteFailure& failure : failures)
+        EXPECT_TRUE(failure.problem == LinkWriteProblem::kNone || failure.error == ERROR_SHARING_VIOLATION)
+            << static_cast<int>(failure.problem) << " " << failure.error;
+    const std::string after = ReadFileBytes(path);
+    EXPECT_TRUE(after == WithHotKey(before, 0x0374) || after == WithHotKey(before, 0x0641)) << Differences(before, after);
 }
 
 // With COM already initialised on the thread, CoInitialize answers S_FALSE:

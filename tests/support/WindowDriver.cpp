@@ -1,5 +1,7 @@
 #include "support/WindowDriver.h"
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 #include "framework/App.h"
@@ -61,7 +63,9 @@ void MainDialogFixture::ShowUnassigned(int on)
 }
 
 namespace {
-ModalWatcher* g_watcher = nullptr;
+// The watchers alive, by their timer: several may wait at once, one for a
+// dialog and one for the message box that follows it.
+std::map<UINT_PTR, ModalWatcher*> g_watchers;
 
 struct CaptionSearch {
     const std::string* caption;
@@ -99,21 +103,22 @@ std::string WindowText(HWND window)
 ModalWatcher::ModalWatcher(const std::string& caption, std::function<void(HWND)> action)
     : m_caption(caption), m_action(std::move(action))
 {
-    g_watcher = this;
     m_timer = ::SetTimer(nullptr, 0, 30, &ModalWatcher::OnTimer);
+    g_watchers[m_timer] = this;
 }
 
 ModalWatcher::~ModalWatcher()
 {
     if (m_timer != 0)
         ::KillTimer(nullptr, m_timer);
-    g_watcher = nullptr;
+    g_watchers.erase(m_timer);
 }
 
-void CALLBACK ModalWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+void CALLBACK ModalWatcher::OnTimer(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    if (g_watcher != nullptr)
-        g_watcher->Tick();
+    const auto watcher = g_watchers.find(timer);
+    if (watcher != g_watchers.end())
+        watcher->second->Tick();
 }
 
 void ModalWatcher::Tick()
@@ -123,6 +128,7 @@ void ModalWatcher::Tick()
     if (search.found == nullptr && ++m_ticks < 200)
         return;
     ::KillTimer(nullptr, m_timer);
+    g_watchers.erase(m_timer);
     m_timer = 0;
     if (search.found == nullptr) {
         ADD_FAILURE() << "no window \"" << m_caption << "\" showed";

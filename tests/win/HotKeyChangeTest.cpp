@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/App.h"
+#include "framework/SystemError.h"
 #include "support/AnsiText.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
@@ -109,18 +111,45 @@ TEST_F(HotKeyChangeTest, ClearingRemovesAndUnchangedRewrites)
     EXPECT_EQ(window.Rows()[1].hotKey, "");
 }
 
-// A file that can no longer be opened: the dialog starts empty, and the file
-// and the row stay as they were.
-TEST_F(HotKeyChangeTest, UnwritableFileLeavesFileAndRowAlone)
+// A file that cannot be written: a message box names the shortcut and the
+// reason, and the file and the row stay as they were. The file is no longer
+// a shortcut (the dialog then starts empty), is read-only, or is held open by
+// another handle that lets others read it but not write it.
+TEST_F(HotKeyChangeTest, UnwritableFileIsReportedAndLeftAlone)
 {
     const std::string path = Path(0);
-    ASSERT_TRUE(WriteFileBytes(path, "no longer a shortcut"));
-    Select(0);
-    WORD shown = 0xFFFF;
-    ChangeSelected(&shown, 0x0241, IDOK);
-    EXPECT_EQ(shown, 0);
-    EXPECT_EQ(ReadFileBytes(path), "no longer a shortcut");
-    EXPECT_EQ(window.Rows()[0].hotKey, "CTRL+ALT+A");
+    const std::string link = ReadFileBytes(path);
+    HANDLE held = INVALID_HANDLE_VALUE;
+    const struct {
+        const char* reason;  // UTF-8
+        std::function<void()> spoil;
+    } cases[] = {
+        {"ショートカット ファイルとして開けません。", [&] { WriteFileBytes(path, "no longer a shortcut"); }},
+        {"ファイルは読み取り専用です。", [&] { ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY); }},
+        {"", [&] { held = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr); }},
+    };
+    for (const auto& c : cases) {
+        c.spoil();
+        const std::string before = ReadFileBytes(path);
+        const std::string reason = *c.reason ? AnsiFromUtf8(c.reason) : SystemErrorText(ERROR_SHARING_VIOLATION).str();
+        std::string message;
+        ModalWatcher box(AfxGetAppName().str(), [&](HWND window) {
+            message = WindowText(::GetDlgItem(window, 0xFFFF));
+            ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+        });
+        Select(0);
+        WORD shown = 0;
+        ChangeSelected(&shown, 0x0241, IDOK);
+        EXPECT_TRUE(box.Fired()) << reason;
+        EXPECT_NE(message.find(path), std::string::npos) << message;
+        EXPECT_NE(message.find(reason), std::string::npos) << message;
+        if (held != INVALID_HANDLE_VALUE)
+            ::CloseHandle(held);
+        EXPECT_EQ(ReadFileBytes(path), before) << reason;
+        EXPECT_EQ(window.Rows()[0].hotKey, "CTRL+ALT+A") << reason;
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        WriteFileBytes(path, link);
+    }
 }
 
 // A double-click acts on the lowest selected row, even with several selected;

@@ -3,9 +3,8 @@
 
 #include <windows.h>
 
-#include "framework/Com.h"
+#include "framework/SystemError.h"
 #include "framework/ScopedHandles.h"
-#include "shell/ShellLink.h"
 #include "text/PathText.h"
 
 namespace {
@@ -37,7 +36,7 @@ CString FullPathOf(const char* path)
     return length == 0 || length >= MAX_PATH ? CString() : CString(full);
 }
 
-int OpensAsShortcut(const char* path)
+int OpensAsShortcut(const char* path, WORD* hotKey)
 {
     const CString extension = LowerCase(GetPathExtension(path));
     if (!(extension == CString("lnk")) && !(extension == CString("pif")))
@@ -45,15 +44,28 @@ int OpensAsShortcut(const char* path)
     const DWORD attributes = ::GetFileAttributesA(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return 0;
-    const CComInit com;
-    CShellLinkFile link;
-    return com.Succeeded() && link.Open(path, nullptr) == S_OK ? 1 : 0;
+    WORD value = 0;
+    if (ReadLinkHotKey(path, nullptr, &value) != 1)
+        return 0;
+    if (hotKey != nullptr)
+        *hotKey = value;
+    return 1;
 }
 
-int IsReadOnlyFile(const char* path)
+CString WriteFailureReason(const LinkWriteFailure& failure)
 {
-    const DWORD attributes = ::GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) ? 1 : 0;
+    switch (failure.problem) {
+    case LinkWriteProblem::kNotShortcut:
+        return "it does not open as a shortcut";
+    case LinkWriteProblem::kTargetMissing:
+        return "its target cannot be found";
+    case LinkWriteProblem::kReadOnly:
+        return "the file is read-only";
+    case LinkWriteProblem::kChanged:
+        return "the file changed after it was read";
+    default:
+        return SystemErrorText(failure.error);
+    }
 }
 
 int WriteFileWhole(const CString& path, const CString& bytes, bool replace, CommandOutput& output)

@@ -5,17 +5,19 @@
 #include <string>
 
 #include "cmd/CommandLine.h"
+#include "shell/LinkHotKey.h"
 
 // The full path of `path` (relative to the current folder); empty when it
 // cannot be made or does not fit.
 CString FullPathOf(const char* path);
 
 // 1 when `path` names a .LNK or .PIF file that passes the structural check
-// and opens and resolves through the shell link object.
-int OpensAsShortcut(const char* path);
+// and opens and resolves through the shell link object; `*hotKey`, when
+// given, then holds its hotkey value.
+int OpensAsShortcut(const char* path, WORD* hotKey = nullptr);
 
-// 1 when the file at `path` has the read-only attribute.
-int IsReadOnlyFile(const char* path);
+// Why the hotkey of a shortcut could not be written, as one clause.
+CString WriteFailureReason(const LinkWriteFailure& failure);
 
 // Writes `bytes` as the file `path`: into a new temporary file in the same
 // folder, then renamed over `path`, replacing an existing file only with

@@ -22,9 +22,10 @@ bool GiveHotKey(const CString& path, WORD current, const BackupRow& row, Restore
 {
     if (current == row.hotKey || context.dryRun)
         return true;
-    if (SetLinkHotKey(path.GetString(), row.hotKey, nullptr) == 1)
+    LinkWriteFailure failure;
+    if (SetLinkHotKey(path.GetString(), row.hotKey, nullptr, &failure) == 1)
         return true;
-    context.output.err += "Could not write the hotkey into " + path + ".\r\n";
+    context.output.err += "Could not write the hotkey into " + path + ": " + WriteFailureReason(failure) + ".\r\n";
     return false;
 }
 
@@ -42,8 +43,8 @@ std::vector<const SurveyedRow*> WithTarget(const CString& target, const std::vec
 bool RestoreRow(const BackupRow& row, RestoreContext& context)
 {
     CString& out = context.output.out;
-    if (OpensAsShortcut(row.path.GetString())) {
-        const WORD current = GetLinkHotKey(row.path.GetString(), nullptr);
+    WORD current = 0;
+    if (OpensAsShortcut(row.path.GetString(), &current)) {
         const bool given = GiveHotKey(row.path, current, row, context);
         out += CString(!given ? "failed " : current == row.hotKey ? "kept " : "set ") + row.path + "\r\n";
         return given;

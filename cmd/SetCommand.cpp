@@ -35,12 +35,9 @@ int RunSet(const CommandLine& line, CommandOutput& output)
         output.err += line.operands[0] + " is not a shortcut file (.lnk or .pif) that opens. Nothing written.\r\n";
         return kExitRefused;
     }
-    if (IsReadOnlyFile(path.GetString())) {
-        output.err += path + " is read-only. Nothing written.\r\n";
-        return kExitPartly;
-    }
-    if (SetLinkHotKey(path.GetString(), value, nullptr) != 1) {
-        output.err += "Could not write the hotkey into " + path + ".\r\n";
+    LinkWriteFailure failure;
+    if (SetLinkHotKey(path.GetString(), value, nullptr, &failure) != 1) {
+        output.err += "Could not write the hotkey into " + path + ": " + WriteFailureReason(failure) + ".\r\n";
         return kExitPartly;
     }
     return kExitDone;

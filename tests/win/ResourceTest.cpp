@@ -1092,3 +1092,22 @@ TEST(ResourceTest, DialogsAreCreatedWithTheirControls)
 }
 
 }  // namespace
+
+// The programs' manifest is the one the process runs with: Wine reads from it
+// the run level (as invoker, so writes are never redirected) and the five
+// supported Windows versions, Vista to 11.
+TEST(ResourceTest, ProcessRunsWithTheManifestAsInvoker)
+{
+    ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION runLevel = {};
+    SIZE_T size = 0;
+    // No flags and no handle: the process's default activation context.
+    ASSERT_TRUE(::QueryActCtxW(0, nullptr, nullptr, RunlevelInformationInActivationContext, &runLevel,
+                               sizeof(runLevel), &size));
+    EXPECT_EQ(ACTCTX_RUN_LEVEL_AS_INVOKER, runLevel.RunLevel);
+    EXPECT_EQ(0u, runLevel.UiAccess);
+    // The element count leads; the elements' size differs between SDKs.
+    DWORD compatibility[256] = {};
+    ASSERT_TRUE(::QueryActCtxW(0, nullptr, nullptr, CompatibilityInformationInActivationContext, compatibility,
+                               sizeof(compatibility), &size));
+    EXPECT_EQ(5u, compatibility[0]);
+}

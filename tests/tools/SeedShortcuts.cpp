@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "support/AnsiText.h"
+#include "support/LinkCorpus.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 
@@ -100,6 +101,11 @@ int SeedUserTest()
     for (const SurveyedFolder& folder : kSurveyedFolders)
         EmptyFolder(SpecialFolder(folder.csidl));
     if (!WriteSamples(kUserTestSamples))
+        return 1;
+    // 表計算.lnk also carries the extra data blocks Windows writes, which a
+    // hotkey change must keep.
+    const std::string sheet = SpecialFolder(CSIDL_STARTMENU) + "\\" + AnsiFromUtf8("Programs\\ソフト\\表計算.lnk");
+    if (!WriteFileBytes(sheet, WithWindowsBlocks(ReadFileBytes(sheet), kEveryWindowsBlock)))
         return 1;
     _setmode(_fileno(stdout), _O_BINARY);  // LF line ends, for the shell
     for (const SurveyedFolder& folder : kSurveyedFolders)

@@ -66,13 +66,16 @@ check_that() {
     if "$@"; then pass "$name"; else fail "$name"; fi
 }
 
+# The Unix path of a file in the prefix, from its Windows path (UTF-8).
+unix_path() { printf '%s/%s' "$prefix" "$(printf '%s' "$1" | sed -e 's|^[Cc]:\\|drive_c/|' -e 's|\\|/|g')"; }
+
 # The hotkey stored at offset 0x40 of a shortcut, as hex bytes ("7403"), read
 # from the Unix side of the prefix; the argument is its Windows path (UTF-8).
-stored_hotkey() {
-    local unix
-    unix=$(printf '%s' "$1" | sed -e 's|^[Cc]:\\|drive_c/|' -e 's|\\|/|g')
-    od -An -tx1 -j64 -N2 "$prefix/$unix" | tr -d ' \n'
-}
+stored_hotkey() { od -An -tx1 -j64 -N2 "$(unix_path "$1")" | tr -d ' \n'; }
+
+# True when the shortcut (Windows path) differs from the copy FILE in the
+# two bytes of its hotkey word alone (offsets 65 and 66 as cmp counts).
+only_hotkey_changed() { [ "$(cmp -l "$2" "$(unix_path "$1")" 2>&1 | awk '{printf "%s ", $1}')" = "65 66 " ]; }
 
 # Starts Velmora.exe in the background and waits for its main window.
 start_velmora() {
@@ -209,8 +212,13 @@ startmenu=$(sed -n 's/^startmenu //p' <<<"$seed")
 desktop_folder=$(sed -n 's/^desktop //p' <<<"$seed")
 common=$(sed -n 's/^common //p' <<<"$seed")
 WINEPREFIX=$prefix wineserver -w  # start the program on a settled Wine server
+# Wine's menu builder is left on, as a user's Wine has it: a shortcut saved
+# under the Start Menu would make it write desktop entries from now on.
+menus="$(dirname "$prefix")/home${prefix##*/prefix}/.local/share/applications"
+touch "$work/menus-before"
 
-sheet=$startmenu'\Programs\ソフト\表計算.lnk'
+sheet=$startmenu'\Programs\ソフト\表計算.lnk'  # with the extra data blocks Windows writes
+cp "$(unix_path "$sheet")" "$work/sheet-original"
 mines=$startmenu'\Programs\Games\Mines.lnk'
 notepad=$startmenu'\Programs\アクセサリ\メモ帳.lnk'
 winecfg=$common'\Programs\Wine 設定.lnk'
@@ -321,6 +329,7 @@ lines "$work/changed" "$mines|CTRL+A" "$pif|CTRL+SHIFT+C" "$winecfg|CTRL+ALT+W" 
     "$prompt|F1" "$notepad|CTRL+ALT+N" "$sheet|CTRL+SHIFT+F5"
 check "the row shows its new hotkey in its old place" "$work/changed" drive rows
 check_that "the file holds the new hotkey at offset 0x40 (74 03)" [ "$(stored_hotkey "$sheet")" = 7403 ]
+check_that "the change left every other byte of the file, extra data blocks included" only_hotkey_changed "$sheet" "$work/sheet-original"
 
 # View > Also show files without a hotkey, after a survey: the reminder; the
 # next survey lists them.
@@ -379,6 +388,7 @@ check_that "VelmoraCmd backup saves the hotkeys (exit 0)" [ "$(status_of cmd bac
 check_that "VelmoraCmd backup refuses to replace it without /force (exit 2)" [ "$(status_of cmd backup "$backup")" = 2 ]
 check_that "VelmoraCmd set PATH none clears a hotkey (exit 0)" [ "$(status_of cmd set "$sheet" none)" = 0 ]
 check_that "the file then holds no hotkey" [ "$(stored_hotkey "$sheet")" = 0000 ]
+check_that "VelmoraCmd set left every other byte of the file" only_hotkey_changed "$sheet" "$work/sheet-original"
 check_that "VelmoraCmd set refuses a text the list never shows (exit 2)" [ "$(status_of cmd set "$sheet" ctrl+shift+f5)" = 2 ]
 check_that "the refused text wrote nothing" [ "$(stored_hotkey "$sheet")" = 0000 ]
 printf 'kept %s\r\n' "$mines" "$notepad" "$winecfg" "$pif" | ansi >"$work/restored"
@@ -389,6 +399,9 @@ check "VelmoraCmd duplicates prints nothing when no hotkey is held twice" "$work
 check_that "VelmoraCmd /? shows the usage (exit 0)" [ "$(status_of cmd "/?")" = 0 ]
 check_that "VelmoraCmd refuses an unknown switch (exit 2)" [ "$(status_of cmd list /bogus)" = 2 ]
 rm -f "$prefix/drive_c/velmora-user-test-backup.csv"
+WINEPREFIX=$prefix wineserver -w  # a menu builder started by a change would have ended
+check_that "no hotkey change made Wine's menu builder write a desktop entry" \
+    [ -z "$(find "$menus" -newer "$work/menus-before" -name '*.desktop' 2>/dev/null)" ]
 
 # --- Second run: a fresh start, closed by Escape.
 check_that "Velmora.exe starts again" start_velmora || exit 1

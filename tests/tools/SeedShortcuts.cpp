@@ -7,6 +7,9 @@
 //                            shortcut there was (test prefix only); then prints
 //                            the three surveyed folders, one "NAME PATH" a line
 //                            (NAME: startmenu, desktop, common), in ANSI
+//   velmora_seed restore-bench COUNT [cleared]
+//                            COUNT shortcuts with Windows' extra data blocks,
+//                            for bench/restore-timing.sh (test prefix only)
 #include <windows.h>
 #include <shlobj.h>
 
@@ -112,14 +115,48 @@ int SeedUserTest()
         std::printf("%s %s\n", folder.name, SpecialFolder(folder.csidl).c_str());
     return 0;
 }
+
+// `count` shortcuts under Start Menu\Programs\Restore, made from the kinds
+// the link object writes, each with the extra data blocks Windows writes and
+// a hotkey (none when `cleared`), for timing a restore. Only inside a test
+// prefix.
+int SeedRestoreBench(int count, bool cleared)
+{
+    if (std::getenv("VELMORA_TEST_PREFIX") == nullptr || count <= 0) {
+        std::fputs("Run through tests/wine/run-in-prefix.sh with a count above 0.\n", stderr);
+        return 2;
+    }
+    char temp[MAX_PATH] = {}, windows[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string kinds = std::string(temp) + "velmora-kinds";
+    const std::string folder = SpecialFolder(CSIDL_STARTMENU) + "\\Programs\\Restore";
+    MakeFolders(kinds);
+    MakeFolders(folder);
+    std::vector<std::string> links;
+    for (const std::string& path : WriteShellLinkVariety(kinds, std::string(windows) + "\\notepad.exe"))
+        links.push_back(WithWindowsBlocks(ReadFileBytes(path), kEveryWindowsBlock));
+    for (int i = 0; i < count && !links.empty(); ++i) {
+        std::string bytes = links[static_cast<size_t>(i) % links.size()];
+        bytes[0x40] = cleared ? 0 : static_cast<char>('A' + i % 26);
+        bytes[0x41] = cleared ? 0 : static_cast<char>(HOTKEYF_CONTROL | HOTKEYF_ALT);
+        char name[32];
+        std::snprintf(name, sizeof(name), "\\Link%04d.lnk", i);
+        if (!WriteFileBytes(folder + name, bytes))
+            return 1;
+    }
+    return links.empty() ? 1 : 0;
+}
 }
 
 int main(int argc, char** argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "user-test") == 0)
         return SeedUserTest();
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "restore-bench") == 0)
+        return SeedRestoreBench(std::atoi(argv[2]), argc == 4 && std::strcmp(argv[3], "cleared") == 0);
     if (argc != 1) {
-        std::fputs("usage: velmora_seed [user-test]\n", stderr);
+        std::fputs("usage: velmora_seed [user-test | restore-bench COUNT [cleared]]\n", stderr);
         return 2;
     }
     return WriteSamples(kDemoSamples) ? 0 : 1;

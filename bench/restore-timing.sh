@@ -14,7 +14,7 @@ count=${1:-1000}
 cmake --preset win64 >/dev/null && cmake --build --preset win64 --target VelmoraCmd velmora_seed >/dev/null
 cmd=${2:-$PWD/build/win64/VelmoraCmd.exe}
 seed=$PWD/build/win64/velmora_seed.exe
-export VELMORA_WINE_ROOT="$PWD/build/restore-wine"
+export VELMORA_WINE_ROOT="$PWD/build/restore-wine" VELMORA_MENU_BUILDER=on
 run=tests/wine/run-in-prefix.sh
 prefix=$("$run" --print-prefix "$seed")
 backup='C:\velmora-restore-timing.csv'

@@ -13,6 +13,7 @@
 # docs/screenshot.png).
 set -uo pipefail
 export LC_ALL=C  # texts are handled byte for byte, in the program's cp932
+export VELMORA_MENU_BUILDER=on  # as a user's Wine has it: no change may start it
 
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:?usage: user-level-test.sh BUILD_DIR}" && pwd)
@@ -212,8 +213,8 @@ startmenu=$(sed -n 's/^startmenu //p' <<<"$seed")
 desktop_folder=$(sed -n 's/^desktop //p' <<<"$seed")
 common=$(sed -n 's/^common //p' <<<"$seed")
 WINEPREFIX=$prefix wineserver -w  # start the program on a settled Wine server
-# Wine's menu builder is left on, as a user's Wine has it: a shortcut saved
-# under the Start Menu would make it write desktop entries from now on.
+# Wine's menu builder is on (above): a shortcut saved under the Start Menu
+# would make it write desktop entries from now on.
 menus="$(dirname "$prefix")/home${prefix##*/prefix}/.local/share/applications"
 touch "$work/menus-before"
 

@@ -265,9 +265,14 @@ int IsSoundLinkData(const unsigned char* bytes, size_t size)
 
 int IsSoundLinkFile(const char* path)
 {
-    const CScopedFile handle(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return handle.IsOpen() && ReadLinkFileKind(handle.Get(), nullptr) == LinkFileKind::kUnsoundShellLink ? 0 : 1;
+    return ReadLinkFileKind(path, nullptr) == LinkFileKind::kUnsoundShellLink ? 0 : 1;
+}
+
+LinkFileKind ReadLinkFileKind(const char* path, LinkFileStamp* stamp)
+{
+    const CScopedFile file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.IsOpen() ? ReadLinkFileKind(file.Get(), stamp) : LinkFileKind::kUnreadable;
 }
 
 LinkFileKind ReadLinkFileKind(HANDLE file, LinkFileStamp* stamp)

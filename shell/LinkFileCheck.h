@@ -48,5 +48,9 @@ struct LinkFileStamp {
 };
 
 // Reads the open file `file` (at explicit offsets, from its start) and
-// judges it; `stamp` gets its header and size when it is kShellLink.
+// judges it; `stamp`, when given, gets its header and size when it is
+// kShellLink.
 LinkFileKind ReadLinkFileKind(HANDLE file, LinkFileStamp* stamp);
+// The same for the file at `path`, opened for reading, sharing it with every
+// other handle.
+LinkFileKind ReadLinkFileKind(const char* path, LinkFileStamp* stamp);

@@ -30,15 +30,6 @@ int FailOpening(LinkWriteFailure* failure, HRESULT result, LinkWriteProblem prob
     return Fail(failure, problem);
 }
 
-// What the file at `path` is now, read through a handle that shares it with
-// every other; `stamp` gets its header and size when it is a shell link.
-LinkFileKind KindOfFile(const char* path, LinkFileStamp* stamp)
-{
-    const CScopedFile file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.IsOpen() ? ReadLinkFileKind(file.Get(), stamp) : LinkFileKind::kUnreadable;
-}
-
 // Opens `path` for reading and writing with no sharing, so that nobody
 // changes it meanwhile; waits a moment while another handle has it open.
 CScopedFile OpenAlone(const char* path)
@@ -93,7 +84,7 @@ int WriteHotKeyWord(const char* path, WORD hotKey, const LinkFileStamp& loaded, 
 // still be of that kind, so that a shell link is never rewritten whole.
 int SaveThroughLinkObject(const char* path, WORD hotKey, const CShellLinkFile& link, LinkWriteFailure* failure)
 {
-    if (KindOfFile(path, nullptr) != LinkFileKind::kOther)
+    if (ReadLinkFileKind(path, nullptr) != LinkFileKind::kOther)
         return Fail(failure, LinkWriteProblem::kChanged);
     HRESULT result = link.Link()->SetHotkey(hotKey);
     if (result == S_OK)
@@ -131,7 +122,7 @@ int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* fa
     // The file as it is before the link object loads it: a shell link gets
     // its hotkey word written in place only while it is still this file.
     LinkFileStamp loaded;
-    const LinkFileKind kind = KindOfFile(path, &loaded);
+    const LinkFileKind kind = ReadLinkFileKind(path, &loaded);
     const CComInit com;
     if (!com.Succeeded())
         return Fail(failure, LinkWriteProblem::kSystem,

@@ -30,17 +30,26 @@ int FailOpening(LinkWriteFailure* failure, HRESULT result, LinkWriteProblem prob
     return Fail(failure, problem);
 }
 
-// Opens `path` for reading and writing with no sharing, so that nobody
-// changes it meanwhile; waits a moment while another handle has it open.
-CScopedFile OpenAlone(const char* path)
+// Opens `path` with `access` and `share`, waiting a moment while another
+// handle's sharing forbids it; the last error tells why when it is not open.
+CScopedFile OpenWaiting(const char* path, DWORD access, DWORD share)
 {
     for (int tries = 1;; ++tries) {
-        CScopedFile file(::CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+        CScopedFile file(::CreateFileA(path, access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file.IsOpen() || ::GetLastError() != ERROR_SHARING_VIOLATION || tries == kOpenTries)
             return file;
         ::Sleep(kOpenRetryMs);
     }
+}
+
+// What the file at `path` is before the link object loads it, read through a
+// handle that shares it with every other; `stamp` gets its header and size
+// when it is a shell link, `*error` the system's error when it is unreadable.
+LinkFileKind StampBeforeLoading(const char* path, LinkFileStamp* stamp, DWORD* error)
+{
+    const CScopedFile file = OpenWaiting(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    *error = file.IsOpen() ? 0 : ::GetLastError();
+    return file.IsOpen() ? ReadLinkFileKind(file.Get(), stamp) : LinkFileKind::kUnreadable;
 }
 
 // True when two stamps of a shell link file agree in size and in every
@@ -58,7 +67,8 @@ bool IsSameFile(const LinkFileStamp& loaded, const LinkFileStamp& now)
 // before the handle closes.
 int WriteHotKeyWord(const char* path, WORD hotKey, const LinkFileStamp& loaded, LinkWriteFailure* failure)
 {
-    const CScopedFile file = OpenAlone(path);
+    // No sharing, so that nobody changes the file between the check and the write.
+    const CScopedFile file = OpenWaiting(path, GENERIC_READ | GENERIC_WRITE, 0);
     if (!file.IsOpen())
         return Fail(failure, LinkWriteProblem::kSystem, ::GetLastError());
     LinkFileStamp now;
@@ -122,7 +132,12 @@ int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* fa
     // The file as it is before the link object loads it: a shell link gets
     // its hotkey word written in place only while it is still this file.
     LinkFileStamp loaded;
-    const LinkFileKind kind = ReadLinkFileKind(path, &loaded);
+    DWORD readError = 0;
+    const LinkFileKind kind = StampBeforeLoading(path, &loaded, &readError);
+    if (kind == LinkFileKind::kUnreadable)
+        return Fail(failure, LinkWriteProblem::kSystem, readError);
+    if (kind == LinkFileKind::kUnsoundShellLink)
+        return Fail(failure, LinkWriteProblem::kNotShortcut);
     const CComInit com;
     if (!com.Succeeded())
         return Fail(failure, LinkWriteProblem::kSystem,
@@ -135,12 +150,6 @@ int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* fa
     if (resolved != S_OK)
         return FailOpening(failure, resolved, LinkWriteProblem::kTargetMissing);
     const WORD value = static_cast<WORD>(hotKey);
-    switch (kind) {
-    case LinkFileKind::kShellLink:
-        return WriteHotKeyWord(path, value, loaded, failure);
-    case LinkFileKind::kOther:
-        return SaveThroughLinkObject(path, value, link, failure);
-    default:
-        return Fail(failure, LinkWriteProblem::kChanged);
-    }
+    return kind == LinkFileKind::kShellLink ? WriteHotKeyWord(path, value, loaded, failure)
+                                            : SaveThroughLinkObject(path, value, link, failure);
 }

@@ -399,78 +399,57 @@ std::vector<std::string> WriteShellLinkVariety(const std::string& folder, const 
 }
 
 namespace {
-// A block of the extra data: BlockSize, BlockSignature, then `data`.
-std::string ExtraBlock(uint32_t signature, const std::string& data)
+// An extra data block: BlockSize, BlockSignature, then `data`.
+std::string ExtraBlock(uint32_t signature, std::string data)
 {
-    std::string block(8, '\0');
-    PutDWord(block, 0, static_cast<uint32_t>(8 + data.size()));
-    PutDWord(block, 4, signature);
-    return block + data;
+    data.insert(0, 8, '\0');
+    PutDWord(data, 0, static_cast<uint32_t>(data.size()));
+    PutDWord(data, 4, signature);
+    return data;
 }
 
 // The ANSI and UTF-16 fields (260 and 520 bytes) of an environment variable
-// or Windows Installer block, holding `text` (ASCII).
+// or Windows Installer block, holding the ASCII `text`.
 std::string AnsiAndWideFields(const std::string& text)
 {
     std::string fields(260 + 520, '\0');
-    for (size_t i = 0; i < text.size(); ++i) {
-        fields[i] = text[i];
-        fields[260 + 2 * i] = text[i];
-    }
+    for (size_t i = 0; i < text.size(); ++i)
+        fields[i] = fields[260 + 2 * i] = text[i];
     return fields;
-}
-
-// A serialized property store with one storage holding one 32-bit value.
-std::string PropertyStore()
-{
-    std::string value(4 + 4 + 1 + 8, '\0');
-    PutDWord(value, 0, static_cast<uint32_t>(value.size()));
-    PutDWord(value, 4, 5);         // property id
-    PutWord(value, 9, 0x13);       // VT_UI4
-    PutDWord(value, 13, 0x1234);
-    std::string storage(4 + 4 + 16, '\x5A');
-    storage += value + std::string(4, '\0');
-    PutDWord(storage, 0, static_cast<uint32_t>(storage.size()));
-    PutDWord(storage, 4, 0x53505331);  // "1SPS"
-    return storage + std::string(4, '\0');
-}
-
-// A TrackerDataBlock's data: Length, Version, MachineID, Droid, DroidBirth.
-std::string Tracker()
-{
-    std::string data(0x58, '\0');
-    PutDWord(data, 0, 0x58);
-    data.replace(8, 9, "velmora-pc");
-    for (size_t i = 24; i < data.size(); ++i)
-        data[i] = static_cast<char>(i * 7);
-    return data;
 }
 }
 
 std::string WithWindowsBlocks(const std::string& link, unsigned blocks)
 {
     constexpr uint32_t kHasExpString = 0x200, kHasDarwinID = 0x1000;
-    std::string added;
-    uint32_t flags = DWord(link, kLinkFlagsOffset);
-    if ((blocks & kDarwinBlock) != 0) {
-        added += ExtraBlock(0xA0000006, AnsiAndWideFields("w_1^VX!!!!!!!!!MKKSkEXCELFiles>tW{~$4Q]c@II=l2xaTO5Z"));
-        flags |= kHasDarwinID;
+    // A property store of one storage ("1SPS") with no values; a tracker's
+    // Length, Version, MachineID and two pairs of object ids.
+    std::string store(0x18, '\x5A'), tracker(0x58, '\x33');
+    PutDWord(store, 0, 0x1C);
+    PutDWord(store, 4, 0x53505331);
+    store += std::string(8, '\0');
+    PutDWord(tracker, 0, 0x58);
+    PutDWord(tracker, 4, 0);
+    const struct {
+        unsigned kind;
+        uint32_t signature, flag;
+        std::string data;
+    } kinds[] = {
+        {kDarwinBlock, 0xA0000006, kHasDarwinID, AnsiAndWideFields("w_1^VX!!!!!!!!!MKKSkEXCELFiles>tW{~$4Q]c@II=l2xaTO5Z")},
+        {kEnvironmentBlock, 0xA0000001, kHasExpString, AnsiAndWideFields("%windir%\\notepad.exe")},
+        {kTrackerBlock, 0xA0000003, 0, tracker},
+        {kPropertyStoreBlock, 0xA0000009, 0, store},
+        {kUnknownBlock, 0xA00000F7, 0, "unknown data"},
+    };
+    std::string bytes = link, added;
+    for (const auto& kind : kinds) {
+        if ((blocks & kind.kind) == 0)
+            continue;
+        added += ExtraBlock(kind.signature, kind.data);
+        PutDWord(bytes, kLinkFlagsOffset, DWord(bytes, kLinkFlagsOffset) | kind.flag);
     }
-    if ((blocks & kEnvironmentBlock) != 0) {
-        added += ExtraBlock(0xA0000001, AnsiAndWideFields("%windir%\\notepad.exe"));
-        flags |= kHasExpString;
-    }
-    if ((blocks & kTrackerBlock) != 0)
-        added += ExtraBlock(0xA0000003, Tracker());
-    if ((blocks & kPropertyStoreBlock) != 0)
-        added += ExtraBlock(0xA0000009, PropertyStore());
-    if ((blocks & kUnknownBlock) != 0)
-        added += ExtraBlock(0xA00000F7, "unknown data");
-    std::string bytes = link;
-    PutDWord(bytes, kLinkFlagsOffset, flags);
     const LinkLayout layout = ParseLayout(link);
-    const size_t terminal = layout.blocks.empty() ? link.size() : layout.blocks.back();
-    return bytes.insert(terminal, added);
+    return bytes.insert(layout.blocks.empty() ? link.size() : layout.blocks.back(), added);
 }
 
 std::vector<size_t> LinkBoundaries(const std::string& link)

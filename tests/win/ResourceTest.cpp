@@ -931,6 +931,7 @@ TEST(ResourceTest, ModuleHoldsExactlyTheProgramsResourcesAllInJapanese)
         {Key(6), {Key(IDS_ABOUTBOX / 16 + 1)}},
         {Key(14), {Key(IDR_MAINFRAME)}},
         {Key(16), {Key(VS_VERSION_INFO)}},  // RT_VERSION
+        {Key(24), {Key(1)}},  // RT_MANIFEST, the process's own
     };
     for (const GroupIconEntry& entry : LoadIconGroup())
         expected[Key(3)].insert(Key(entry.id));

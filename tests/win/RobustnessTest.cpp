@@ -19,6 +19,7 @@
 
 #include "framework/Com.h"
 #include "hotkey/HotKeyText.h"
+#include "framework/App.h"
 #include "shell/LinkFileCheck.h"
 #include "shell/LinkFormat.h"
 #include "shell/LinkHotKey.h"
@@ -457,8 +458,9 @@ TEST_F(RobustnessTest, HotKeyWriteKeepsEveryFieldOfEveryKindOfShortcut)
 }
 
 // A shortcut deleted between the survey and the edit: the dialog starts with
-// no hotkey, OK writes nothing (no file appears), and the row keeps its text.
-TEST_F(RobustnessTest, ShortcutDeletedBeforeTheEditFailsSilently)
+// no hotkey, OK writes nothing (no file appears) and says so naming the
+// shortcut, and the row keeps its text.
+TEST_F(RobustnessTest, ShortcutDeletedBeforeTheEditIsReported)
 {
     const std::string path = folders.StartMenu() + "\\Gone.lnk";
     Shortcut(path, 0x0374);
@@ -474,8 +476,14 @@ TEST_F(RobustnessTest, ShortcutDeletedBeforeTheEditFailsSilently)
         ::SendMessageA(control, HKM_SETHOTKEY, 0x0241, 0);
         ::SendMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     });
+    std::string message;
+    ModalWatcher box(AfxGetAppName().str(), [&](HWND window) {
+        message = WindowText(::GetDlgItem(window, 0xFFFF));
+        ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+    });
     window.Command(ID_EDIT_SET_HOTKEY);
     EXPECT_TRUE(watcher.Fired());
+    EXPECT_NE(message.find(path), std::string::npos) << message;
     EXPECT_EQ(shown, 0);
     EXPECT_EQ(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
     ASSERT_EQ(window.Rows().size(), 1u);

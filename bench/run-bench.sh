@@ -25,10 +25,6 @@ for preset in $builds; do
 done
 
 export VELMORA_WINE_ROOT="$PWD/build/bench-wine" VELMORA_BENCH_PREFIX=1
-# Wine starts its menu builder for every shortcut saved in the Start Menu; for
-# a target it cannot find, that process waits for the program to end. Not
-# part of the platform the program runs on, so not part of the figures.
-export WINEDLLOVERRIDES="winemenubuilder.exe=d"
 cpus=${VELMORA_BENCH_CPUS:-$(( $(nproc) - 1 ))}
 pin=()
 [ "$cpus" = all ] || pin=(taskset -c "$cpus")

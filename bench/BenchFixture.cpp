@@ -4,8 +4,10 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <memory>
 
@@ -189,5 +191,104 @@ bool MakeMix(const SurveyFolders& folders, int count, Paths& paths)
     }
     for (const std::string& gone : targets.files['M'])  // only now, after their shortcuts were written
         ::DeleteFileA(gone.c_str());
+    return true;
+}
+
+bool MakeDesktopTree(const SurveyFolders& folders, int entries, Paths& paths)
+{
+    const CComInit com;
+    static const char* const kinds[] = {"c", "h", "txt", "png", "cpp"};
+    ShortcutSpec spec;
+    spec.target = WindowsFolder() + "\\notepad.exe";
+    spec.hotKey = HotKeyOf(0);
+    std::string model;
+    for (int i = 0; i < entries; ++i) {
+        const std::string folder = Format("%s\\Projects\\Project %d\\src %d\\part %d", folders.Desktop().c_str(),
+                                          i / 5000, i / 500 % 10, i / 50 % 10);
+        if (i % 50 == 0 && !MakeFolders(folder))
+            return false;
+        if (i % 1000 == 999) {
+            paths.push_back(Format("%s\\Open %d.lnk", folder.c_str(), i));
+            if (model.empty() && MakeShortcut(paths.back(), spec))
+                model = ReadFileBytes(paths.back());
+            if (model.empty() || !WriteFileBytes(paths.back(), model))
+                return false;
+        } else if (!WriteFileBytes(Format("%s\\file%d.%s", folder.c_str(), i, kinds[i % 5]), "x")) {
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+// Marks the shortcut at `path` as Windows writes one whose target was given
+// with %NAME% references: the HasExpString flag and an environment variable
+// block holding `unexpanded`, before the terminal block.
+bool AddEnvironmentBlock(const std::string& path, const std::string& unexpanded)
+{
+    std::string bytes = ReadFileBytes(path);
+    if (bytes.size() < 80 || bytes.compare(bytes.size() - 4, 4, std::string(4, '\0')) != 0)
+        return false;
+    bytes[21] = static_cast<char>(bytes[21] | 0x02);  // LinkFlags (offset 20) |= SLDF_HAS_EXP_SZ (0x200)
+    std::string block(0x314, '\0');
+    const DWORD header[2] = {0x314, 0xA0000001};  // size, EXP_SZ_LINK_SIG
+    std::memcpy(&block[0], header, sizeof(header));
+    unexpanded.copy(&block[8], std::min<size_t>(unexpanded.size(), 259));
+    for (size_t i = 0; i < unexpanded.size() && i < 259; ++i)
+        block[268 + 2 * i] = unexpanded[i];  // ASCII in UTF-16LE
+    bytes.insert(bytes.size() - 4, block);
+    return WriteFileBytes(path, bytes);
+}
+
+// The system programs the %SystemRoot% shortcuts point at.
+const char* const kSystemPrograms[] = {"notepad", "cmd", "taskmgr", "control", "msiexec", "winecfg", "reg", "xcopy"};
+
+// What the Windows mix's shortcut `i` points at (by its place in a block of
+// ten); as on a user's machine, almost every shortcut has a target of its own.
+void WindowsTarget(const std::vector<IdList>& items, int i, ShortcutSpec& spec)
+{
+    switch ("QQUUEEIIAA"[i % 10]) {
+    case 'Q':  // a drive that is not there: a removed disk, a disconnected share
+        spec.target = Format("Q:\\Apps\\Tool %d\\tool.exe", i);
+        spec.workingDir = Format("Q:\\Apps\\Tool %d", i);
+        break;
+    case 'U':
+        spec.target = Format("\\\\fileserver%d\\apps\\Suite %d\\run.exe", i % 3, i);
+        break;
+    case 'E':  // the expanded path as the target; the unexpanded one in a block of its own (see below)
+        spec.target = i % 2 ? Format("C:\\Program Files\\Vendor %d\\app.exe", i)
+                            : Format("%s\\system32\\%s.exe", WindowsFolder().c_str(), kSystemPrograms[i / 10 % 8]);
+        break;
+    case 'I':
+        spec.targetItems = items[static_cast<size_t>(i / 10) % items.size()].get();
+        break;
+    default:  // Windows Installer: product and component descriptors, the icon in its cache
+        spec.target = Format("::{9db1186f-40df-11d1-aa8c-00c04fb67863}:{2A3E5C4F-0000-4000-8000-%012d}"
+                             "::{9db1186e-40df-11d1-aa8c-00c04fb67863}:w_1^VZ]8ITBVO%d>Office_Files>Word::",
+                             i / 10, i / 10);
+        spec.iconFile = Format("C:\\Windows\\Installer\\{2A3E5C4F-0000-4000-8000-%012d}\\icon.exe", i / 10);
+    }
+}
+} // namespace
+
+bool MakeWindowsMix(const SurveyFolders& folders, int count, Paths& paths)
+{
+    const CComInit com;
+    const std::vector<IdList> items = ControlPanelTargets(30);
+    if (items.empty())
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const std::string folder = MixFolder(folders, i);
+        paths.push_back(Format("%s\\Win %05u-%05d.lnk", folder.c_str(), i * 7919u % 100003u, i));
+        ShortcutSpec spec;
+        spec.hotKey = HotKeyOf(i);
+        WindowsTarget(items, i, spec);
+        if (!MakeFolders(folder) || !MakeShortcut(paths.back(), spec))
+            return false;
+        const std::string unexpanded = i % 2 ? spec.target.replace(0, 16, "%ProgramFiles%")
+                                             : Format("%%SystemRoot%%\\system32\\%s.exe", kSystemPrograms[i / 10 % 8]);
+        if (i % 10 / 2 == 2 && !AddEnvironmentBlock(paths.back(), unexpanded))
+            return false;
+    }
     return true;
 }

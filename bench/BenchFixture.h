@@ -22,3 +22,17 @@ bool MakeCopies(const SurveyFolders& folders, int count, Paths& paths);
 // own), 4 to documents of registered types, 3 to folders and drive roots, 2
 // to deleted files, 2 to other shortcuts, 4 to Control Panel items.
 bool MakeMix(const SurveyFolders& folders, int count, Paths& paths);
+
+// A tree of `entries` plain files (C and header sources, text, images) in
+// folders three levels deep under the Desktop, about fifty files a folder,
+// with one shortcut among every thousand files; `paths` gets the shortcuts.
+bool MakeDesktopTree(const SurveyFolders& folders, int entries, Paths& paths);
+
+// `count` shortcuts of the kinds a Windows machine holds, almost each to a
+// target of its own, in nested folders of the three surveyed ones, in
+// blocks of ten: 2 to programs on a drive that does not exist, 2 on a UNC
+// path, 2 given as %ProgramFiles% and %SystemRoot% paths (stored as Windows
+// stores them: the expanded target and an environment variable block), 2 to
+// Control Panel items, 2 advertised by Windows Installer (a Darwin
+// descriptor, an icon in the installer's cache).
+bool MakeWindowsMix(const SurveyFolders& folders, int count, Paths& paths);

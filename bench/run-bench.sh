@@ -4,8 +4,9 @@
 # of its own (build/bench-wine, never the tests' or the user's), printing the
 # machine and each build's figures. It fails when a check fails in a build.
 #
-#   bench/run-bench.sh              copies N = 1,000 and 10,000, a mix of 1,000
-#   bench/run-bench.sh 500 2000     other copy counts (the mix: the smallest, at most 1,000)
+#   bench/run-bench.sh              copies N = 1,000 and 10,000, two mixes of 1,000, a tree of 100,000
+#   bench/run-bench.sh 500 2000     other copy counts (the mixes: the smallest, at most 1,000;
+#                                   the tree: 100 files per the smallest, at most 100,000)
 #   VELMORA_BENCH_BUILDS=win32 bench/run-bench.sh   one build only
 #
 # Each program, its Wine server and Xvfb run pinned to the last CPU

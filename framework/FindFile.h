@@ -1,5 +1,5 @@
-// CFindFile: one wide file search (FindFirstFileW/FindNextFileW), its handle
-// closed exactly once.
+// CFindFile: one wide file search (FindFirstFileExW/FindNextFileW), its
+// handle closed exactly once.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +8,12 @@
 
 class CFindFile {
 public:
-    // Starts the search; when it found an entry, Entry() holds the first.
-    explicit CFindFile(const WCHAR* pattern) : m_search(::FindFirstFileW(pattern, &m_entry)) {}
+    // Starts the search at information `level` with `flags`; when it found
+    // an entry, Entry() holds the first.
+    CFindFile(const WCHAR* pattern, FINDEX_INFO_LEVELS level, DWORD flags)
+        : m_search(::FindFirstFileExW(pattern, level, &m_entry, FindExSearchNameMatch, nullptr, flags))
+    {
+    }
 
     bool Found() const { return m_search.IsOpen(); }
     BOOL FindNextFile() { return ::FindNextFileW(m_search.Get(), &m_entry); }

@@ -5,31 +5,37 @@
 
 #include <windows.h>
 
-namespace {
-
-// 1 if a search for `path` finds an entry and that first entry's directory
-// flag equals `directory`, else 0.
-int FirstEntryIs(const char* path, bool directory)
+std::optional<unsigned long> SearchFirstEntry(const std::string& path)
 {
     WIN32_FIND_DATAA data;
-    const HANDLE find = ::FindFirstFileA(path, &data);
+    const HANDLE find = ::FindFirstFileA(path.c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
-        return 0;
+        return std::nullopt;
     ::FindClose(find);
-    return ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == directory ? 1 : 0;
+    return data.dwFileAttributes;
+}
+
+namespace {
+
+// 1 if `search` finds an entry for `path` and that first entry's directory
+// flag equals `directory`, else 0.
+int FirstEntryIs(const std::string& path, bool directory, const FirstEntrySearch& search)
+{
+    const std::optional<unsigned long> attributes = search(path);
+    return attributes && ((*attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == directory ? 1 : 0;
 }
 
 } // namespace
 
-int IsExistingFile(const char* path)
+int IsExistingFile(const char* path, const FirstEntrySearch& search)
 {
     // Only an absolute path (with a drive) or a network path is looked up.
     if (!std::strchr(path, ':') && !std::strstr(path, "\\\\"))
         return 0;
-    return FirstEntryIs(path, false);
+    return FirstEntryIs(path, false, search);
 }
 
-int IsDirectoryOrDrive(const char* path)
+int IsDirectoryOrDrive(const char* path, const FirstEntrySearch& search)
 {
     const std::size_t length = std::strlen(path);
     if (length <= 3) {
@@ -41,5 +47,5 @@ int IsDirectoryOrDrive(const char* path)
     }
     // The last byte, not the last character: a trail byte 0x5C is cut as well.
     const std::string directory(path, path[length - 1] == '\\' ? length - 1 : length);
-    return FirstEntryIs(directory.c_str(), true);
+    return FirstEntryIs(directory, true, search);
 }

@@ -65,7 +65,8 @@ std::optional<std::string> ReadDefaultValue(const char* keyName)
 
 // `test` of `path`, made the first time the path is asked for and
 // remembered in `answers`.
-int RememberedTest(std::map<std::string, int>& answers, const char* path, int (*test)(const char*))
+template <class Test>
+int RememberedTest(std::map<std::string, int>& answers, const char* path, Test test)
 {
     auto found = answers.find(path);
     if (found == answers.end())
@@ -88,10 +89,20 @@ bool CIconLookups::ReadClassesValue(const char* keyName, std::string& value)
 
 int CIconLookups::ExistingFile(const char* path)
 {
-    return RememberedTest(m_existingFiles, path, IsExistingFile);
+    return RememberedTest(m_existingFiles, path, [this](const char* p) { return IsExistingFile(p, Searches()); });
 }
 
 int CIconLookups::DirectoryOrDrive(const char* path)
 {
-    return RememberedTest(m_directories, path, IsDirectoryOrDrive);
+    return RememberedTest(m_directories, path, [this](const char* p) { return IsDirectoryOrDrive(p, Searches()); });
+}
+
+FirstEntrySearch CIconLookups::Searches()
+{
+    return [this](const std::string& path) {
+        auto found = m_firstEntries.find(path);
+        if (found == m_firstEntries.end())
+            found = m_firstEntries.emplace(path, SearchFirstEntry(path)).first;
+        return found->second;
+    };
 }

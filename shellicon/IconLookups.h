@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "shellicon/FileTests.h"
 #include "shellicon/NamespaceSearch.h"
 
 class CIconLookups {
@@ -22,7 +23,8 @@ public:
     // false when the key or value is absent or needs more than 256 bytes.
     bool ReadClassesValue(const char* keyName, std::string& value);
     // IsExistingFile(path) and IsDirectoryOrDrive(path), tested once per path
-    // as given.
+    // as given; the two share their searches, so a path that is no file is
+    // searched for once, not once more for the directory test.
     int ExistingFile(const char* path);
     int DirectoryOrDrive(const char* path);
     // The namespace search's folder listings. COM must stay initialised
@@ -30,9 +32,14 @@ public:
     CNamespaceListings& Namespace() { return m_namespace; }
 
 private:
+    // The platform's search for a path, made once per path.
+    FirstEntrySearch Searches();
+
     // By key name as asked; no value: the key or value is absent.
     std::map<std::string, std::optional<std::string>> m_values;
     std::map<std::string, int> m_existingFiles;
     std::map<std::string, int> m_directories;
+    // The first entry's attributes by searched path; none: nothing found.
+    std::map<std::string, std::optional<unsigned long>> m_firstEntries;
     CNamespaceListings m_namespace;
 };

@@ -3,9 +3,13 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/FindFile.h"
+#include "framework/ScopedHandles.h"
 
 namespace {
 bool IsDirectory(const WIN32_FIND_DATAW& entry)
@@ -18,6 +22,30 @@ bool IsDotEntry(const WCHAR* name)
     return std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0;
 }
 
+// The extension of `name`: what follows its last dot; empty for none.
+const WCHAR* ExtensionOf(const WCHAR* name)
+{
+    const WCHAR* dot = std::wcsrchr(name, L'.');
+    return dot != nullptr ? dot + 1 : L"";
+}
+
+// True when `text` starts with `lower` (lower-case ASCII letters), in any
+// case of those letters.
+bool StartsWithLetters(const WCHAR* text, const WCHAR* lower)
+{
+    for (; *lower != L'\0'; ++text, ++lower)
+        if ((*text >= L'A' && *text <= L'Z' ? *text + (L'a' - L'A') : *text) != *lower)
+            return false;
+    return true;
+}
+
+// True when `extension` is `lower` (three lower-case ASCII letters) in any
+// case of those letters.
+bool IsExtension(const WCHAR* extension, const WCHAR* lower)
+{
+    return StartsWithLetters(extension, lower) && extension[3] == L'\0';
+}
+
 // Writes `name` in the system code page into `ansi` (`size` bytes, `size` > 1):
 // true when it fits and every character is carried exactly, with neither
 // the default character nor a best-fit look-alike.
@@ -28,54 +56,36 @@ bool ExactAnsiName(const WCHAR* name, char* ansi, int size)
            !usedDefault;
 }
 
-// A folder as the walk names it, and the same folder reached with each
-// subfolder walked by its short name where it has one; both end in a
-// backslash.
-struct FolderPrefixes {
-    CString named;
-    CString shortForm;
-};
-
 // `prefix` and `name` when the code page carries the name exactly and the
 // path stays under MAX_PATH; otherwise empty.
 CString PathUnder(const CString& prefix, const WCHAR* name)
 {
     const int room = MAX_PATH - prefix.GetLength();
-    char ansi[MAX_PATH];
+    char ansi[MAX_PATH] = {};
     if (room > 1 && ExactAnsiName(name, ansi, room))
         return prefix + ansi;
     return CString();
 }
 
-// The path of `entry` in `folder` that names that very entry through the
-// ANSI functions: by its long name where the code page carries it exactly
-// and the path fits, else by its short name; where neither fits, the same
-// under the folder's short form; empty when nothing fits.
-CString EntryPath(const FolderPrefixes& folder, const WIN32_FIND_DATAW& entry)
+// `path` in the form the wide file functions take past MAX_PATH.
+std::wstring LongPathForm(const std::wstring& path)
 {
-    for (const CString* prefix : {&folder.named, &folder.shortForm}) {
-        for (const WCHAR* name : {entry.cFileName, entry.cAlternateFileName}) {
-            CString path = PathUnder(*prefix, name);
-            if (!path.IsEmpty())
-                return path;
-        }
-    }
-    return CString();
+    if (path.size() < MAX_PATH || path.compare(0, 4, L"\\\\?\\") == 0)
+        return path;
+    if (path.compare(0, 2, L"\\\\") == 0)
+        return L"\\\\?\\UNC" + path.substr(1);
+    return L"\\\\?\\" + path;
 }
 
-// The prefixes of the subfolder `entry` of `folder`, walked as `path`.
-FolderPrefixes SubfolderPrefixes(const FolderPrefixes& folder, const CString& path, const WIN32_FIND_DATAW& entry)
-{
-    const WCHAR* shortName = entry.cAlternateFileName[0] != L'\0' ? entry.cAlternateFileName : entry.cFileName;
-    const CString shortForm = PathUnder(folder.shortForm, shortName);
-    return {path + "\\", (shortForm.IsEmpty() ? path : shortForm) + "\\"};
-}
-
-// Calls `visit` for each entry matching `pattern`, in the platform's order.
+// Calls `visit` for each entry of the search for `pattern`, in the platform's
+// order, reading names only (no short names). Falls back to the full
+// information where the platform does not offer the basic level.
 template <class Visit>
-void ForEachEntry(const CString& pattern, Visit visit)
+void ForEachEntry(const std::wstring& pattern, Visit visit)
 {
-    CFindFile search(WideFromAnsi(pattern.GetString()).c_str());
+    CFindFile basic(pattern.c_str(), FindExInfoBasic, FIND_FIRST_EX_LARGE_FETCH);
+    const bool fallBack = !basic.Found() && ::GetLastError() == ERROR_INVALID_PARAMETER;
+    CFindFile search = fallBack ? CFindFile(pattern.c_str(), FindExInfoStandard, 0) : std::move(basic);
     if (!search.Found())
         return;
     do {
@@ -83,28 +93,189 @@ void ForEachEntry(const CString& pattern, Visit visit)
     } while (search.FindNextFile());
 }
 
-// The depth-first walk of one folder and its whole tree.
-void CollectTree(const FolderPrefixes& folder, const char* extension, CStringArray& list)
+// Where a file or folder lives on its volume: the same for every path that
+// reaches it.
+struct FileIdentity {
+    DWORD volume = 0, indexHigh = 0, indexLow = 0;
+    bool operator==(const FileIdentity& other) const
+    {
+        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow;
+    }
+};
+
+// The identity of the folder at `path`; none when it cannot be opened.
+std::optional<FileIdentity> IdentityOf(const std::wstring& path)
 {
-    ForEachEntry(folder.named + "*." + extension, [&](const WIN32_FIND_DATAW& entry) {
-        if (IsDirectory(entry))
+    const CScopedFile folder(::CreateFileW(LongPathForm(path).c_str(), FILE_READ_ATTRIBUTES,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information = {};
+    if (!folder.IsOpen() || !::GetFileInformationByHandle(folder.Get(), &information))
+        return std::nullopt;
+    return FileIdentity{information.dwVolumeSerialNumber, information.nFileIndexHigh, information.nFileIndexLow};
+}
+
+// The short (8.3) name of the entry `name` of the folder at `folder` (ending
+// in a backslash), as its folder's search reports it; empty for none.
+std::wstring ShortNameOf(const std::wstring& folder, const std::wstring& name)
+{
+    const CFindFile entry(LongPathForm(folder + name).c_str(), FindExInfoStandard, 0);
+    return entry.Found() ? std::wstring(entry.Entry().cAlternateFileName) : std::wstring();
+}
+
+// An entry of a searched folder: its long name, and its short name as the
+// folder's search reports it, asked for on first use (empty for none).
+class CEntryName {
+public:
+    CEntryName(const std::wstring& folder, std::wstring name) : m_folder(&folder), m_long(std::move(name)) {}
+
+    const WCHAR* Long() const { return m_long.c_str(); }
+    const WCHAR* Short() const
+    {
+        if (!m_short)
+            m_short = ShortNameOf(*m_folder, m_long);
+        return m_short->c_str();
+    }
+
+private:
+    const std::wstring* m_folder;
+    std::wstring m_long;
+    mutable std::optional<std::wstring> m_short;
+};
+
+// One folder of the walk: the path the walk names it by (ending in a
+// backslash), and what only some entries need, each found on first use: the
+// same folder reached with each subfolder below the root by its short name,
+// and its identity.
+class CWalkFolder {
+public:
+    // The root of the walk, `path` without a trailing backslash.
+    explicit CWalkFolder(const char* path)
+        : m_named(CString(path) + "\\"), m_wide(WideFromAnsi(m_named.GetString())), m_shortForm(m_named)
+    {
+    }
+    // The subfolder `name` of `parent`, named by the walk as `path`.
+    CWalkFolder(const CWalkFolder& parent, const CEntryName& name, const CString& path)
+        : m_parent(&parent), m_name(&name), m_named(path + "\\"), m_wide(WideFromAnsi(m_named.GetString()))
+    {
+    }
+
+    const CString& Named() const { return m_named; }
+    const std::wstring& Wide() const { return m_wide; }
+
+    // The folder reached with each subfolder below the root by its short
+    // name where it has one that fits, else as the walk names it.
+    const CString& ShortForm() const
+    {
+        if (!m_shortForm) {
+            const WCHAR* shortName = *m_name->Short() != L'\0' ? m_name->Short() : m_name->Long();
+            const CString path = PathUnder(m_parent->ShortForm(), shortName);
+            m_shortForm = path.IsEmpty() ? m_named : path + "\\";
+        }
+        return *m_shortForm;
+    }
+
+    // True when this folder is one of the folders above it in the walk,
+    // reached again through a junction or a symbolic link.
+    bool LoopsBack() const
+    {
+        const std::optional<FileIdentity>& own = Identity();
+        for (const CWalkFolder* above = m_parent; own && above != nullptr; above = above->m_parent)
+            if (above->Identity() == own)
+                return true;
+        return false;
+    }
+
+private:
+    const std::optional<FileIdentity>& Identity() const
+    {
+        if (!m_identity)
+            m_identity = IdentityOf(m_wide);
+        return *m_identity;
+    }
+
+    const CWalkFolder* m_parent = nullptr;
+    const CEntryName* m_name = nullptr;
+    CString m_named;
+    std::wstring m_wide;
+    mutable std::optional<CString> m_shortForm;
+    mutable std::optional<std::optional<FileIdentity>> m_identity;
+};
+
+// The path that names the entry `name` of `folder` through the ANSI
+// functions: by its long name where the code page carries it exactly and the
+// path fits, else by its short name; where neither fits, the same under the
+// folder's short form; empty when nothing fits.
+CString EntryPath(const CWalkFolder& folder, const CEntryName& name)
+{
+    const auto under = [&name](const CString& prefix) {
+        const CString path = PathUnder(prefix, name.Long());
+        return path.IsEmpty() ? PathUnder(prefix, name.Short()) : path;
+    };
+    const CString path = under(folder.Named());
+    return path.IsEmpty() ? under(folder.ShortForm()) : path;
+}
+
+// The walk's two lists: LNK files and PIF files.
+struct ShortcutLists {
+    CStringArray lnk, pif;
+
+    // The list a file named `name` belongs in, by the extension of its long
+    // name or, as the platform's pattern matching also goes by short names,
+    // of its short name; null for neither. The short name is asked for only
+    // where its extension can differ: a long extension that starts with
+    // LNK or PIF and goes on.
+    CStringArray* For(const CEntryName& name)
+    {
+        const WCHAR* own = ExtensionOf(name.Long());
+        for (auto [letters, list] : {std::pair{L"lnk", &lnk}, std::pair{L"pif", &pif}})
+            if (IsExtension(own, letters) ||
+                (StartsWithLetters(own, letters) && IsExtension(ExtensionOf(name.Short()), letters)))
+                return list;
+        return nullptr;
+    }
+};
+
+// A subfolder met in a folder's search, entered once the search is closed.
+struct Subfolder {
+    std::wstring name;
+    bool reparsePoint;
+};
+
+// The depth-first walk of one folder and its whole tree: one search of the
+// folder, its shortcut files listed, then each subfolder's tree in turn.
+void CollectTree(const CWalkFolder& folder, ShortcutLists& lists)
+{
+    std::vector<Subfolder> subfolders;
+    ForEachEntry(folder.Wide() + L"*", [&](const WIN32_FIND_DATAW& entry) {
+        if (IsDirectory(entry)) {
+            if (!IsDotEntry(entry.cFileName))
+                subfolders.push_back({entry.cFileName, (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
             return;
-        const CString path = EntryPath(folder, entry);
+        }
+        const CEntryName name(folder.Wide(), entry.cFileName);
+        CStringArray* list = lists.For(name);
+        const CString path = list != nullptr ? EntryPath(folder, name) : CString();
         if (!path.IsEmpty())
-            list.Add(path);
+            list->Add(path);
     });
-    ForEachEntry(folder.named + "*.*", [&](const WIN32_FIND_DATAW& entry) {
-        if (!IsDirectory(entry) || IsDotEntry(entry.cFileName))
-            return;
-        const CString path = EntryPath(folder, entry);
-        if (!path.IsEmpty())
-            CollectTree(SubfolderPrefixes(folder, path, entry), extension, list);
-    });
+    for (const Subfolder& subfolder : subfolders) {
+        const CEntryName name(folder.Wide(), subfolder.name);
+        const CString path = EntryPath(folder, name);
+        if (path.IsEmpty())
+            continue;
+        const CWalkFolder child(folder, name, path);
+        if (!subfolder.reparsePoint || !child.LoopsBack())
+            CollectTree(child, lists);
+    }
 }
 }
 
-void CollectFiles(const char* folder, const char* extension, CStringArray& list)
+void CollectFiles(const char* folder, CStringArray& list)
 {
-    const CString prefix = CString(folder) + "\\";
-    CollectTree({prefix, prefix}, extension, list);
+    ShortcutLists lists;
+    CollectTree(CWalkFolder(folder), lists);
+    for (const CStringArray* found : {&lists.lnk, &lists.pif})
+        for (int i = 0; i < found->GetSize(); ++i)
+            list.Add((*found)[i]);
 }

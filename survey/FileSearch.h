@@ -3,11 +3,13 @@
 
 #include "framework/AfxString.h"
 
-// Appends the full path of every file with `extension` (no dot) under
-// `folder` (no trailing backslash): the folder's own files first, then each
-// subfolder's whole tree in turn, depth first. Each file and subfolder is
+// Appends the full path of every LNK file under `folder` (no trailing
+// backslash), then of every PIF file, reading each folder once. Within each
+// extension the walk is depth first: a folder's own files in the platform's
+// order, then each subfolder's whole tree in turn. Each file and subfolder is
 // named by its long name when the code page carries that name exactly and
 // the path stays under MAX_PATH, else by its short name; where neither fits,
 // the folders above it (below `folder`) go by their short names too. An
-// entry that no such path reaches is left out.
-void CollectFiles(const char* folder, const char* extension, CStringArray& list);
+// entry that no such path reaches is left out. A junction or symbolic link
+// that leads back to a folder of its own path is not entered.
+void CollectFiles(const char* folder, CStringArray& list);

@@ -42,8 +42,7 @@ void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& 
     for (const CString& folder : folders) {
         if (folder.IsEmpty())
             continue;
-        CollectFiles(folder.GetString(), "LNK", files);
-        CollectFiles(folder.GetString(), "PIF", files);
+        CollectFiles(folder.GetString(), files);
     }
 }
 

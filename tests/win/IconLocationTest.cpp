@@ -422,8 +422,7 @@ TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
     ASSERT_TRUE(MakeShortcut(Path("sub\\ControlsIcon.lnk"), controlsWithIcon));
 
     CStringArray files;
-    CollectFiles(m_folder.c_str(), "LNK", files);
-    CollectFiles(m_folder.c_str(), "PIF", files);
+    CollectFiles(m_folder.c_str(), files);
     // Every shortcut above, Inner and InnerIcon included: the survey's list.
     ASSERT_EQ(files.GetSize(), static_cast<int>(listed.size() + 3 + std::size(namespaceLinks)));
     CSurveyIconResolver resolver(nullptr);

@@ -25,7 +25,9 @@ bool GiveHotKey(const CString& path, WORD current, const BackupRow& row, Restore
     LinkWriteFailure failure;
     if (SetLinkHotKey(path.GetString(), row.hotKey, nullptr, &failure) == 1)
         return true;
-    context.output.err += "Could not write the hotkey into " + path + ": " + WriteFailureReason(failure) + ".\r\n";
+    context.output.Err("Could not write the hotkey into " + context.output.Name(path) + ": " +
+                       context.output.Text(WriteFailureReason(failure)) +
+                       ".\r\n");
     return false;
 }
 
@@ -42,20 +44,20 @@ std::vector<const SurveyedRow*> WithTarget(const CString& target, const std::vec
 // Restores one row and prints its line; true when it was kept, set or moved.
 bool RestoreRow(const BackupRow& row, RestoreContext& context)
 {
-    CString& out = context.output.out;
+    CommandOutput& out = context.output;
     WORD current = 0;
     if (OpensAsShortcut(row.path.GetString(), &current)) {
         const bool given = GiveHotKey(row.path, current, row, context);
-        out += CString(!given ? "failed " : current == row.hotKey ? "kept " : "set ") + row.path + "\r\n";
+        out.Out(CString(!given ? "failed " : current == row.hotKey ? "kept " : "set ") + out.Name(row.path) + "\r\n");
         return given;
     }
     const std::vector<const SurveyedRow*> found = WithTarget(row.target, context.surveyed);
     if (found.size() != 1) {
-        out += CString(found.empty() ? "missing " : "ambiguous ") + row.path + "\r\n";
+        out.Out(CString(found.empty() ? "missing " : "ambiguous ") + out.Name(row.path) + "\r\n");
         return false;
     }
     const bool given = GiveHotKey(found[0]->path, found[0]->hotKey, row, context);
-    out += CString(given ? "moved " : "failed ") + found[0]->path + "\r\n";
+    out.Out(CString(given ? "moved " : "failed ") + out.Name(found[0]->path) + "\r\n");
     return given;
 }
 }
@@ -66,14 +68,14 @@ int RunRestore(const CommandLine& line, CommandOutput& output)
         return kExitRefused;
     std::string bytes;
     if (!ReadFileWhole(line.operands[0], bytes)) {
-        output.err += "Could not read " + line.operands[0] + "; nothing written.\r\n";
+        output.Err(output.Text("Could not read " + line.operands[0] + "; nothing written.\r\n"));
         return kExitRefused;
     }
     std::vector<BackupRow> rows;
     BackupError error;
     if (ParseBackupCsv(bytes, rows, error) != 1) {
-        output.err += line.operands[0] + " line " + std::to_string(error.line) + ": " + error.reason +
-                      ". Not a Velmora backup; nothing written.\r\n";
+        output.Err(output.Text(line.operands[0] + " line " + std::to_string(error.line) + ": " + error.reason +
+                               ". Not a Velmora backup; nothing written.\r\n"));
         return kExitRefused;
     }
     const std::vector<SurveyedRow> surveyed = SurveyInListOrder(1);

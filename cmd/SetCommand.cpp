@@ -6,13 +6,14 @@
 #include "cmd/FileAccess.h"
 #include "hotkey/HotKeyText.h"
 #include "shell/LinkHotKey.h"
+#include "text/AsciiCase.h"
 
 namespace {
 // The value `text` names: "none" (any case) for 0, else the notation's text;
 // false when it is neither.
 bool HotKeyOfText(const CString& text, std::uint16_t& value)
 {
-    if (LowerCase(text) == CString("none")) {
+    if (AsciiLowerCase(text) == CString("none")) {
         value = 0;
         return true;
     }
@@ -26,18 +27,19 @@ int RunSet(const CommandLine& line, CommandOutput& output)
         return kExitRefused;
     std::uint16_t value = 0;
     if (!HotKeyOfText(line.operands[1], value)) {
-        output.err += "Unknown hotkey text \"" + line.operands[1] +
-                      "\": write it as the list shows it (CTRL+SHIFT+F5, ALT+Page Up) or none. Nothing written.\r\n";
+        output.Err(output.Text("Unknown hotkey text \"" + line.operands[1] +
+                               "\": write it as the list shows it (CTRL+SHIFT+F5, ALT+Page Up) or none. Nothing written.\r\n"));
         return kExitRefused;
     }
     const CString path = FullPathOf(line.operands[0].GetString());
     if (path.IsEmpty() || !OpensAsShortcut(path.GetString())) {
-        output.err += line.operands[0] + " is not a shortcut file (.lnk or .pif) that opens. Nothing written.\r\n";
+        output.Err(output.Text(line.operands[0] + " is not a shortcut file (.lnk or .pif) that opens. Nothing written.\r\n"));
         return kExitRefused;
     }
     LinkWriteFailure failure;
     if (SetLinkHotKey(path.GetString(), value, nullptr, &failure) != 1) {
-        output.err += "Could not write the hotkey into " + path + ": " + WriteFailureReason(failure) + ".\r\n";
+        output.Err("Could not write the hotkey into " + output.Name(path) + ": " +
+                   output.Text(WriteFailureReason(failure)) + ".\r\n");
         return kExitPartly;
     }
     return kExitDone;

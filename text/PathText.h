@@ -13,3 +13,7 @@ bool IsLeadByte(unsigned char byte);
 CString GetPathFileName(const char* path);
 // The text after the last dot of the file name part, or the empty string.
 CString GetPathExtension(const char* path);
+
+// 1 when the path's extension is LNK or PIF, in any ASCII case: the files
+// the survey lists and the command program writes.
+int IsShortcutPath(const char* path);

@@ -1,4 +1,5 @@
-// set PATH HOTKEY: one shortcut's hotkey, written as the hotkey dialog writes it.
+// set PATH HOTKEY: one shortcut's hotkey, written as the hotkey dialog writes
+// it, with a warning when another shortcut already holds that hotkey.
 #include "cmd/Commands.h"
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include "hotkey/HotKeyText.h"
 #include "shell/LinkHotKey.h"
 #include "text/AsciiCase.h"
+#include "text/UpperCase.h"
 
 namespace {
 // The value `text` names: "none" (any case) for 0, else the notation's text;
@@ -18,6 +20,28 @@ bool HotKeyOfText(const CString& text, std::uint16_t& value)
         return true;
     }
     return ParseHotKey(text.GetString(), &value) == 1;
+}
+
+// The long form of the full path `path`, upper-cased, for comparing two
+// paths that may name one file by its long or short names.
+CString ComparablePath(const CString& path)
+{
+    char longPath[MAX_PATH] = {};
+    const DWORD length = ::GetLongPathNameA(path.GetString(), longPath, MAX_PATH);
+    return UpperCaseText(length == 0 || length >= MAX_PATH ? path.GetString() : longPath);
+}
+
+// Warns, on standard error, of every other surveyed shortcut that holds
+// `value` too: Windows starts only one of them.
+void WarnOfSharedHotKey(const CString& path, std::uint16_t value, CommandOutput& output)
+{
+    if (value == 0)
+        return;
+    const CString self = ComparablePath(path);
+    for (const SurveyedRow& row : SurveyInListOrder(0))
+        if (row.hotKey == value && !(ComparablePath(row.path) == self))
+            output.Err(row.hotKeyText + " is also held by " + output.Name(row.path) +
+                       "; Windows will start only one of them.\r\n");
 }
 }
 
@@ -42,5 +66,6 @@ int RunSet(const CommandLine& line, CommandOutput& output)
                    output.Text(WriteFailureReason(failure)) + ".\r\n");
         return kExitPartly;
     }
+    WarnOfSharedHotKey(path, value, output);
     return kExitDone;
 }

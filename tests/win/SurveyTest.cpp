@@ -563,4 +563,17 @@ TEST_F(SurveyTest, RestoreRefusesAMalformedBackupBeforeWriting)
     EXPECT_EQ(RunCommand({"backup", nowhere}).status, 2);
     EXPECT_EQ(::GetFileAttributesA(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
     ::DeleteFileA(backup.c_str());
+
+    // A backup at a drive's root is written there, whatever the drive's
+    // current folder ("=C:", as a console records it) is.
+    char current[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, current);
+    ASSERT_TRUE(::SetCurrentDirectoryA("Z:\\") && ::SetEnvironmentVariableA("=C:", "C:\\velmora-gone"));
+    const CommandRun root = RunCommand({"backup", "C:\\velmora-root.csv"});
+    ::SetEnvironmentVariableA("=C:", nullptr);
+    ::SetCurrentDirectoryA(current);
+    EXPECT_EQ(root.status, 0) << root.err;
+    EXPECT_EQ(ReadFileBytes("C:\\velmora-root.csv"), "Path,Target,HotKey,Text\r\n" + shortcut + "," + WindowsFile("notepad.exe") +
+                                                         ",0374,CTRL+SHIFT+F5\r\n");
+    ::DeleteFileA("C:\\velmora-root.csv");
 }

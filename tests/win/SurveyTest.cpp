@@ -476,10 +476,11 @@ TEST_F(SurveyTest, RestorePutsTheSavedHotkeysBackWhereTheShortcutsNowAre)
 
 // Restore plans every row against the whole backup before writing: a gone
 // shortcut's hotkey never moves onto a shortcut the backup names itself, two
-// rows that would write one shortcut are both ambiguous and write nothing.
+// rows that would write one shortcut are both ambiguous and write nothing; a
+// write that fails says why on its own line.
 TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
 {
-    enum Update { kStays, kCleared, kDeleted };
+    enum Update { kStays, kCleared, kDeleted, kReadOnly };
     const struct {
         std::string path;
         const char* target;
@@ -493,19 +494,22 @@ TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
         {folders.StartMenu() + "\\Tool A.lnk", "regedit.exe", 0x0643, kDeleted, "ambiguous", 0},
         {folders.Desktop() + "\\Tool B.lnk", "regedit.exe", 0x0644, kDeleted, "ambiguous", 0},
         {folders.StartMenu() + "\\Keep.lnk", "system32\\cmd.exe", 0x0645, kStays, "kept", 0x0645},
+        {folders.Desktop() + "\\Locked.lnk", "system32\\cmd.exe", 0x0646, kReadOnly, "failed", 0},
     };
     for (const auto& row : rows)
         ShortcutTo(row.path, WindowsFile(row.target), row.hotKey);
     const std::string backup = TempFile("velmora-plan.csv");
     ASSERT_EQ(RunCommand({"backup", backup}).status, 0);
-    std::string report, before;
+    std::string plan, report, before;
     for (const auto& row : rows) {
-        if (row.update == kCleared) {
+        if (row.update == kCleared || row.update == kReadOnly) {
             ASSERT_EQ(SetLinkHotKey(row.path.c_str(), 0, nullptr), 1);
         } else if (row.update == kDeleted) {
             ASSERT_TRUE(::DeleteFileA(row.path.c_str()));
         }
-        report += row.line + (" " + row.path) + "\r\n";
+        const bool locked = row.update == kReadOnly && ::SetFileAttributesA(row.path.c_str(), FILE_ATTRIBUTE_READONLY);
+        plan += (locked ? "set" : row.line) + (" " + row.path) + "\r\n";
+        report += row.line + (" " + row.path) + (locked ? ": the file is read-only" : "") + "\r\n";
     }
     const std::string fresh = folders.StartMenu() + "\\Programs\\Tool.lnk";
     ShortcutTo(fresh, WindowsFile("regedit.exe"), 0);
@@ -515,7 +519,7 @@ TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
 
     const CommandRun dryRun = RunCommand({"restore", backup, "/dryrun"});
     EXPECT_EQ(dryRun.status, 1);
-    EXPECT_EQ(dryRun.out, report);
+    EXPECT_EQ(dryRun.out, plan);
     std::string unchanged;
     for (const auto& row : rows)
         unchanged += ReadFileBytes(row.path);
@@ -527,6 +531,7 @@ TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
     for (const auto& row : rows)
         EXPECT_EQ(GetLinkHotKey(row.path.c_str(), nullptr), row.after) << row.path;
     EXPECT_EQ(GetLinkHotKey(fresh.c_str(), nullptr), 0) << "two rows were both given the one new shortcut";
+    ::SetFileAttributesA(rows[5].path.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileA(backup.c_str());
 }
 

@@ -50,5 +50,8 @@ CString GetPathExtension(const char* path)
 int IsShortcutPath(const char* path)
 {
     const CString extension = AsciiLowerCase(GetPathExtension(path));
-    return extension == CString("lnk") || extension == CString("pif") ? 1 : 0;
+    for (const char* shortcut : kShortcutExtensions)
+        if (extension == AsciiLowerCase(shortcut))
+            return 1;
+    return 0;
 }

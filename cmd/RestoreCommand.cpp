@@ -4,21 +4,27 @@
 // plan and writes nothing.
 #include "cmd/Commands.h"
 
+#include <map>
 #include <optional>
+#include <string>
 
 #include "cmd/FileAccess.h"
 #include "cmd/RestorePlan.h"
 #include "shell/LinkHotKey.h"
+#include "text/UpperCase.h"
 
 namespace {
+// The surveyed hotkeys by upper-cased path.
+using HotKeysByPath = std::map<std::string, WORD>;
+
 // The hotkey the shortcut at `path` holds now: from the survey where it lists
 // that path, else from the file, opened once; nothing when no shortcut opens
 // there.
-std::optional<WORD> HotKeyNow(const CString& path, const std::vector<SurveyedRow>& surveyed)
+std::optional<WORD> HotKeyNow(const CString& path, const HotKeysByPath& surveyed)
 {
-    for (const SurveyedRow& row : surveyed)
-        if (::lstrcmpiA(row.path.GetString(), path.GetString()) == 0)
-            return row.hotKey;
+    const auto listed = surveyed.find(UpperCaseText(path.GetString()).str());
+    if (listed != surveyed.end())
+        return listed->second;
     WORD hotKey = 0;
     if (!OpensAsShortcut(path.GetString(), &hotKey))
         return std::nullopt;
@@ -76,9 +82,12 @@ int RunRestore(const CommandLine& line, CommandOutput& output)
     if (!CheckArguments(line, 1, {"dryrun"}, output) || !ReadBackup(line.operands[0], rows, output))
         return kExitRefused;
     const std::vector<SurveyedRow> surveyed = SurveyInListOrder(1);
+    HotKeysByPath byPath;
+    for (const SurveyedRow& row : surveyed)
+        byPath.emplace(UpperCaseText(row.path.GetString()).str(), row.hotKey);
     std::vector<std::optional<WORD>> own;
     for (const BackupRow& row : rows)
-        own.push_back(HotKeyNow(row.path, surveyed));
+        own.push_back(HotKeyNow(row.path, byPath));
     bool all = true;
     for (const PlannedRow& planned : PlanRestore(rows, own, surveyed))
         all = ApplyRow(planned, HasSwitch(line, "dryrun"), output) && all;

@@ -1,34 +1,28 @@
 #include "cmd/RestorePlan.h"
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "text/UpperCase.h"
 
 namespace {
-// True when `a` and `b` name the same path, compared without case.
-bool SamePath(const CString& a, const CString& b)
+// `path` upper-cased: equal for two texts naming one path in any case.
+std::string PathKey(const CString& path)
 {
-    return ::lstrcmpiA(a.GetString(), b.GetString()) == 0;
-}
-
-// True when a row of `backup` has the path `path`.
-bool NamedByBackup(const CString& path, const std::vector<BackupRow>& backup)
-{
-    for (const BackupRow& row : backup)
-        if (SamePath(row.path, path))
-            return true;
-    return false;
+    return UpperCaseText(path.GetString()).str();
 }
 
 // The plan of a row whose own shortcut is gone: the surveyed shortcuts to its
-// target that no backup row names; moved (or kept) when there is one.
-PlannedRow PlanFallback(const BackupRow& row, const std::vector<BackupRow>& backup,
+// target whose paths are not in `named` (the backup's own); moved (or kept)
+// when there is one.
+PlannedRow PlanFallback(const BackupRow& row, const std::set<std::string>& named,
                         const std::vector<SurveyedRow>& surveyed)
 {
     std::vector<const SurveyedRow*> found;
     for (const SurveyedRow& shortcut : surveyed)
-        if (!row.target.IsEmpty() && SamePath(shortcut.target, row.target) && !NamedByBackup(shortcut.path, backup))
+        if (!row.target.IsEmpty() && ::lstrcmpiA(shortcut.target.GetString(), row.target.GetString()) == 0 &&
+            named.count(PathKey(shortcut.path)) == 0)
             found.push_back(&shortcut);
     if (found.size() != 1)
         return {found.empty() ? RestoreStep::kMissing : RestoreStep::kAmbiguous, row.path, row.hotKey};
@@ -48,9 +42,9 @@ void MarkSharedShortcuts(const std::vector<BackupRow>& backup, std::vector<Plann
     std::map<std::string, int> placed;
     for (const PlannedRow& planned : plan)
         if (Places(planned.step))
-            ++placed[UpperCaseText(planned.path.GetString()).str()];
+            ++placed[PathKey(planned.path)];
     for (std::size_t i = 0; i < plan.size(); ++i)
-        if (Places(plan[i].step) && placed[UpperCaseText(plan[i].path.GetString()).str()] > 1)
+        if (Places(plan[i].step) && placed[PathKey(plan[i].path)] > 1)
             plan[i] = {RestoreStep::kAmbiguous, backup[i].path, backup[i].hotKey};
 }
 }
@@ -74,13 +68,16 @@ const char* StepWord(RestoreStep step)
 std::vector<PlannedRow> PlanRestore(const std::vector<BackupRow>& backup, const std::vector<std::optional<WORD>>& own,
                                     const std::vector<SurveyedRow>& surveyed)
 {
+    std::set<std::string> named;
+    for (const BackupRow& row : backup)
+        named.insert(PathKey(row.path));
     std::vector<PlannedRow> plan;
     for (std::size_t i = 0; i < backup.size(); ++i) {
         const BackupRow& row = backup[i];
         if (own[i])
             plan.push_back({*own[i] == row.hotKey ? RestoreStep::kKept : RestoreStep::kSet, row.path, row.hotKey});
         else
-            plan.push_back(PlanFallback(row, backup, surveyed));
+            plan.push_back(PlanFallback(row, named, surveyed));
     }
     MarkSharedShortcuts(backup, plan);
     return plan;

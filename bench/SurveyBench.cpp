@@ -16,6 +16,7 @@
 
 #include "BenchFixture.h"
 #include "app/SurveyDlg.h"
+#include "cmd/Commands.h"
 #include "framework/Com.h"
 #include "hotkey/HotKeyText.h"
 #include "resultlist/RowOrder.h"
@@ -165,8 +166,45 @@ int BareLinkLoop(const Paths& paths, HWND owner)
     return withHotKey;
 }
 
+// `VelmoraCmd list` run in-process, as its main runs it but printing into a
+// string; the lines it printed.
+int ListInProcess()
+{
+    const char* argv[] = {"VelmoraCmd", "list"};
+    CommandOutput output;
+    RunCommandLine(2, argv, output);
+    return static_cast<int>(std::count(output.out.str().begin(), output.out.str().end(), '\n'));
+}
+
+// VelmoraCmd.exe beside this program run as its own process with `list`,
+// its output into NUL; its exit status, or -1 when it did not start.
+int ListProcess()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string command = path;
+    command = "\"" + command.substr(0, command.rfind('\\') + 1) + "VelmoraCmd.exe\" list";
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    const HANDLE nul = ::CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = nul;
+    PROCESS_INFORMATION process = {};
+    DWORD status = static_cast<DWORD>(-1);
+    if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                         &process)) {
+        ::WaitForSingleObject(process.hProcess, INFINITE);
+        ::GetExitCodeProcess(process.hProcess, &status);
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+    ::CloseHandle(nul);
+    return static_cast<int>(status);
+}
+
 struct Figures {
-    Samples bare, collect, open, icons, rows, survey;
+    Samples bare, collect, open, icons, rows, survey, list, listProcess;
     size_t distinctIcons = 0;
 };
 
@@ -203,6 +241,12 @@ void MeasureRound(const Paths& paths, Figures& f, std::unique_ptr<BenchWindow>& 
     f.survey.push_back(NowMs() - start);
     const ListRows rows = window->Rows();
     Check(rows.size() == paths.size() && IsSorted(rows, kSortByKey), "the survey lists every file, sorted by key");
+    start = NowMs();
+    Check(ListInProcess() == static_cast<int>(paths.size()), "VelmoraCmd list prints every file");
+    f.list.push_back(NowMs() - start);
+    start = NowMs();
+    Check(ListProcess() == 0, "VelmoraCmd.exe list runs");
+    f.listProcess.push_back(NowMs() - start);
 }
 
 // The files whose row from SurveyShortcuts differs from the file asked afresh:
@@ -252,6 +296,10 @@ void Report(const Figures& f, size_t files)
         Format("**%.2fx**, goal %s", r4, r4 <= 1.5 ? "met" : "MISSED"));
     Row("R6. Phases without icons (3a + 3b + 3d) / bare loop (1); goal <= 0.8x",
         Format("%.2fx, goal %s", r6, r6 <= 0.8 ? "met" : "MISSED"));
+    const double r7 = Best(f.list) / Best(f.survey);
+    Time("5a. VelmoraCmd list in-process (RunCommandLine, no icons, printed into a string)", f.list, files);
+    Time("5b. VelmoraCmd.exe list as its own process, start and exit included, output to NUL", f.listProcess, files);
+    Row("R7. list in-process (5a) / survey (2); goal <= 1.0x", Format("**%.2fx**, goal %s", r7, r7 <= 1.0 ? "met" : "MISSED"));
 }
 
 // The sorts and the copies of the listed rows, each checked: every sort
@@ -263,7 +311,7 @@ void SortsAndCopies(const BenchWindow& window)
     auto sort = [&window](UINT id, Samples& s) {
         s.push_back(window.Command(id));
         PumpMessages();
-        Check(IsSorted(window.Rows(), static_cast<int>(id)), "a sort orders the rows");
+        Check(IsSorted(window.Rows(), id == ID_SORT_BY_NAME ? kSortByName : kSortByKey), "a sort orders the rows");
     };
     auto copy = [&window, rows](UINT id, Samples& s) {
         s.push_back(window.Command(id));

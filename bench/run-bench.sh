@@ -21,7 +21,7 @@ if [ "${builds/win32/}" != "$builds" ] && ! reason=$(tests/wine/wine-loader.sh -
     builds=${builds/win32/} skipped="win32 not run: $reason"
 fi
 for preset in $builds; do
-    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" --target velmora_bench
+    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" --target velmora_bench VelmoraCmd
 done
 
 export VELMORA_WINE_ROOT="$PWD/build/bench-wine" VELMORA_BENCH_PREFIX=1

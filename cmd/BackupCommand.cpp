@@ -13,6 +13,7 @@ int RunBackup(const CommandLine& line, CommandOutput& output)
         rows.push_back({row.path, row.target, row.hotKey});
     const int status = WriteFileWhole(line.operands[0], FormatBackupCsv(rows), HasSwitch(line, "force"), output);
     if (status == kExitDone)
-        output.err += std::to_string(rows.size()) + " shortcut(s) with a hotkey saved in " + line.operands[0] + ".\r\n";
+        output.Out(output.Text(std::to_string(rows.size()) + " shortcut(s) with a hotkey saved in " + line.operands[0] +
+                               ".\r\n"));
     return status;
 }

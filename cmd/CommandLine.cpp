@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-CString LowerCase(const CString& text)
+#include "resultlist/DisplayName.h"
+#include "text/AsciiCase.h"
+
+CString CommandOutput::Name(const CString& path, int fullPath) const
 {
-    std::string lower = text.str();
-    for (char& ch : lower)
-        ch = ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + 0x20) : ch;
-    return CString(lower);
+    return DisplayName(path.GetString(), fullPath);
 }
 
 CommandLine SplitCommandLine(int argc, const char* const* argv)
@@ -18,9 +18,9 @@ CommandLine SplitCommandLine(int argc, const char* const* argv)
         const CString argument(argv[i]);
         const bool isSwitch = argument.GetLength() >= 2 && (argument.str()[0] == '/' || argument.str()[0] == '-');
         if (isSwitch)
-            line.switches.push_back(LowerCase(argument.str().substr(1)));
+            line.switches.push_back(AsciiLowerCase(argument.str().substr(1)));
         else if (i == 1)
-            line.command = LowerCase(argument);
+            line.command = AsciiLowerCase(argument);
         else
             line.operands.push_back(argument);
     }
@@ -36,14 +36,16 @@ bool CheckArguments(const CommandLine& line, std::size_t operands, std::initiali
                     CommandOutput& output)
 {
     for (const CString& given : line.switches) {
+        if (given == CString("utf8"))
+            continue;
         if (std::none_of(allowed.begin(), allowed.end(), [&](const char* name) { return given == CString(name); })) {
-            output.err += "Unknown switch /" + given + " for " + line.command + ". Run VelmoraCmd /? for usage.\r\n";
+            output.Err(output.Text("Unknown switch /" + given + " for " + line.command + ". Run VelmoraCmd /? for usage.\r\n"));
             return false;
         }
     }
     if (line.operands.size() == operands)
         return true;
-    output.err += line.command + " takes " + std::to_string(operands) + " argument(s), not " +
-                  std::to_string(line.operands.size()) + ". Run VelmoraCmd /? for usage.\r\n";
+    output.Err(output.Text(line.command + " takes " + std::to_string(operands) + " argument(s), not " +
+                           std::to_string(line.operands.size()) + ". Run VelmoraCmd /? for usage.\r\n"));
     return false;
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "export/ExportText.h"
 #include "framework/AfxString.h"
 
 // Exit statuses.
@@ -19,9 +20,24 @@ struct CommandLine {
     std::vector<CString> switches;   // after "/" or "-", lower case
 };
 
-// What a command prints: data for standard output (ANSI bytes, as they
-// stand) and messages for standard error.
-struct CommandOutput {
+// Where a command prints: data to standard output, messages to standard
+// error, whole lines at a time. This base keeps what is printed in `out` and
+// `err` as ANSI bytes, paths as the survey found them; the program's own
+// output (StandardOutput.h) writes each line to its handle as it comes.
+class CommandOutput {
+public:
+    virtual ~CommandOutput() = default;
+    // Prints whole lines of text in this output's encoding.
+    virtual void Out(const CString& lines) { out += lines; }
+    virtual void Err(const CString& lines) { err += lines; }
+    // `text`, given in the ANSI code page, in this output's encoding.
+    virtual CString Text(const CString& text) const { return text; }
+    // The file `path` (ANSI, full) in this output's encoding: the whole path
+    // when `fullPath` is 1, else its file name.
+    virtual CString Name(const CString& path, int fullPath = 1) const;
+    // How this output's texts count their columns.
+    virtual TextColumns Columns() const { return &ByteColumns; }
+
     CString out;
     CString err;
 };
@@ -31,12 +47,9 @@ struct CommandOutput {
 CommandLine SplitCommandLine(int argc, const char* const* argv);
 
 // True when `line` has exactly `operands` operands and only switches from
-// `allowed`; otherwise false with a message in `output`.
+// `allowed` or /utf8; otherwise false with a message in `output`.
 bool CheckArguments(const CommandLine& line, std::size_t operands, std::initializer_list<const char*> allowed,
                     CommandOutput& output);
 
 // True when `line` holds switch `name` (lower case).
 bool HasSwitch(const CommandLine& line, const char* name);
-
-// `text` with ASCII letters in lower case.
-CString LowerCase(const CString& text);

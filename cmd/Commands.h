@@ -21,9 +21,10 @@ int RunRestore(const CommandLine& line, CommandOutput& output);
 // The whole program: the command the arguments name, or the usage.
 int RunCommandLine(int argc, const char* const* argv, CommandOutput& output);
 
-// The rows as the main window's copy puts them on the clipboard: CSV when
-// `csv` is 1, else aligned text; names by the display rule for `fullPath`.
-CString ListText(const std::vector<SurveyedRow>& rows, int fullPath, int csv);
+// The rows as the main window's copy puts them on the clipboard, but with
+// its fields quoted as RFC 4180 does when `csv` is 1, else aligned text;
+// names by the display rule for `fullPath`, in `output`'s encoding.
+CString ListText(const std::vector<SurveyedRow>& rows, int fullPath, int csv, const CommandOutput& output);
 // The rows whose hotkey value another row holds too, grouped by value, the
 // groups in the order of their first row.
 std::vector<SurveyedRow> DuplicateRows(const std::vector<SurveyedRow>& rows);

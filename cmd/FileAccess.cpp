@@ -8,11 +8,16 @@
 #include "text/PathText.h"
 
 namespace {
-// The folder part of a full path (without its last backslash).
+// The folder part of a full path: without its last backslash, except at a
+// drive's root ("C:\\"; "C:" alone names the drive's current folder).
 CString FolderOf(const CString& path)
 {
-    const std::string::size_type slash = path.str().rfind('\\');
-    return slash == std::string::npos ? CString() : CString(path.str().substr(0, slash));
+    const int name = GetPathFileName(path.GetString()).GetLength();
+    if (name == path.GetLength())
+        return CString();
+    const std::size_t slash = static_cast<std::size_t>(path.GetLength() - name - 1);
+    const bool driveRoot = slash == 2 && path.str()[1] == ':';
+    return CString(path.str().substr(0, driveRoot ? slash + 1 : slash));
 }
 
 // Writes `bytes` into the new file `path` and closes it; false when any of
@@ -38,8 +43,7 @@ CString FullPathOf(const char* path)
 
 int OpensAsShortcut(const char* path, WORD* hotKey)
 {
-    const CString extension = LowerCase(GetPathExtension(path));
-    if (!(extension == CString("lnk")) && !(extension == CString("pif")))
+    if (!IsShortcutPath(path))
         return 0;
     const DWORD attributes = ::GetFileAttributesA(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
@@ -73,22 +77,22 @@ int WriteFileWhole(const CString& path, const CString& bytes, bool replace, Comm
     const CString full = FullPathOf(path.GetString());
     const DWORD folder = full.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(FolderOf(full).GetString());
     if (folder == INVALID_FILE_ATTRIBUTES || !(folder & FILE_ATTRIBUTE_DIRECTORY)) {
-        output.err += "The folder of " + path + " does not exist; nothing written.\r\n";
+        output.Err(output.Text("The folder of " + path + " does not exist; nothing written.\r\n"));
         return kExitRefused;
     }
     if (::GetFileAttributesA(full.GetString()) != INVALID_FILE_ATTRIBUTES && !replace) {
-        output.err += full + " exists; add /force to replace it. Nothing written.\r\n";
+        output.Err(output.Name(full) + output.Text(" exists; add /force to replace it. Nothing written.\r\n"));
         return kExitRefused;
     }
     char temporary[MAX_PATH] = {};
     if (::GetTempFileNameA(FolderOf(full).GetString(), "vlm", 0, temporary) == 0) {
-        output.err += "Could not create a temporary file beside " + full + "; nothing written.\r\n";
+        output.Err("Could not create a temporary file beside " + output.Name(full) + "; nothing written.\r\n");
         return kExitPartly;
     }
     if (!WriteNewFile(temporary, bytes) ||
         !::MoveFileExA(temporary, full.GetString(), replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
         ::DeleteFileA(temporary);
-        output.err += "Could not write " + full + "; nothing written.\r\n";
+        output.Err("Could not write " + output.Name(full) + "; nothing written.\r\n");
         return kExitPartly;
     }
     return kExitDone;

@@ -1,17 +1,17 @@
-// list and duplicates: the survey's rows as the main window copies them.
+// list and duplicates: the survey's rows as the main window copies them,
+// the CSV quoted where a field needs it.
 #include "cmd/Commands.h"
 
 #include <map>
 
 #include "export/ExportText.h"
-#include "resultlist/DisplayName.h"
 
-CString ListText(const std::vector<SurveyedRow>& rows, int fullPath, int csv)
+CString ListText(const std::vector<SurveyedRow>& rows, int fullPath, int csv, const CommandOutput& output)
 {
     std::vector<ExportRow> exported;
     for (const SurveyedRow& row : rows)
-        exported.push_back({DisplayName(row.path.GetString(), fullPath), row.hotKeyText});
-    return csv == 1 ? FormatCsvText(exported) : FormatAlignedText(exported);
+        exported.push_back({output.Name(row.path, fullPath), row.hotKeyText});
+    return csv == 1 ? FormatQuotedCsvText(exported) : FormatAlignedText(exported, output.Columns());
 }
 
 std::vector<SurveyedRow> DuplicateRows(const std::vector<SurveyedRow>& rows)
@@ -37,7 +37,7 @@ int RunList(const CommandLine& line, CommandOutput& output)
     if (!CheckArguments(line, 0, {"all", "fullpath", "csv"}, output))
         return kExitRefused;
     const std::vector<SurveyedRow> rows = SurveyInListOrder(HasSwitch(line, "all") ? 1 : 0);
-    output.out += ListText(rows, HasSwitch(line, "fullpath") ? 1 : 0, HasSwitch(line, "csv") ? 1 : 0);
+    output.Out(ListText(rows, HasSwitch(line, "fullpath") ? 1 : 0, HasSwitch(line, "csv") ? 1 : 0, output));
     return kExitDone;
 }
 
@@ -46,6 +46,6 @@ int RunDuplicates(const CommandLine& line, CommandOutput& output)
     if (!CheckArguments(line, 0, {"fullpath", "csv"}, output))
         return kExitRefused;
     const std::vector<SurveyedRow> rows = DuplicateRows(SurveyInListOrder(0));
-    output.out += ListText(rows, HasSwitch(line, "fullpath") ? 1 : 0, HasSwitch(line, "csv") ? 1 : 0);
+    output.Out(ListText(rows, HasSwitch(line, "fullpath") ? 1 : 0, HasSwitch(line, "csv") ? 1 : 0, output));
     return kExitDone;
 }

@@ -2,31 +2,18 @@
 // list's order.
 #include "cmd/SurveyedRows.h"
 
-#include <set>
-
 #include "resultlist/RowOrder.h"
 #include "survey/SurveyRun.h"
 
 namespace {
-// Keeps the rows the survey adds, with their details; the icons it is handed
-// are not needed and are destroyed, each shared handle once.
+// Keeps the rows the survey adds, with their details and without icons.
 class CSurveyedRows : public CRowSink {
 public:
-    CSurveyedRows() = default;
-    CSurveyedRows(const CSurveyedRows&) = delete;
-    CSurveyedRows& operator=(const CSurveyedRows&) = delete;
-    ~CSurveyedRows() override
-    {
-        for (HICON icon : m_icons)
-            ::DestroyIcon(icon);
-    }
-
     void SetRedraw(BOOL) override {}
-    void AddRow(const CString& path, const CString& hotKeyText, HICON icon) override
+    bool WantsIcons() const override { return false; }
+    void AddRow(const CString& path, const CString& hotKeyText, HICON) override
     {
         m_rows.push_back({path, hotKeyText, 0, CString()});
-        if (icon != nullptr)
-            m_icons.insert(icon);
     }
     bool WantsLinkDetails() const override { return true; }
     void AddLinkDetails(WORD hotKey, const CString& target) override
@@ -38,7 +25,6 @@ public:
 
 private:
     std::vector<SurveyedRow> m_rows;
-    std::set<HICON> m_icons;
 };
 }
 

@@ -4,28 +4,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include "export/ExportText.h"
 #include "hotkey/HotKeyText.h"
+#include "text/AsciiCase.h"
 #include "text/PathText.h"
 
 namespace {
 const char kHeader[] = "Path,Target,HotKey,Text";
 const char kLineEnd[] = "\r\n";
 constexpr std::size_t kFieldCount = 4;
-
-// `field` as one CSV field: in quotes, its quotes doubled, when it holds a
-// comma, a quote or a line break; as it is otherwise.
-std::string CsvField(const std::string& field)
-{
-    if (field.find_first_of(",\"\r\n") == std::string::npos)
-        return field;
-    std::string quoted = "\"";
-    for (char ch : field) {
-        quoted += ch;
-        if (ch == '"')
-            quoted += '"';
-    }
-    return quoted + "\"";
-}
 
 // One record of a CSV text: its fields and the line it starts on.
 struct CsvRecord {
@@ -150,23 +137,14 @@ int HexWord(const std::string& digits)
         return -1;
     int value = 0;
     for (char ch : digits) {
-        const char* hex = "0123456789ABCDEF";
-        const char upper = ch >= 'a' && ch <= 'f' ? static_cast<char>(ch - 0x20) : ch;
-        const char* found = upper == '\0' ? nullptr : std::strchr(hex, upper);
+        const char* hex = "0123456789abcdef";
+        const char lower = static_cast<char>(AsciiLower(static_cast<unsigned char>(ch)));
+        const char* found = lower == '\0' ? nullptr : std::strchr(hex, lower);
         if (found == nullptr)
             return -1;
         value = value * 16 + static_cast<int>(found - hex);
     }
     return value;
-}
-
-// 1 when `extension` is LNK or PIF in any case.
-int IsShortcutExtension(const CString& extension)
-{
-    std::string lower = extension.str();
-    for (char& ch : lower)
-        ch = ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + 0x20) : ch;
-    return lower == "lnk" || lower == "pif" ? 1 : 0;
 }
 
 // Why a record's fields are not a backup row, or null when they are one.
@@ -177,8 +155,7 @@ const char* RowProblem(const std::vector<std::string>& fields, BackupRow& row)
     for (const std::string& field : fields)
         if (!IsWellEncoded(field))
             return "a field is not text in the ANSI code page";
-    const CString extension = GetPathExtension(fields[0].c_str());
-    if (!IsShortcutExtension(extension))
+    if (!IsShortcutPath(fields[0].c_str()))
         return "the path is not a .LNK or .PIF file";
     const int value = HexWord(fields[2]);
     if (value <= 0)

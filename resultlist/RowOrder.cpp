@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "resultlist/DisplayName.h"
+#include "text/AsciiCase.h"
 
 CString SortTextOf(int sortKey, int fullPath, const CString& path, const CString& hotKeyText)
 {
@@ -19,7 +20,6 @@ CString SortTextOf(int sortKey, int fullPath, const CString& path, const CString
 
 int CompareSortTexts(const char* a, const char* b)
 {
-    const auto fold = [](unsigned char byte) { return byte >= 'A' && byte <= 'Z' ? byte + 0x20 : byte; };
     for (std::size_t i = 0;; ++i) {
         const unsigned char left = static_cast<unsigned char>(a[i]);
         const unsigned char right = static_cast<unsigned char>(b[i]);
@@ -30,8 +30,8 @@ int CompareSortTexts(const char* a, const char* b)
         }
         // Unequal bytes are never both the terminator, so folding them equal
         // leaves the scan inside both texts.
-        const int foldedLeft = fold(left);
-        const int foldedRight = fold(right);
+        const int foldedLeft = AsciiLower(left);
+        const int foldedRight = AsciiLower(right);
         if (foldedLeft != foldedRight)
             return foldedLeft < foldedRight ? -1 : 1;
     }

@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "framework/AfxString.h"
-#include "res/resource.h"
 
-// Sort keys: a sort key is the command id of its sort command.
+// The texts a list can be sorted by.
 enum SortKey : int {
-    kSortByKey = ID_SORT_BY_KEY,
-    kSortByName = ID_SORT_BY_NAME,
+    kSortByKey = 1,
+    kSortByName = 2,
 };
 
 // The sort text of a row: its hotkey text by key name; its path (the display

@@ -9,7 +9,6 @@
 #include "shellicon/NamespaceSearch.h"
 #include "text/EnvExpansion.h"
 #include "text/PathText.h"
-#include "text/UpperCase.h"
 
 namespace {
 
@@ -30,13 +29,6 @@ int TakeIconLocation(const IconSpec& spec, CString& iconFile, int* iconIndex)
     if (spec.hasIndex)
         *iconIndex = spec.index;
     return 1;
-}
-
-// True for the extensions of shortcut files, "LNK" and "PIF", in any case.
-bool IsShortcutPath(const char* path)
-{
-    const CString extension = UpperCaseText(GetPathExtension(path).GetString());
-    return extension.str() == "LNK" || extension.str() == "PIF";
 }
 
 // `source` with its %NAME% references expanded into `expanded`; false when

@@ -123,7 +123,7 @@ void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, 
         clock.Lap(&CSurveyPhaseTimes::opening);
         if (!opened || (hotKey == 0 && showUnassigned != 1))
             continue;
-        const HICON icon = RowIcon(files[i], link, resolver);
+        const HICON icon = rows.WantsIcons() ? RowIcon(files[i], link, resolver) : nullptr;
         clock.Lap(&CSurveyPhaseTimes::icons);
         rows.AddRow(files[i], FormatHotKey(hotKey), icon);
         AddLinkDetails(link, hotKey, rows);

@@ -17,6 +17,9 @@ public:
     // same icon get the same handle; the sink destroys it once.
     virtual void AddRow(const CString& path, const CString& hotKeyText, HICON icon) = 0;
 
+    // False when the sink shows no icons: the survey then hands every row a
+    // null icon and extracts none.
+    virtual bool WantsIcons() const { return true; }
     // True when the sink wants AddLinkDetails after every AddRow; the
     // survey then asks each listed link for its target as well.
     virtual bool WantsLinkDetails() const { return false; }

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "text/AsciiCase.h"
+
 namespace {
 
 // Positions of the last single-byte backslash and dot of a path, found one
@@ -43,4 +45,13 @@ CString GetPathExtension(const char* path)
     if (marks.dot < 0 || marks.dot < marks.backslash)
         return CString();
     return CString(path + marks.dot + 1);
+}
+
+int IsShortcutPath(const char* path)
+{
+    const CString extension = AsciiLowerCase(GetPathExtension(path));
+    for (const char* shortcut : kShortcutExtensions)
+        if (extension == AsciiLowerCase(shortcut))
+            return 1;
+    return 0;
 }

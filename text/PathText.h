@@ -13,3 +13,10 @@ bool IsLeadByte(unsigned char byte);
 CString GetPathFileName(const char* path);
 // The text after the last dot of the file name part, or the empty string.
 CString GetPathExtension(const char* path);
+
+// The extensions of shortcut files, in the order the survey collects them.
+constexpr const char* kShortcutExtensions[] = {"LNK", "PIF"};
+
+// 1 when the path's extension is one of kShortcutExtensions, in any ASCII
+// case: the files the survey lists and the command program writes.
+int IsShortcutPath(const char* path);

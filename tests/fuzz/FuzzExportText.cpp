@@ -86,6 +86,17 @@ void CheckLineCount(const std::vector<ExportRow>& rows)
           "the CSV text's line count is not the row count");
 }
 
+// Checks that the quoted CSV is the plain one's bytes when no field needs
+// quotes, and that UTF-8 columns align any bytes without a fault.
+void CheckQuotedCsvText(const std::vector<ExportRow>& rows)
+{
+    const bool plain = std::none_of(rows.begin(), rows.end(), [](const ExportRow& row) {
+        return (row.name + row.hotKey).str().find_first_of(",\"\r\n") != std::string::npos;
+    });
+    Check(!plain || FormatQuotedCsvText(rows) == FormatCsvText(rows), "a CSV needing no quotes came out quoted");
+    Check(FormatAlignedText(rows, &Utf8Columns).GetLength() >= FormatCsvText(rows).GetLength(), "aligned UTF-8 lost bytes");
+}
+
 // Checks that a backup text is either refused with a line inside it and no
 // rows, or read as rows that the writer writes as a text reading back the same.
 void CheckBackupText(const std::uint8_t* data, std::size_t size)
@@ -115,6 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckCsvText(rows);
     CheckAlignedText(rows);
     CheckLineCount(rows);
+    CheckQuotedCsvText(rows);
     CheckBackupText(data, size);
     return 0;
 }

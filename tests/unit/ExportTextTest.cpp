@@ -36,6 +36,30 @@ TEST(FormatCsvText, NamesAreNeitherQuotedNorEscaped)
     EXPECT_EQ(Csv({{"a,b \"c\".lnk", "ALT+A"}}), "a,b \"c\".lnk,ALT+A\r\n");
 }
 
+TEST(FormatQuotedCsvText, QuotesAFieldWithACommaAQuoteOrALineBreak)
+{
+    const struct {
+        ExportRow row;
+        std::string line;
+    } cases[] = {
+        {{"Caf\xE9, Inc.lnk", "CTRL+,"}, "\"Caf\xE9, Inc.lnk\",\"CTRL+,\"\r\n"},
+        {{"say \"hi\".lnk", "F1"}, "\"say \"\"hi\"\".lnk\",F1\r\n"},
+        {{"two\r\nlines.lnk", ""}, "\"two\r\nlines.lnk\",\r\n"},
+        {{"\x83\x5C\x83\x74.lnk", "ALT+A"}, "\x83\x5C\x83\x74.lnk,ALT+A\r\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatQuotedCsvText({c.row}).str(), c.line) << c.row.name.str();
+}
+
+TEST(FormatAlignedText, Utf8NamesAlignByTerminalColumns)
+{
+    // "表計算.lnk": 3 wide characters, 6 columns + 4; "Café.lnk": 8; "e\u0301": 1.
+    const std::string text = FormatAlignedText({{"\xE8\xA1\xA8\xE8\xA8\x88\xE7\xAE\x97.lnk", "F1"},
+                                                {"Caf\xC3\xA9.lnk", "F2"}, {"e\xCC\x81", "F3"}},
+                                               &Utf8Columns).str();
+    EXPECT_EQ(text, "\xE8\xA1\xA8\xE8\xA8\x88\xE7\xAE\x97.lnk F1\r\nCaf\xC3\xA9.lnk   F2\r\ne\xCC\x81          F3\r\n");
+}
+
 TEST(FormatCsvText, DoubleByteNamesAndFullPathsPassUnchanged)
 {
     // cp932: "\x83\x5C" (a trail byte 0x5C) and "\x83\x76\x83\x8D" stay as they are.

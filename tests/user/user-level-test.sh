@@ -33,6 +33,7 @@ trap cleanup EXIT
 
 drive() { "$run" "$build/velmora_drive.exe" "$@"; }
 cmd() { "$run" "$build/VelmoraCmd.exe" "$@"; }
+cmd_err() { cmd "$@" 2>&1 >/dev/null; }
 status_of() { "$@" >/dev/null 2>&1; echo $?; }
 ansi() { iconv -f UTF-8 -t CP932; }
 utf8() { iconv -c -f CP932 -t UTF-8; }
@@ -399,6 +400,22 @@ check_that "the file holds its hotkey again (74 03)" [ "$(stored_hotkey "$sheet"
 check "VelmoraCmd duplicates prints nothing when no hotkey is held twice" "$work/empty" cmd duplicates
 check_that "VelmoraCmd /? shows the usage (exit 0)" [ "$(status_of cmd "/?")" = 0 ]
 check_that "VelmoraCmd refuses an unknown switch (exit 2)" [ "$(status_of cmd list /bogus)" = 2 ]
+printf '%s\r\n' "CTRL+ALT+N is also held by $notepad; Windows will start only one of them." | ansi >"$work/warning"
+check "VelmoraCmd set names the other shortcut holding the hotkey (exit 0)" "$work/warning" cmd_err set "$notes" CTRL+ALT+N
+check_that "the warned set still wrote the hotkey (4e 06)" [ "$(stored_hotkey "$notes")" = 4e06 ]
+cmd set "$notes" none
+
+# A name the code page cannot carry, with a comma, holding CTRL+Print Screen,
+# which the notation writes "CTRL+,": /utf8 CSV that a CSV reader parses back.
+cafe="$(unix_path "$desktop_folder")/Café, Inc.lnk"
+cp "$(unix_path "$notes")" "$cafe" && printf '\x2c\x02' | dd of="$cafe" bs=1 seek=64 conv=notrunc 2>/dev/null
+cmd list /csv /utf8 >"$work/utf8.csv"
+check_that "VelmoraCmd list /csv /utf8 prints the long name, both fields quoted as RFC 4180 reads them" python3 -c '
+import csv, sys
+rows = list(csv.reader(open(sys.argv[1], encoding="utf-8", newline="")))
+print("     parsed:", rows[:2])
+sys.exit(0 if ["Caf\u00e9, Inc.lnk", "CTRL+,"] in rows and {len(row) for row in rows} == {2} else 1)' "$work/utf8.csv"
+rm -f "$cafe"
 rm -f "$prefix/drive_c/velmora-user-test-backup.csv"
 WINEPREFIX=$prefix wineserver -w  # a menu builder started by a change would have ended
 check_that "no hotkey change made Wine's menu builder write a desktop entry" \

@@ -337,10 +337,23 @@ protected:
     }
     SurveyFolders folders;
 };
+
+// The window's CSV copy as the command program prints it: the name with a
+// comma quoted, whole, as one field.
+std::string QuotedCommaName(std::string copy)
+{
+    const std::size_t comma = copy.find("a,b.lnk,");
+    if (comma == std::string::npos)
+        return copy;
+    copy.insert(comma + 7, "\"");
+    const std::size_t lineStart = copy.rfind('\n', comma);
+    return copy.insert(lineStart == std::string::npos ? 0 : lineStart + 1, "\"");
+}
 }
 
 // list prints exactly the main window's copy of the same survey, in every
-// view and both formats; rows with equal hotkey texts come in the same order.
+// view and both formats, but for the one CSV field holding a comma, which it
+// quotes; rows with equal hotkey texts come in the same order.
 TEST_F(CommandListTest, ListPrintsTheMainWindowsCopyByteForByte)
 {
     const struct {
@@ -355,7 +368,9 @@ TEST_F(CommandListTest, ListPrintsTheMainWindowsCopyByteForByte)
         {{"list", "/all", "/fullpath"}, ID_EDIT_COPY_TEXT, 1, 1},
     };
     for (const auto& c : cases) {
-        const std::string copied = WindowCopy(c.command, c.fullPath, c.showUnassigned);
+        std::string copied = WindowCopy(c.command, c.fullPath, c.showUnassigned);
+        if (c.command == ID_EDIT_COPY_CSV)
+            copied = QuotedCommaName(copied);
         int status = -1;
         EXPECT_EQ(CommandOutputOf(c.arguments, status), copied) << "command " << c.command << " view " << c.fullPath << c.showUnassigned;
         EXPECT_EQ(status, 0);
@@ -366,7 +381,7 @@ TEST_F(CommandListTest, ListPrintsTheMainWindowsCopyByteForByte)
 // holds: the two pairs and the triple, each hotkey's rows together.
 TEST_F(CommandListTest, DuplicatesLeaveOutTheHotkeysHeldOnce)
 {
-    std::string expected = WindowCopy(ID_EDIT_COPY_CSV, 0, 0);
+    std::string expected = QuotedCommaName(WindowCopy(ID_EDIT_COPY_CSV, 0, 0));
     const std::size_t solo = expected.find("Solo.lnk,F1\r\n");
     ASSERT_NE(solo, std::string::npos);
     expected.erase(solo, std::strlen("Solo.lnk,F1\r\n"));

@@ -15,6 +15,7 @@
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
+#include "survey/SurveyRun.h"
 
 namespace {
 
@@ -150,6 +151,24 @@ TEST_F(SurveyIconTest, RowsShowingOneIconShareOneHandleDestroyedOnce)
     for (HICON icon : earlier)
         EXPECT_FALSE(IsLiveIcon(icon)) << "a row icon outlived the window";
     EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 0);
+}
+
+// A sink that declines icons (the command program's) gets every row, each
+// without an icon, even where the window would show one.
+TEST_F(SurveyIconTest, ASinkDecliningIconsIsHandedNone)
+{
+    Shortcut(folders.StartMenu() + "\\One.lnk", m_windows + "\\notepad.exe", 0);
+    Shortcut(folders.Desktop() + "\\Two.lnk", "%SystemRoot%\\system32\\shell32.dll", 3);
+    struct : CRowSink {
+        void SetRedraw(BOOL) override {}
+        bool WantsIcons() const override { return false; }
+        void AddRow(const CString& path, const CString&, HICON icon) override { rows.push_back({path.str(), icon}); }
+        std::vector<std::pair<std::string, HICON>> rows;
+    } sink;
+    ASSERT_TRUE(SurveyShortcuts(nullptr, 0, sink));
+    EXPECT_EQ(sink.rows.size(), 2u);
+    for (const auto& row : sink.rows)
+        EXPECT_EQ(row.second, nullptr) << row.first;
 }
 
 // A shortcut to the Control Panel has no file-system target: its row takes

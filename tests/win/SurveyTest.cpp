@@ -468,9 +468,70 @@ TEST_F(SurveyTest, RestorePutsTheSavedHotkeysBackWhereTheShortcutsNowAre)
     ASSERT_TRUE(::DeleteFileA(twinB.c_str()));
     const CommandRun again = RunCommand({"restore", backup});
     EXPECT_EQ(again.status, 1);
-    EXPECT_EQ(again.out, "moved " + renamed + "\r\nkept " + change + "\r\nmoved " + twinA + "\r\nkept " + keep +
+    EXPECT_EQ(again.out, "kept " + renamed + "\r\nkept " + change + "\r\nmoved " + twinA + "\r\nkept " + keep +
                              "\r\nmissing " + gone + "\r\n");
     EXPECT_EQ(GetLinkHotKey(twinA.c_str(), nullptr), 0x0752);
+    ::DeleteFileA(backup.c_str());
+}
+
+// Restore plans every row against the whole backup before writing: a gone
+// shortcut's hotkey never moves onto a shortcut the backup names itself, two
+// rows that would write one shortcut are both ambiguous and write nothing; a
+// write that fails says why on its own line.
+TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
+{
+    enum Update { kStays, kCleared, kDeleted, kReadOnly };
+    const struct {
+        std::string path;
+        const char* target;
+        WORD hotKey;
+        Update update;
+        const char* line;  // the restore's word for the row
+        WORD after;        // the file's hotkey after the restore
+    } rows[] = {
+        {folders.Desktop() + "\\Editor.lnk", "notepad.exe", 0x0641, kDeleted, "missing", 0},
+        {folders.StartMenu() + "\\Editor.lnk", "notepad.exe", 0x0642, kCleared, "set", 0x0642},
+        {folders.StartMenu() + "\\Tool A.lnk", "regedit.exe", 0x0643, kDeleted, "ambiguous", 0},
+        {folders.Desktop() + "\\Tool B.lnk", "regedit.exe", 0x0644, kDeleted, "ambiguous", 0},
+        {folders.StartMenu() + "\\Keep.lnk", "system32\\cmd.exe", 0x0645, kStays, "kept", 0x0645},
+        {folders.Desktop() + "\\Locked.lnk", "system32\\cmd.exe", 0x0646, kReadOnly, "failed", 0},
+    };
+    for (const auto& row : rows)
+        ShortcutTo(row.path, WindowsFile(row.target), row.hotKey);
+    const std::string backup = TempFile("velmora-plan.csv");
+    ASSERT_EQ(RunCommand({"backup", backup}).status, 0);
+    std::string plan, report, before;
+    for (const auto& row : rows) {
+        if (row.update == kCleared || row.update == kReadOnly) {
+            ASSERT_EQ(SetLinkHotKey(row.path.c_str(), 0, nullptr), 1);
+        } else if (row.update == kDeleted) {
+            ASSERT_TRUE(::DeleteFileA(row.path.c_str()));
+        }
+        const bool locked = row.update == kReadOnly && ::SetFileAttributesA(row.path.c_str(), FILE_ATTRIBUTE_READONLY);
+        plan += (locked ? "set" : row.line) + (" " + row.path) + "\r\n";
+        report += row.line + (" " + row.path) + (locked ? ": the file is read-only" : "") + "\r\n";
+    }
+    const std::string fresh = folders.StartMenu() + "\\Programs\\Tool.lnk";
+    ShortcutTo(fresh, WindowsFile("regedit.exe"), 0);
+    for (const auto& row : rows)
+        before += ReadFileBytes(row.path);
+    before += ReadFileBytes(fresh);
+
+    const CommandRun dryRun = RunCommand({"restore", backup, "/dryrun"});
+    EXPECT_EQ(dryRun.status, 1);
+    EXPECT_EQ(dryRun.out, plan);
+    std::string unchanged;
+    for (const auto& row : rows)
+        unchanged += ReadFileBytes(row.path);
+    EXPECT_EQ(unchanged + ReadFileBytes(fresh), before) << "the dry run wrote a file";
+
+    const CommandRun restored = RunCommand({"restore", backup});
+    EXPECT_EQ(restored.status, 1);
+    EXPECT_EQ(restored.out, report);
+    for (const auto& row : rows)
+        EXPECT_EQ(GetLinkHotKey(row.path.c_str(), nullptr), row.after) << row.path;
+    EXPECT_EQ(GetLinkHotKey(fresh.c_str(), nullptr), 0) << "two rows were both given the one new shortcut";
+    ::SetFileAttributesA(rows[5].path.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileA(backup.c_str());
 }
 
@@ -507,4 +568,17 @@ TEST_F(SurveyTest, RestoreRefusesAMalformedBackupBeforeWriting)
     EXPECT_EQ(RunCommand({"backup", nowhere}).status, 2);
     EXPECT_EQ(::GetFileAttributesA(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
     ::DeleteFileA(backup.c_str());
+
+    // A backup at a drive's root is written there, whatever the drive's
+    // current folder ("=C:", as a console records it) is.
+    char current[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, current);
+    ASSERT_TRUE(::SetCurrentDirectoryA("Z:\\") && ::SetEnvironmentVariableA("=C:", "C:\\velmora-gone"));
+    const CommandRun root = RunCommand({"backup", "C:\\velmora-root.csv"});
+    ::SetEnvironmentVariableA("=C:", nullptr);
+    ::SetCurrentDirectoryA(current);
+    EXPECT_EQ(root.status, 0) << root.err;
+    EXPECT_EQ(ReadFileBytes("C:\\velmora-root.csv"), "Path,Target,HotKey,Text\r\n" + shortcut + "," + WindowsFile("notepad.exe") +
+                                                         ",0374,CTRL+SHIFT+F5\r\n");
+    ::DeleteFileA("C:\\velmora-root.csv");
 }

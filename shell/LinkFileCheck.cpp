@@ -86,7 +86,7 @@ private:
     const unsigned char* m_bytes;
 };
 
-// An open file whose first bytes, its head, are at hand; the rest is read
+// An open file whose first bytes, its head, are already read; the rest is read
 // where it lies.
 class CFileSource : public CLinkSource {
 public:

@@ -32,7 +32,7 @@ public:
 // for every shortcut that opens and resolves and has a hotkey (with
 // `showUnassigned` 1, for every one that opens). COM is initialised for the
 // rows alone; without it no row is built. False only when the shell's
-// allocator is not at hand, and nothing was looked at.
+// allocator cannot be had, and nothing was looked at.
 bool SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
 
 // The survey's phases, which SurveyShortcuts runs in this order; the
@@ -40,7 +40,7 @@ bool SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
 
 // Collection: each surveyed folder's LNK files, then its PIF files, the
 // Start Menu's first, then the Desktop's and the common Start Menu's. False
-// only when the shell's allocator is not at hand.
+// only when the shell's allocator cannot be had.
 bool CollectSurveyFiles(HWND owner, CStringArray& files);
 
 // How long each per-file phase took over one AddShortcutRows, in ms.

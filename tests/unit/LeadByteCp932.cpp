@@ -1,5 +1,5 @@
 // The lead bytes of code page 932 (Shift_JIS), standing in for the platform's
-// table where Windows is not at hand.
+// table where there is no Windows to ask.
 #include "text/PathText.h"
 
 bool IsLeadByte(unsigned char byte)

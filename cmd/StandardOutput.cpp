@@ -6,22 +6,13 @@ namespace {
 // `text` in code page `codePage` as UTF-16.
 std::wstring WideOf(const CString& text, UINT codePage)
 {
-    const int length = ::MultiByteToWideChar(codePage, 0, text.GetString(), text.GetLength(), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    if (length > 0)
-        ::MultiByteToWideChar(codePage, 0, text.GetString(), text.GetLength(), &wide[0], length);
-    return wide;
+    return WideFromCodePage(codePage, text.GetString());
 }
 
 // `wide` in code page `codePage`.
 CString BytesOf(const std::wstring& wide, UINT codePage)
 {
-    const int size = static_cast<int>(wide.size());
-    const int length = ::WideCharToMultiByte(codePage, 0, wide.c_str(), size, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    if (length > 0)
-        ::WideCharToMultiByte(codePage, 0, wide.c_str(), size, &bytes[0], length, nullptr, nullptr);
-    return CString(bytes);
+    return CodePageFromWide(codePage, wide.c_str());
 }
 
 // The long form of the path `wide` (every short name replaced by its long

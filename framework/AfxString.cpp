@@ -16,9 +16,7 @@ bool CString::LoadFromResource(unsigned id)
     return length > 0;
 }
 
-namespace {
-// `text` of code page `codePage` as wide text; empty when it cannot be converted.
-std::wstring WideFrom(UINT codePage, const char* text)
+std::wstring WideFromCodePage(unsigned codePage, const char* text)
 {
     const int length = ::MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
     if (length <= 0)
@@ -27,26 +25,30 @@ std::wstring WideFrom(UINT codePage, const char* text)
     ::MultiByteToWideChar(codePage, 0, text, -1, wide.data(), length);
     return std::wstring(wide.data());
 }
+
+CString CodePageFromWide(unsigned codePage, const wchar_t* wide)
+{
+    const int length = ::WideCharToMultiByte(codePage, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return CString();
+    std::vector<char> bytes(static_cast<size_t>(length));
+    ::WideCharToMultiByte(codePage, 0, wide, -1, bytes.data(), length, nullptr, nullptr);
+    return CString(bytes.data());
 }
 
 CString CString::FromUtf8(const char* utf8)
 {
-    return AnsiFromWide(WideFrom(CP_UTF8, utf8).c_str());
+    return AnsiFromWide(WideFromCodePage(CP_UTF8, utf8).c_str());
 }
 
 std::wstring WideFromAnsi(const char* ansi)
 {
-    return WideFrom(CP_ACP, ansi);
+    return WideFromCodePage(CP_ACP, ansi);
 }
 
 CString AnsiFromWide(const wchar_t* wide)
 {
-    const int length = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 0)
-        return CString();
-    std::vector<char> ansi(static_cast<size_t>(length));
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi.data(), length, nullptr, nullptr);
-    return CString(ansi.data());
+    return CodePageFromWide(CP_ACP, wide);
 }
 
 bool ToWidePath(const char* path, wchar_t (&wide)[260])

@@ -49,6 +49,9 @@ private:
 std::wstring WideFromAnsi(const char* ansi);
 // `wide` as text of the system code page.
 CString AnsiFromWide(const wchar_t* wide);
+// The same between wide text and code page `codePage` (CP_ACP, CP_UTF8, ...).
+std::wstring WideFromCodePage(unsigned codePage, const char* text);
+CString CodePageFromWide(unsigned codePage, const wchar_t* wide);
 // The shell's wide form of a path, in a MAX_PATH (260) buffer; false when
 // the path or its wide form does not fit.
 bool ToWidePath(const char* path, wchar_t (&wide)[260]);

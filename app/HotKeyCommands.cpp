@@ -19,6 +19,8 @@ CString WriteFailureReason(const LinkWriteFailure& failure)
         return CString::FromUtf8("ファイルは読み取り専用です。");
     case LinkWriteProblem::kChanged:
         return CString::FromUtf8("読み込んだ後でファイルが変更されました。");
+    case LinkWriteProblem::kNotConfirmed:
+        return CString::FromUtf8("ホットキーは書き込まれましたが、確認できませんでした: ") + SystemErrorText(failure.error);
     default:
         return SystemErrorText(failure.error);
     }

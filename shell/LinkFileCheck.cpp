@@ -268,10 +268,16 @@ int IsSoundLinkFile(const char* path)
     return ReadLinkFileKind(path, nullptr) == LinkFileKind::kUnsoundShellLink ? 0 : 1;
 }
 
+CScopedFile OpenLinkFile(const char* path, DWORD access, DWORD share)
+{
+    return RetryWhileShared(
+        [&] { return CScopedFile(::CreateFileA(path, access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)); },
+        [](const CScopedFile& file) { return !file.IsOpen() && ::GetLastError() == ERROR_SHARING_VIOLATION; });
+}
+
 LinkFileKind ReadLinkFileKind(const char* path, LinkFileStamp* stamp)
 {
-    const CScopedFile file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const CScopedFile file = OpenLinkFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     return file.IsOpen() ? ReadLinkFileKind(file.Get(), stamp) : LinkFileKind::kUnreadable;
 }
 

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 
+#include "framework/ScopedHandles.h"
 #include "shell/LinkFormat.h"
 
 // 1 when the file whose bytes are `bytes` may be handed to the shell link
@@ -51,6 +52,28 @@ struct LinkFileStamp {
 // judges it; `stamp`, when given, gets its header and size when it is
 // kShellLink.
 LinkFileKind ReadLinkFileKind(HANDLE file, LinkFileStamp* stamp);
-// The same for the file at `path`, opened for reading, sharing it with every
-// other handle.
+// The same for the file at `path`, opened for reading by OpenLinkFile,
+// sharing it with every other handle.
 LinkFileKind ReadLinkFileKind(const char* path, LinkFileStamp* stamp);
+
+// Opens the existing file `path` with `access` and `share`, waiting up to
+// about a second while another handle's sharing forbids it (another writer
+// saving it, say); the last error tells why when it is not open.
+CScopedFile OpenLinkFile(const char* path, DWORD access, DWORD share);
+
+// Calls `attempt` again, a moment later, while `shared` says its result is a
+// refusal because of another handle's sharing, up to about a second in all;
+// gives the last result. OpenLinkFile and every other opening of a shortcut
+// wait this way.
+template <class Attempt, class Shared>
+auto RetryWhileShared(Attempt attempt, Shared shared)
+{
+    constexpr int kTries = 20;
+    constexpr DWORD kRetryMs = 50;
+    for (int tries = 1;; ++tries) {
+        auto result = attempt();
+        if (tries == kTries || !shared(result))
+            return result;
+        ::Sleep(kRetryMs);
+    }
+}

@@ -1,5 +1,7 @@
 #include "shell/LinkHotKey.h"
 
+#include <shlobj.h>
+
 #include <cstring>
 
 #include "framework/Com.h"
@@ -8,11 +10,6 @@
 #include "shell/ShellLink.h"
 
 namespace {
-// How long a write waits for another program's handle on the file to go:
-// this many tries, this many milliseconds apart.
-constexpr int kOpenTries = 20;
-constexpr DWORD kOpenRetryMs = 50;
-
 // Records why a write failed (when asked) and gives the failure result, 0.
 int Fail(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error = 0)
 {
@@ -30,24 +27,12 @@ int FailOpening(LinkWriteFailure* failure, HRESULT result, LinkWriteProblem prob
     return Fail(failure, problem);
 }
 
-// Opens `path` with `access` and `share`, waiting a moment while another
-// handle's sharing forbids it; the last error tells why when it is not open.
-CScopedFile OpenWaiting(const char* path, DWORD access, DWORD share)
-{
-    for (int tries = 1;; ++tries) {
-        CScopedFile file(::CreateFileA(path, access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.IsOpen() || ::GetLastError() != ERROR_SHARING_VIOLATION || tries == kOpenTries)
-            return file;
-        ::Sleep(kOpenRetryMs);
-    }
-}
-
 // What the file at `path` is before the link object loads it, read through a
 // handle that shares it with every other; `stamp` gets its header and size
 // when it is a shell link, `*error` the system's error when it is unreadable.
 LinkFileKind StampBeforeLoading(const char* path, LinkFileStamp* stamp, DWORD* error)
 {
-    const CScopedFile file = OpenWaiting(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    const CScopedFile file = OpenLinkFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     *error = file.IsOpen() ? 0 : ::GetLastError();
     return file.IsOpen() ? ReadLinkFileKind(file.Get(), stamp) : LinkFileKind::kUnreadable;
 }
@@ -62,13 +47,25 @@ bool IsSameFile(const LinkFileStamp& loaded, const LinkFileStamp& now)
                        kHeaderSize - kHotKeyOffset - 2) == 0;
 }
 
+// True when the open file holds `word` at the hotkey's offset.
+bool HoldsWord(HANDLE file, const unsigned char (&word)[2])
+{
+    OVERLAPPED at = {};
+    at.Offset = kHotKeyOffset;
+    unsigned char stored[2] = {};
+    DWORD read = 0;
+    return ::ReadFile(file, stored, sizeof(stored), &read, &at) && read == sizeof(stored) &&
+           std::memcmp(stored, word, sizeof(word)) == 0;
+}
+
 // Writes `hotKey` as the 16-bit word at the hotkey's offset of the shell link
-// file `path`, provided it is still the file `loaded` describes; flushed
-// before the handle closes.
+// file `path`, provided it is still the file `loaded` describes, and reads
+// it back through the same handle.
 int WriteHotKeyWord(const char* path, WORD hotKey, const LinkFileStamp& loaded, LinkWriteFailure* failure)
 {
-    // No sharing, so that nobody changes the file between the check and the write.
-    const CScopedFile file = OpenWaiting(path, GENERIC_READ | GENERIC_WRITE, 0);
+    // Readers may stay; no other writer or deleter may come between the
+    // check and the write.
+    const CScopedFile file = OpenLinkFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
     if (!file.IsOpen())
         return Fail(failure, LinkWriteProblem::kSystem, ::GetLastError());
     LinkFileStamp now;
@@ -83,9 +80,13 @@ int WriteHotKeyWord(const char* path, WORD hotKey, const LinkFileStamp& loaded, 
     OVERLAPPED at = {};
     at.Offset = kHotKeyOffset;
     DWORD written = 0;
-    if (!::WriteFile(file.Get(), word, sizeof(word), &written, &at) || written != sizeof(word) ||
-        !::FlushFileBuffers(file.Get()))
+    if (!::WriteFile(file.Get(), word, sizeof(word), &written, &at) || written != sizeof(word))
         return Fail(failure, LinkWriteProblem::kSystem, ::GetLastError());
+    // From here on the word may be in the file: a failure is not "nothing changed".
+    if (!::FlushFileBuffers(file.Get()))
+        return Fail(failure, LinkWriteProblem::kNotConfirmed, ::GetLastError());
+    if (!HoldsWord(file.Get(), word))
+        return Fail(failure, LinkWriteProblem::kNotConfirmed, ::GetLastError());
     return 1;
 }
 
@@ -150,6 +151,11 @@ int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* fa
     if (resolved != S_OK)
         return FailOpening(failure, resolved, LinkWriteProblem::kTargetMissing);
     const WORD value = static_cast<WORD>(hotKey);
-    return kind == LinkFileKind::kShellLink ? WriteHotKeyWord(path, value, loaded, failure)
-                                            : SaveThroughLinkObject(path, value, link, failure);
+    if (kind != LinkFileKind::kShellLink)
+        return SaveThroughLinkObject(path, value, link, failure);
+    if (WriteHotKeyWord(path, value, loaded, failure) != 1)
+        return 0;
+    // The shell's own save tells the shell; a write in place has to.
+    ::SHChangeNotify(SHCNE_UPDATEITEM, SHCNF_PATHA, path, nullptr);
+    return 1;
 }

@@ -12,6 +12,7 @@ enum class LinkWriteProblem {
     kReadOnly,       // the file has the read-only attribute
     kChanged,        // the file changed between reading and writing it
     kSystem,         // a system call failed: `error` holds its error code
+    kNotConfirmed,   // the word was written, but flushing or reading it back failed (`error`)
 };
 
 struct LinkWriteFailure {
@@ -25,8 +26,10 @@ WORD GetLinkHotKey(const char* path, HWND owner);
 // holding its value; 0 otherwise.
 int ReadLinkHotKey(const char* path, HWND owner, WORD* hotKey);
 // Stores the low 16 bits of `hotKey` in the shortcut: 1 when written, 0
-// otherwise (the file is then unchanged, and `failure`, when given, says
-// why). A shell link file gets only its 16-bit hotkey word rewritten, in
-// place; a file of another format the link object reads is saved through the
-// object.
+// otherwise (`failure`, when given, says why; the file is unchanged but
+// with kNotConfirmed). A shell link file gets only its 16-bit hotkey word
+// rewritten, in place, read back through the same handle, and the shell is
+// told of the change; a file of another format the link object reads is
+// saved through the object. Every opening of the file waits a moment while
+// another program's handle forbids it.
 int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* failure = nullptr);

@@ -32,7 +32,8 @@ HRESULT CShellLinkFile::Load(const char* path, IClassFactory* factory)
     // failed: the platform's loader may fault on it.
     if (IsSoundLinkFile(path) != 1)
         return E_FAIL;
-    return m_file->Load(widePath, STGM_READ);
+    return RetryWhileShared([&] { return m_file->Load(widePath, STGM_READ); },
+                            [](HRESULT result) { return result == HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION); });
 }
 
 const CLinkTarget& CShellLinkFile::Target()

@@ -9,8 +9,9 @@ void CSurveyDlg::RunSurvey()
     m_bSurveyed = 1;
     BeginWaitCursor();
     ClearRowIcons();
-    const bool surveyed = SurveyShortcuts(m_hWnd, m_bShowUnassigned, m_list);
+    // Silent whatever failed: the list holds what could be surveyed.
+    const SurveyStatus surveyed = SurveyShortcuts(m_hWnd, m_bShowUnassigned, m_list);
     EndWaitCursor();
-    if (surveyed)
+    if (surveyed != SurveyStatus::kNoAllocator)
         PostMessage(WM_COMMAND, ID_SORT_BY_KEY, 0);
 }

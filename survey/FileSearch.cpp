@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
+#include <list>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "framework/FileIdentity.h"
 #include "framework/FindFile.h"
 #include "framework/ScopedHandles.h"
 
@@ -67,16 +70,6 @@ CString PathUnder(const CString& prefix, const WCHAR* name)
     return CString();
 }
 
-// `path` in the form the wide file functions take past MAX_PATH.
-std::wstring LongPathForm(const std::wstring& path)
-{
-    if (path.size() < MAX_PATH || path.compare(0, 4, L"\\\\?\\") == 0)
-        return path;
-    if (path.compare(0, 2, L"\\\\") == 0)
-        return L"\\\\?\\UNC" + path.substr(1);
-    return L"\\\\?\\" + path;
-}
-
 // Calls `visit` for each entry of the search for `pattern`, in the platform's
 // order, reading names only (no short names). Falls back to the full
 // information where the platform does not offer the basic level.
@@ -91,28 +84,6 @@ void ForEachEntry(const std::wstring& pattern, Visit visit)
     do {
         visit(search.Entry());
     } while (search.FindNextFile());
-}
-
-// Where a file or folder lives on its volume: the same for every path that
-// reaches it.
-struct FileIdentity {
-    DWORD volume = 0, indexHigh = 0, indexLow = 0;
-    bool operator==(const FileIdentity& other) const
-    {
-        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow;
-    }
-};
-
-// The identity of the folder at `path`; none when it cannot be opened.
-std::optional<FileIdentity> IdentityOf(const std::wstring& path)
-{
-    const CScopedFile folder(::CreateFileW(LongPathForm(path).c_str(), FILE_READ_ATTRIBUTES,
-                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    BY_HANDLE_FILE_INFORMATION information = {};
-    if (!folder.IsOpen() || !::GetFileInformationByHandle(folder.Get(), &information))
-        return std::nullopt;
-    return FileIdentity{information.dwVolumeSerialNumber, information.nFileIndexHigh, information.nFileIndexLow};
 }
 
 // The short (8.3) name of the entry `name` of the folder at `folder` (ending
@@ -269,6 +240,34 @@ void CollectTree(const CWalkFolder& folder, ShortcutLists& lists)
             CollectTree(child, lists);
     }
 }
+}
+
+CString AnsiFolderPath(const std::wstring& folder)
+{
+    char whole[MAX_PATH] = {};
+    if (ExactAnsiName(folder.c_str(), whole, MAX_PATH))
+        return CString(whole);
+    // The drive ("C:") or the share ("\\server\share"), then each folder
+    // below it by the entries' rule.
+    const std::size_t start = folder.compare(0, 2, L"\\\\") == 0 ? folder.find(L'\\', folder.find(L'\\', 2) + 1)
+                                                               : folder.find(L'\\');
+    char root[MAX_PATH] = {};
+    if (start == std::wstring::npos || start == 0 || !ExactAnsiName(folder.substr(0, start).c_str(), root, MAX_PATH))
+        return CString();
+    std::list<CWalkFolder> chain;
+    chain.emplace_back(root);
+    std::list<CEntryName> names;
+    for (std::size_t at = start + 1; at < folder.size();) {
+        const std::size_t end = std::min(folder.find(L'\\', at), folder.size());
+        names.emplace_back(chain.back().Wide(), folder.substr(at, end - at));
+        const CString path = EntryPath(chain.back(), names.back());
+        if (path.IsEmpty())
+            return CString();
+        chain.emplace_back(chain.back(), names.back(), path);
+        at = end + 1;
+    }
+    const CString& named = chain.back().Named();
+    return CString(named.str().substr(0, named.str().size() - 1));
 }
 
 void CollectFiles(const char* folder, CStringArray& list)

@@ -1,6 +1,8 @@
 // The search for shortcut files under a folder tree.
 #pragma once
 
+#include <string>
+
 #include "framework/AfxString.h"
 
 // Appends the full path of every LNK file under `folder` (no trailing
@@ -13,3 +15,9 @@
 // entry that no such path reaches is left out. A junction or symbolic link
 // that leads back to a folder of its own path is not entered.
 void CollectFiles(const char* folder, CStringArray& list);
+
+// The folder `folder` (a full wide path, no trailing backslash) as the ANSI
+// functions name it, by the rule CollectFiles names entries by: each folder
+// by its long name where the code page carries it exactly and the path fits,
+// else by its short name; empty when no such path reaches it.
+CString AnsiFolderPath(const std::wstring& folder);

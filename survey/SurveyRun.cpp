@@ -12,28 +12,35 @@
 namespace {
 constexpr int kFolderCount = 3;
 
-// The file-system path of a special folder, or the empty text.
-CString SpecialFolderPath(HWND owner, int folder)
+// The file-system path of a special folder as the ANSI functions name it
+// (through short names where the code page cannot carry a long one), or the
+// empty text for a folder without one. `named` turns false when the folder
+// has a path that no ANSI path reaches.
+CString SpecialFolderPath(HWND owner, int folder, bool& named)
 {
     CShellItemId items;
     if (FAILED(::SHGetSpecialFolderLocation(owner, folder, items.Receive())))
         return CString();
-    char path[MAX_PATH] = {};
-    ::SHGetPathFromIDListA(items.Get(), path);
-    return CString(path);
+    WCHAR path[MAX_PATH] = {};
+    if (!::SHGetPathFromIDListW(items.Get(), path) || path[0] == L'\0')
+        return CString();
+    const CString ansi = AnsiFolderPath(path);
+    named = named && !ansi.IsEmpty();
+    return ansi;
 }
 
 // The Start Menu's, the Desktop's and the common Start Menu's paths, in this
-// order (empty for one without a path); false without the shell's allocator.
-bool GetSurveyFolders(HWND owner, CString (&folders)[kFolderCount])
+// order (empty for one without a path).
+SurveyStatus GetSurveyFolders(HWND owner, CString (&folders)[kFolderCount])
 {
     CComPtr<IMalloc> allocator;
     if (FAILED(::SHGetMalloc(allocator.Receive())))
-        return false;
+        return SurveyStatus::kNoAllocator;
     const int ids[kFolderCount] = {CSIDL_STARTMENU, CSIDL_DESKTOP, CSIDL_COMMON_STARTMENU};
+    bool named = true;
     for (int i = 0; i < kFolderCount; ++i)
-        folders[i] = SpecialFolderPath(owner, ids[i]);
-    return true;
+        folders[i] = SpecialFolderPath(owner, ids[i], named);
+    return named ? SurveyStatus::kDone : SurveyStatus::kUnnamedFolder;
 }
 
 // Each folder's LNK files, then its PIF files, folder by folder.
@@ -99,13 +106,13 @@ private:
 };
 }
 
-bool CollectSurveyFiles(HWND owner, CStringArray& files)
+SurveyStatus CollectSurveyFiles(HWND owner, CStringArray& files)
 {
     CString folders[kFolderCount];
-    if (!GetSurveyFolders(owner, folders))
-        return false;
-    CollectShortcutFiles(folders, files);
-    return true;
+    const SurveyStatus status = GetSurveyFolders(owner, folders);
+    if (status != SurveyStatus::kNoAllocator)
+        CollectShortcutFiles(folders, files);
+    return status;
 }
 
 void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows,
@@ -131,16 +138,17 @@ void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, 
     }
 }
 
-bool SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows)
+SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows)
 {
     CStringArray files;
-    if (!CollectSurveyFiles(owner, files))
-        return false;
+    const SurveyStatus collected = CollectSurveyFiles(owner, files);
+    if (collected == SurveyStatus::kNoAllocator)
+        return collected;
     const CComInit com;
     if (!com.Succeeded())
-        return true;
+        return SurveyStatus::kNoCom;
     rows.SetRedraw(FALSE);
     AddShortcutRows(owner, files, showUnassigned, rows);
     rows.SetRedraw(TRUE);
-    return true;
+    return collected;
 }

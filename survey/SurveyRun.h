@@ -28,20 +28,27 @@ public:
     virtual void AddLinkDetails(WORD /*hotKey*/, const CString& /*target*/) {}
 };
 
+// How a survey went.
+enum class SurveyStatus {
+    kDone,           // every folder was searched
+    kUnnamedFolder,  // a folder has a path that no ANSI path reaches; the others were searched
+    kNoCom,          // COM could not be initialised: the files were found, no row was built
+    kNoAllocator,    // the shell's allocator could not be had: nothing was looked at
+};
+
 // Surveys the three folders with `owner` as the shell's owner window: a row
 // for every shortcut that opens and resolves and has a hotkey (with
 // `showUnassigned` 1, for every one that opens). COM is initialised for the
-// rows alone; without it no row is built. False only when the shell's
-// allocator cannot be had, and nothing was looked at.
-bool SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
+// rows alone.
+SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
 
 // The survey's phases, which SurveyShortcuts runs in this order; the
 // benchmark calls them to time each one.
 
 // Collection: each surveyed folder's LNK files, then its PIF files, the
-// Start Menu's first, then the Desktop's and the common Start Menu's. False
-// only when the shell's allocator cannot be had.
-bool CollectSurveyFiles(HWND owner, CStringArray& files);
+// Start Menu's first, then the Desktop's and the common Start Menu's; kDone,
+// kUnnamedFolder or kNoAllocator.
+SurveyStatus CollectSurveyFiles(HWND owner, CStringArray& files);
 
 // How long each per-file phase took over one AddShortcutRows, in ms.
 struct CSurveyPhaseTimes {

@@ -165,7 +165,7 @@ TEST_F(SurveyIconTest, ASinkDecliningIconsIsHandedNone)
         void AddRow(const CString& path, const CString&, HICON icon) override { rows.push_back({path.str(), icon}); }
         std::vector<std::pair<std::string, HICON>> rows;
     } sink;
-    ASSERT_TRUE(SurveyShortcuts(nullptr, 0, sink));
+    ASSERT_EQ(SurveyShortcuts(nullptr, 0, sink), SurveyStatus::kDone);
     EXPECT_EQ(sink.rows.size(), 2u);
     for (const auto& row : sink.rows)
         EXPECT_EQ(row.second, nullptr) << row.first;

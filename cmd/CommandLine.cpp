@@ -3,12 +3,32 @@
 
 #include <algorithm>
 
+#include "export/ExportText.h"
 #include "resultlist/DisplayName.h"
 #include "text/AsciiCase.h"
 
-CString CommandOutput::Name(const CString& path, int fullPath) const
+OutputPiece NamePiece(const CString& path, int fullPath, bool csvField)
 {
-    return DisplayName(path.GetString(), fullPath);
+    OutputPiece piece(path);
+    piece.name = fullPath == 1 ? 1 : 0;
+    piece.csvField = csvField;
+    return piece;
+}
+
+CString CommandOutput::EncodePiece(const OutputPiece& piece) const
+{
+    if (piece.name < 0)
+        return piece.text;
+    const CString shown = DisplayName(piece.text.GetString(), piece.name);
+    return piece.csvField ? CString(CsvField(shown.str())) : shown;
+}
+
+CString CommandOutput::Encode(const OutputLine& line) const
+{
+    CString bytes;
+    for (const OutputPiece& piece : line)
+        bytes += EncodePiece(piece);
+    return bytes;
 }
 
 CommandLine SplitCommandLine(int argc, const char* const* argv)
@@ -39,13 +59,13 @@ bool CheckArguments(const CommandLine& line, std::size_t operands, std::initiali
         if (given == CString("utf8"))
             continue;
         if (std::none_of(allowed.begin(), allowed.end(), [&](const char* name) { return given == CString(name); })) {
-            output.Err(output.Text("Unknown switch /" + given + " for " + line.command + ". Run VelmoraCmd /? for usage.\r\n"));
+            output.Err({"Unknown switch /" + given + " for " + line.command + ". Run VelmoraCmd /? for usage.\r\n"});
             return false;
         }
     }
     if (line.operands.size() == operands)
         return true;
-    output.Err(output.Text(line.command + " takes " + std::to_string(operands) + " argument(s), not " +
-                           std::to_string(line.operands.size()) + ". Run VelmoraCmd /? for usage.\r\n"));
+    output.Err({line.command + " takes " + std::to_string(operands) + " argument(s), not " +
+                std::to_string(line.operands.size()) + ". Run VelmoraCmd /? for usage.\r\n"});
     return false;
 }

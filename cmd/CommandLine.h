@@ -20,26 +20,50 @@ struct CommandLine {
     std::vector<CString> switches;   // after "/" or "-", lower case
 };
 
+// A piece of a printed line, given in the ANSI code page: text, or the path
+// of a file shown by the display rule. The output puts each piece in its
+// own encoding.
+struct OutputPiece {
+    OutputPiece(const CString& ansi) : text(ansi) {}
+    OutputPiece(const char* ansi) : text(ansi) {}
+    OutputPiece(const std::string& ansi) : text(ansi) {}
+
+    CString text;
+    int name = -1;          // -1: text; else a path, shown whole with 1, by its file name with 0
+    bool csvField = false;  // a name quoted as a CSV field where its shown form needs it
+};
+
+// The path `path` (ANSI, full) as a piece: the whole path when `fullPath` is
+// 1, else its file name; quoted as a CSV field with `csvField`.
+OutputPiece NamePiece(const CString& path, int fullPath = 1, bool csvField = false);
+
+using OutputLine = std::vector<OutputPiece>;
+
 // Where a command prints: data to standard output, messages to standard
-// error, whole lines at a time. This base keeps what is printed in `out` and
-// `err` as ANSI bytes, paths as the survey found them; the program's own
-// output (StandardOutput.h) writes each line to its handle as it comes.
+// error, whole lines at a time. This base writes every piece as ANSI bytes,
+// paths as the survey found them, into `out` and `err`; the program's own
+// output (StandardOutput.h) writes them to its handles as they come, in the
+// encoding there.
 class CommandOutput {
 public:
     virtual ~CommandOutput() = default;
-    // Prints whole lines of text in this output's encoding.
-    virtual void Out(const CString& lines) { out += lines; }
-    virtual void Err(const CString& lines) { err += lines; }
-    // `text`, given in the ANSI code page, in this output's encoding.
-    virtual CString Text(const CString& text) const { return text; }
-    // The file `path` (ANSI, full) in this output's encoding: the whole path
-    // when `fullPath` is 1, else its file name.
-    virtual CString Name(const CString& path, int fullPath = 1) const;
-    // How this output's texts count their columns.
-    virtual TextColumns Columns() const { return &ByteColumns; }
+    void Out(const OutputLine& line) { Put(false, Encode(line)); }
+    void Err(const OutputLine& line) { Put(true, Encode(line)); }
+    // How many columns `piece` takes once written.
+    virtual int Columns(const OutputPiece& piece) const { return EncodePiece(piece).GetLength(); }
 
     CString out;
     CString err;
+
+protected:
+    // `piece` in this output's encoding.
+    virtual CString EncodePiece(const OutputPiece& piece) const;
+    // Writes bytes in this output's encoding to standard output, or with
+    // `error` to standard error.
+    virtual void Put(bool error, const CString& bytes) { (error ? err : out) += bytes; }
+
+private:
+    CString Encode(const OutputLine& line) const;
 };
 
 // Splits the arguments after the program name; an argument of two or more

@@ -21,10 +21,12 @@ int RunRestore(const CommandLine& line, CommandOutput& output);
 // The whole program: the command the arguments name, or the usage.
 int RunCommandLine(int argc, const char* const* argv, CommandOutput& output);
 
-// The rows as the main window's copy puts them on the clipboard, but with
-// its fields quoted as RFC 4180 does when `csv` is 1, else aligned text;
-// names by the display rule for `fullPath`, in `output`'s encoding.
-CString ListText(const std::vector<SurveyedRow>& rows, int fullPath, int csv, const CommandOutput& output);
-// The rows whose hotkey value another row holds too, grouped by value, the
-// groups in the order of their first row.
+// Prints the rows as the main window's copy puts them on the clipboard, but
+// with its fields quoted as RFC 4180 does when `csv` is 1, else aligned text
+// with columns counted in `output`'s encoding; names by the display rule for
+// `fullPath`.
+void PrintList(const std::vector<SurveyedRow>& rows, int fullPath, int csv, CommandOutput& output);
+// The rows whose hotkey value another shortcut holds too, grouped by value,
+// the groups in the order of their first row; a file listed twice counts
+// (and is given) once.
 std::vector<SurveyedRow> DuplicateRows(const std::vector<SurveyedRow>& rows);

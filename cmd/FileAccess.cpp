@@ -41,21 +41,6 @@ CString FullPathOf(const char* path)
     return length == 0 || length >= MAX_PATH ? CString() : CString(full);
 }
 
-int OpensAsShortcut(const char* path, WORD* hotKey)
-{
-    if (!IsShortcutPath(path))
-        return 0;
-    const DWORD attributes = ::GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return 0;
-    WORD value = 0;
-    if (ReadLinkHotKey(path, nullptr, &value) != 1)
-        return 0;
-    if (hotKey != nullptr)
-        *hotKey = value;
-    return 1;
-}
-
 CString WriteFailureReason(const LinkWriteFailure& failure)
 {
     switch (failure.problem) {
@@ -67,32 +52,39 @@ CString WriteFailureReason(const LinkWriteFailure& failure)
         return "the file is read-only";
     case LinkWriteProblem::kChanged:
         return "the file changed after it was read";
+    case LinkWriteProblem::kNotConfirmed:
+        return "the hotkey was written, but it could not be confirmed: " + SystemErrorText(failure.error);
     default:
         return SystemErrorText(failure.error);
     }
 }
 
-int WriteFileWhole(const CString& path, const CString& bytes, bool replace, CommandOutput& output)
+int WriteFileWhole(const CString& path, const CString& bytes, bool replace, const ReadBackCheck& check,
+                   CommandOutput& output)
 {
     const CString full = FullPathOf(path.GetString());
     const DWORD folder = full.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(FolderOf(full).GetString());
     if (folder == INVALID_FILE_ATTRIBUTES || !(folder & FILE_ATTRIBUTE_DIRECTORY)) {
-        output.Err(output.Text("The folder of " + path + " does not exist; nothing written.\r\n"));
+        output.Err({"The folder of " + path + " does not exist; nothing written.\r\n"});
         return kExitRefused;
     }
     if (::GetFileAttributesA(full.GetString()) != INVALID_FILE_ATTRIBUTES && !replace) {
-        output.Err(output.Name(full) + output.Text(" exists; add /force to replace it. Nothing written.\r\n"));
+        output.Err({NamePiece(full), " exists; add /force to replace it. Nothing written.\r\n"});
         return kExitRefused;
     }
     char temporary[MAX_PATH] = {};
     if (::GetTempFileNameA(FolderOf(full).GetString(), "vlm", 0, temporary) == 0) {
-        output.Err("Could not create a temporary file beside " + output.Name(full) + "; nothing written.\r\n");
+        output.Err({"Could not create a temporary file beside ", NamePiece(full), "; nothing written.\r\n"});
         return kExitPartly;
     }
-    if (!WriteNewFile(temporary, bytes) ||
+    std::string readBack;
+    const bool written = WriteNewFile(temporary, bytes) && ReadFileWhole(temporary, readBack);
+    const CString problem = written ? check(readBack) : CString("it could not be written");
+    if (!problem.IsEmpty() ||
         !::MoveFileExA(temporary, full.GetString(), replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
         ::DeleteFileA(temporary);
-        output.Err("Could not write " + output.Name(full) + "; nothing written.\r\n");
+        output.Err({"Could not write ", NamePiece(full), problem.IsEmpty() ? CString() : ": " + problem,
+                    "; nothing written.\r\n"});
         return kExitPartly;
     }
     return kExitDone;

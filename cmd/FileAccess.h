@@ -2,6 +2,7 @@
 // before their hotkey is written, and the backup file, written whole.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "cmd/CommandLine.h"
@@ -11,20 +12,21 @@
 // cannot be made or does not fit.
 CString FullPathOf(const char* path);
 
-// 1 when `path` names a .LNK or .PIF file that passes the structural check
-// and opens and resolves through the shell link object; `*hotKey`, when
-// given, then holds its hotkey value.
-int OpensAsShortcut(const char* path, WORD* hotKey = nullptr);
-
 // Why the hotkey of a shortcut could not be written, as one clause.
 CString WriteFailureReason(const LinkWriteFailure& failure);
 
+// What is wrong with a file's bytes as read back after writing; empty when
+// nothing is.
+using ReadBackCheck = std::function<CString(const std::string& bytes)>;
+
 // Writes `bytes` as the file `path`: into a new temporary file in the same
-// folder, then renamed over `path`, replacing an existing file only with
-// `replace`. A missing folder or an existing file without `replace` is
-// refused (kExitRefused); a failed write leaves no file behind
-// (kExitPartly). Messages go to `output`.
-int WriteFileWhole(const CString& path, const CString& bytes, bool replace, CommandOutput& output);
+// folder, read back and passed by `check`, then renamed over `path`,
+// replacing an existing file only with `replace`. A missing folder or an
+// existing file without `replace` is refused (kExitRefused); a failed write
+// or check leaves no file behind and any old one as it was (kExitPartly).
+// Messages go to `output`.
+int WriteFileWhole(const CString& path, const CString& bytes, bool replace, const ReadBackCheck& check,
+                   CommandOutput& output);
 
 // The whole content of the file `path`; false when it cannot be read.
 bool ReadFileWhole(const CString& path, std::string& bytes);

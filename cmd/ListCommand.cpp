@@ -6,46 +6,70 @@
 
 #include "export/ExportText.h"
 
-CString ListText(const std::vector<SurveyedRow>& rows, int fullPath, int csv, const CommandOutput& output)
+void PrintList(const std::vector<SurveyedRow>& rows, int fullPath, int csv, CommandOutput& output)
 {
-    std::vector<ExportRow> exported;
+    if (csv == 1) {
+        for (const SurveyedRow& row : rows)
+            output.Out({NamePiece(row.path, fullPath, true), "," + CsvField(row.hotKeyText.str()) + "\r\n"});
+        return;
+    }
+    std::vector<int> widths;
     for (const SurveyedRow& row : rows)
-        exported.push_back({output.Name(row.path, fullPath), row.hotKeyText});
-    return csv == 1 ? FormatQuotedCsvText(exported) : FormatAlignedText(exported, output.Columns());
+        widths.push_back(output.Columns(NamePiece(row.path, fullPath)));
+    const std::vector<int> spaces = AlignmentSpaces(widths);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        output.Out({NamePiece(rows[i].path, fullPath), CString(std::string(static_cast<std::size_t>(spaces[i]), ' ')),
+                    rows[i].hotKeyText, "\r\n"});
 }
 
 std::vector<SurveyedRow> DuplicateRows(const std::vector<SurveyedRow>& rows)
 {
+    // Each file counts once, however many folders list it.
+    const CListedShortcuts numbers(rows);
+    std::vector<std::size_t> first;
     std::map<WORD, int> holders;
-    for (const SurveyedRow& row : rows)
-        ++holders[row.hotKey];
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (numbers.NumberOf(i) == static_cast<int>(i)) {
+            first.push_back(i);
+            ++holders[rows[i].hotKey];
+        }
     std::vector<SurveyedRow> grouped;
-    for (const SurveyedRow& first : rows) {
-        int& count = holders[first.hotKey];
+    for (std::size_t lead : first) {
+        int& count = holders[rows[lead].hotKey];
         if (count < 2)
             continue;
-        for (const SurveyedRow& row : rows)
-            if (row.hotKey == first.hotKey)
-                grouped.push_back(row);
+        for (std::size_t i : first)
+            if (rows[i].hotKey == rows[lead].hotKey)
+                grouped.push_back(rows[i]);
         count = 0;  // the group is out
     }
     return grouped;
+}
+
+namespace {
+// Prints `rows` as the switches of `line` ask; a survey that did not run
+// whole is partly done.
+int PrintSurveyed(const CommandLine& line, bool surveyed, const std::vector<SurveyedRow>& rows, CommandOutput& output)
+{
+    PrintList(rows, HasSwitch(line, "fullpath") ? 1 : 0, HasSwitch(line, "csv") ? 1 : 0, output);
+    return surveyed ? kExitDone : kExitPartly;
+}
 }
 
 int RunList(const CommandLine& line, CommandOutput& output)
 {
     if (!CheckArguments(line, 0, {"all", "fullpath", "csv"}, output))
         return kExitRefused;
-    const std::vector<SurveyedRow> rows = SurveyInListOrder(HasSwitch(line, "all") ? 1 : 0);
-    output.Out(ListText(rows, HasSwitch(line, "fullpath") ? 1 : 0, HasSwitch(line, "csv") ? 1 : 0, output));
-    return kExitDone;
+    std::vector<SurveyedRow> rows;
+    const bool surveyed = SurveyInListOrder(HasSwitch(line, "all") ? 1 : 0, rows, output);
+    return PrintSurveyed(line, surveyed, rows, output);
 }
 
 int RunDuplicates(const CommandLine& line, CommandOutput& output)
 {
     if (!CheckArguments(line, 0, {"fullpath", "csv"}, output))
         return kExitRefused;
-    const std::vector<SurveyedRow> rows = DuplicateRows(SurveyInListOrder(0));
-    output.Out(ListText(rows, HasSwitch(line, "fullpath") ? 1 : 0, HasSwitch(line, "csv") ? 1 : 0, output));
-    return kExitDone;
+    std::vector<SurveyedRow> rows;
+    const bool surveyed = SurveyInListOrder(0, rows, output);
+    return PrintSurveyed(line, surveyed, DuplicateRows(rows), output);
 }

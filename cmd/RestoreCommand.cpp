@@ -1,34 +1,24 @@
 // restore FILE [/dryrun]: the hotkeys of a backup put back, at the same path
-// or on the one shortcut now pointing at the same target. Every row is
-// planned against one snapshot before the first write; /dryrun prints the
-// plan and writes nothing.
+// or on the one shortcut now pointing at the same target. Only shortcuts the
+// survey lists are written: a path the backup names is looked up among them,
+// never opened. Every row is planned against one snapshot before the first
+// write; /dryrun prints the plan and writes nothing.
 #include "cmd/Commands.h"
 
 #include <map>
-#include <optional>
 #include <string>
 
 #include "cmd/FileAccess.h"
 #include "cmd/RestorePlan.h"
+#include "export/BackupCsv.h"
 #include "shell/LinkHotKey.h"
 #include "text/UpperCase.h"
 
 namespace {
-// The surveyed hotkeys by upper-cased path.
-using HotKeysByPath = std::map<std::string, WORD>;
-
-// The hotkey the shortcut at `path` holds now: from the survey where it lists
-// that path, else from the file, opened once; nothing when no shortcut opens
-// there.
-std::optional<WORD> HotKeyNow(const CString& path, const HotKeysByPath& surveyed)
+// A target path as the plan compares it: upper-cased.
+std::string TargetKey(const CString& target)
 {
-    const auto listed = surveyed.find(UpperCaseText(path.GetString()).str());
-    if (listed != surveyed.end())
-        return listed->second;
-    WORD hotKey = 0;
-    if (!OpensAsShortcut(path.GetString(), &hotKey))
-        return std::nullopt;
-    return hotKey;
+    return UpperCaseText(target.GetString()).str();
 }
 
 // Writes `hotKey` into the shortcut `path`; false with the reason (ANSI) in
@@ -42,21 +32,46 @@ bool WriteHotKey(const CString& path, WORD hotKey, CString& reason)
     return false;
 }
 
-// Carries out one planned row, unless `dryRun`, and prints its line: the
-// step, or "failed" with the reason; false when the row's hotkey is not on a
-// shortcut afterwards (or would not be).
-bool ApplyRow(const PlannedRow& planned, bool dryRun, CommandOutput& output)
-{
-    const bool writes = planned.step == RestoreStep::kSet || planned.step == RestoreStep::kMoved;
-    CString reason;
-    if (writes && !dryRun && !WriteHotKey(planned.path, planned.hotKey, reason)) {
-        output.Out("failed " + output.Name(planned.path) + ": " + output.Text(reason) + "\r\n");
-        output.Err("Could not write the hotkey into " + output.Name(planned.path) + ": " + output.Text(reason) + ".\r\n");
-        return false;
+// Carries out the planned rows in order, unless `dryRun`, each shortcut
+// written at most once, and prints a line for each: the step and the
+// shortcut, or "failed" with the reason. False when any row's hotkey is not
+// on a shortcut afterwards (or would not be).
+class CRestoreRun {
+public:
+    CRestoreRun(const std::vector<SurveyedRow>& surveyed, bool dryRun, CommandOutput& output)
+        : m_surveyed(surveyed), m_dryRun(dryRun), m_output(output)
+    {
     }
-    output.Out(CString(StepWord(planned.step)) + " " + output.Name(planned.path) + "\r\n");
-    return writes || planned.step == RestoreStep::kKept;
-}
+
+    bool Apply(const PlannedRow& planned, const BackupRow& row)
+    {
+        if (planned.shortcut < 0) {
+            m_output.Out({CString(StepWord(planned.step)) + " ", NamePiece(row.path), "\r\n"});
+            return false;
+        }
+        const CString& path = m_surveyed[static_cast<std::size_t>(planned.shortcut)].path;
+        const bool writes = planned.step == RestoreStep::kSet || planned.step == RestoreStep::kMoved;
+        const auto done = m_written.find(planned.shortcut);
+        CString reason;
+        const bool written = !writes || m_dryRun ||
+                             (done != m_written.end() ? done->second : WriteHotKey(path, planned.hotKey, reason));
+        if (writes)
+            m_written.emplace(planned.shortcut, written);
+        if (!written) {
+            m_output.Out({"failed ", NamePiece(path), ": " + reason + "\r\n"});
+            m_output.Err({"Could not write the hotkey into ", NamePiece(path), ": " + reason + ".\r\n"});
+            return false;
+        }
+        m_output.Out({CString(StepWord(planned.step)) + " ", NamePiece(path), "\r\n"});
+        return true;
+    }
+
+private:
+    const std::vector<SurveyedRow>& m_surveyed;
+    bool m_dryRun;
+    CommandOutput& m_output;
+    std::map<int, bool> m_written;  // the shortcuts written so far, and whether it worked
+};
 
 // The rows of the backup file `path`; false (with the message printed) when
 // it cannot be read or is not a backup.
@@ -64,14 +79,14 @@ bool ReadBackup(const CString& path, std::vector<BackupRow>& rows, CommandOutput
 {
     std::string bytes;
     if (!ReadFileWhole(path, bytes)) {
-        output.Err(output.Text("Could not read " + path + "; nothing written.\r\n"));
+        output.Err({"Could not read " + path + "; nothing written.\r\n"});
         return false;
     }
     BackupError error;
     if (ParseBackupCsv(bytes, rows, error) == 1)
         return true;
-    output.Err(output.Text(path + " line " + std::to_string(error.line) + ": " + error.reason +
-                           ". Not a Velmora backup; nothing written.\r\n"));
+    output.Err({path + " line " + std::to_string(error.line) + ": " + error.reason +
+                ". Not a Velmora backup; nothing written.\r\n"});
     return false;
 }
 }
@@ -81,15 +96,22 @@ int RunRestore(const CommandLine& line, CommandOutput& output)
     std::vector<BackupRow> rows;
     if (!CheckArguments(line, 1, {"dryrun"}, output) || !ReadBackup(line.operands[0], rows, output))
         return kExitRefused;
-    const std::vector<SurveyedRow> surveyed = SurveyInListOrder(1);
-    HotKeysByPath byPath;
-    for (const SurveyedRow& row : surveyed)
-        byPath.emplace(UpperCaseText(row.path.GetString()).str(), row.hotKey);
-    std::vector<std::optional<WORD>> own;
+    std::vector<SurveyedRow> surveyed;
+    if (!SurveyInListOrder(1, surveyed, output)) {
+        output.Err({"Nothing written.\r\n"});
+        return kExitPartly;
+    }
+    const CListedShortcuts numbers(surveyed);
+    std::vector<ListedShortcut> listed;
+    for (std::size_t i = 0; i < surveyed.size(); ++i)
+        listed.push_back({numbers.NumberOf(i), TargetKey(surveyed[i].target), surveyed[i].hotKey});
+    std::vector<RestoreRow> requests;
     for (const BackupRow& row : rows)
-        own.push_back(HotKeyNow(row.path, byPath));
+        requests.push_back({numbers.ByPath(row.path), TargetKey(row.target), row.hotKey});
+    const std::vector<PlannedRow> plan = PlanRestore(requests, listed);
+    CRestoreRun run(surveyed, HasSwitch(line, "dryrun"), output);
     bool all = true;
-    for (const PlannedRow& planned : PlanRestore(rows, own, surveyed))
-        all = ApplyRow(planned, HasSwitch(line, "dryrun"), output) && all;
+    for (std::size_t i = 0; i < plan.size(); ++i)
+        all = run.Apply(plan[i], rows[i]) && all;
     return all ? kExitDone : kExitPartly;
 }

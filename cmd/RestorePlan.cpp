@@ -2,50 +2,33 @@
 
 #include <map>
 #include <set>
-#include <string>
-
-#include "text/UpperCase.h"
 
 namespace {
-// `path` upper-cased: equal for two texts naming one path in any case.
-std::string PathKey(const CString& path)
+// The plan of a row that names no listed shortcut: the listed shortcuts to
+// its target that no backup row names; moved (or kept) when there is one.
+PlannedRow PlanFallback(const RestoreRow& row, const std::set<int>& named, const std::vector<ListedShortcut>& listed)
 {
-    return UpperCaseText(path.GetString()).str();
-}
-
-// The plan of a row whose own shortcut is gone: the surveyed shortcuts to its
-// target whose paths are not in `named` (the backup's own); moved (or kept)
-// when there is one.
-PlannedRow PlanFallback(const BackupRow& row, const std::set<std::string>& named,
-                        const std::vector<SurveyedRow>& surveyed)
-{
-    std::vector<const SurveyedRow*> found;
-    for (const SurveyedRow& shortcut : surveyed)
-        if (!row.target.IsEmpty() && ::lstrcmpiA(shortcut.target.GetString(), row.target.GetString()) == 0 &&
-            named.count(PathKey(shortcut.path)) == 0)
-            found.push_back(&shortcut);
+    std::map<int, std::uint16_t> found;
+    for (const ListedShortcut& shortcut : listed)
+        if (!row.target.empty() && shortcut.target == row.target && named.count(shortcut.shortcut) == 0)
+            found.emplace(shortcut.shortcut, shortcut.hotKey);
     if (found.size() != 1)
-        return {found.empty() ? RestoreStep::kMissing : RestoreStep::kAmbiguous, row.path, row.hotKey};
-    return {found[0]->hotKey == row.hotKey ? RestoreStep::kKept : RestoreStep::kMoved, found[0]->path, row.hotKey};
+        return {found.empty() ? RestoreStep::kMissing : RestoreStep::kAmbiguous, -1, row.hotKey};
+    const auto& [shortcut, now] = *found.begin();
+    return {now == row.hotKey ? RestoreStep::kKept : RestoreStep::kMoved, shortcut, row.hotKey};
 }
 
-// True for a step that names a shortcut to keep or write.
-bool Places(RestoreStep step)
+// Makes every row that places its hotkey on a shortcut another row places a
+// different hotkey on ambiguous.
+void MarkDisputedShortcuts(std::vector<PlannedRow>& plan)
 {
-    return step == RestoreStep::kKept || step == RestoreStep::kSet || step == RestoreStep::kMoved;
-}
-
-// Makes every row that places its hotkey on a shortcut another row also
-// places one on ambiguous, at its own path.
-void MarkSharedShortcuts(const std::vector<BackupRow>& backup, std::vector<PlannedRow>& plan)
-{
-    std::map<std::string, int> placed;
+    std::map<int, std::set<std::uint16_t>> placed;
     for (const PlannedRow& planned : plan)
-        if (Places(planned.step))
-            ++placed[PathKey(planned.path)];
-    for (std::size_t i = 0; i < plan.size(); ++i)
-        if (Places(plan[i].step) && placed[PathKey(plan[i].path)] > 1)
-            plan[i] = {RestoreStep::kAmbiguous, backup[i].path, backup[i].hotKey};
+        if (planned.shortcut >= 0)
+            placed[planned.shortcut].insert(planned.hotKey);
+    for (PlannedRow& planned : plan)
+        if (planned.shortcut >= 0 && placed[planned.shortcut].size() > 1)
+            planned = {RestoreStep::kAmbiguous, -1, planned.hotKey};
 }
 }
 
@@ -65,20 +48,23 @@ const char* StepWord(RestoreStep step)
     }
 }
 
-std::vector<PlannedRow> PlanRestore(const std::vector<BackupRow>& backup, const std::vector<std::optional<WORD>>& own,
-                                    const std::vector<SurveyedRow>& surveyed)
+std::vector<PlannedRow> PlanRestore(const std::vector<RestoreRow>& backup, const std::vector<ListedShortcut>& listed)
 {
-    std::set<std::string> named;
-    for (const BackupRow& row : backup)
-        named.insert(PathKey(row.path));
+    std::map<int, std::uint16_t> now;
+    for (const ListedShortcut& shortcut : listed)
+        now.emplace(shortcut.shortcut, shortcut.hotKey);
+    std::set<int> named;
+    for (const RestoreRow& row : backup)
+        if (now.count(row.shortcut) != 0)
+            named.insert(row.shortcut);
     std::vector<PlannedRow> plan;
-    for (std::size_t i = 0; i < backup.size(); ++i) {
-        const BackupRow& row = backup[i];
-        if (own[i])
-            plan.push_back({*own[i] == row.hotKey ? RestoreStep::kKept : RestoreStep::kSet, row.path, row.hotKey});
+    for (const RestoreRow& row : backup) {
+        const auto own = now.find(row.shortcut);
+        if (own != now.end())
+            plan.push_back({own->second == row.hotKey ? RestoreStep::kKept : RestoreStep::kSet, row.shortcut, row.hotKey});
         else
-            plan.push_back(PlanFallback(row, named, surveyed));
+            plan.push_back(PlanFallback(row, named, listed));
     }
-    MarkSharedShortcuts(backup, plan);
+    MarkDisputedShortcuts(plan);
     return plan;
 }

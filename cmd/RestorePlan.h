@@ -1,12 +1,11 @@
 // What a restore does with each row of a backup, decided for all rows at
-// once against one snapshot of the shortcuts, before anything is written.
+// once against one snapshot of the listed shortcuts, before anything is
+// written. A pure rule: shortcuts are numbers, targets compared as given.
 #pragma once
 
-#include <optional>
+#include <cstdint>
+#include <string>
 #include <vector>
-
-#include "cmd/SurveyedRows.h"
-#include "export/BackupCsv.h"
 
 // The outcome planned for one backup row.
 enum class RestoreStep {
@@ -14,22 +13,37 @@ enum class RestoreStep {
     kSet,        // the row's own shortcut gets its hotkey
     kMoved,      // the one other shortcut to the row's target gets it
     kMissing,    // no shortcut to put it on
-    kAmbiguous,  // more than one candidate, or a shortcut another row also plans to write
+    kAmbiguous,  // more than one candidate, or a shortcut other rows give another hotkey
+};
+
+// A listed shortcut: its number (the same for every listing of one file),
+// its target's key (empty for none) and the hotkey it holds now.
+struct ListedShortcut {
+    int shortcut;
+    std::string target;
+    std::uint16_t hotKey;
+};
+
+// A backup row: the number of the listed shortcut its path names (-1 when
+// it names none), its target's key (empty for none) and its hotkey.
+struct RestoreRow {
+    int shortcut;
+    std::string target;
+    std::uint16_t hotKey;
 };
 
 struct PlannedRow {
     RestoreStep step;
-    CString path;  // the shortcut kept or written; the row's own path when missing or ambiguous
-    WORD hotKey;   // the row's hotkey
+    int shortcut;          // the shortcut kept or written; -1 when missing or ambiguous
+    std::uint16_t hotKey;  // the row's hotkey
 };
 
 // The word each step prints ("kept", "set", ...).
 const char* StepWord(RestoreStep step);
 
-// Plans every row of `backup`. `own[i]` holds the hotkey the shortcut at row
-// i's own path has now, or nothing when no shortcut opens there; `surveyed`
-// is every listed shortcut. A row whose own shortcut is gone falls back on
-// the one surveyed shortcut to its target that the backup does not name
-// itself; rows that would write the same shortcut are all ambiguous.
-std::vector<PlannedRow> PlanRestore(const std::vector<BackupRow>& backup, const std::vector<std::optional<WORD>>& own,
-                                    const std::vector<SurveyedRow>& surveyed);
+// Plans every row of `backup` against `listed`. A row naming a listed
+// shortcut keeps or sets its hotkey there; any other row falls back on the
+// one listed shortcut to its target that no row names; rows that would give
+// one shortcut different hotkeys are all ambiguous. Rows naming a path that
+// is not listed are never planned onto that path.
+std::vector<PlannedRow> PlanRestore(const std::vector<RestoreRow>& backup, const std::vector<ListedShortcut>& listed);

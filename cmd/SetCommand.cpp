@@ -8,7 +8,7 @@
 #include "hotkey/HotKeyText.h"
 #include "shell/LinkHotKey.h"
 #include "text/AsciiCase.h"
-#include "text/UpperCase.h"
+#include "text/PathText.h"
 
 namespace {
 // The value `text` names: "none" (any case) for 0, else the notation's text;
@@ -22,26 +22,29 @@ bool HotKeyOfText(const CString& text, std::uint16_t& value)
     return ParseHotKey(text.GetString(), &value) == 1;
 }
 
-// The long form of the full path `path`, upper-cased, for comparing two
-// paths that may name one file by its long or short names.
-CString ComparablePath(const CString& path)
-{
-    char longPath[MAX_PATH] = {};
-    const DWORD length = ::GetLongPathNameA(path.GetString(), longPath, MAX_PATH);
-    return UpperCaseText(length == 0 || length >= MAX_PATH ? path.GetString() : longPath);
-}
-
 // Warns, on standard error, of every other surveyed shortcut that holds
-// `value` too: Windows starts only one of them.
-void WarnOfSharedHotKey(const CString& path, std::uint16_t value, CommandOutput& output)
+// `value` too (each file once): Windows starts only one of them. False when
+// the survey could not run whole.
+bool WarnOfSharedHotKey(const CString& path, std::uint16_t value, CommandOutput& output)
 {
     if (value == 0)
-        return;
-    const CString self = ComparablePath(path);
-    for (const SurveyedRow& row : SurveyInListOrder(0))
-        if (row.hotKey == value && !(ComparablePath(row.path) == self))
-            output.Err(row.hotKeyText + " is also held by " + output.Name(row.path) +
-                       "; Windows will start only one of them.\r\n");
+        return true;
+    std::vector<SurveyedRow> rows;
+    const bool surveyed = SurveyInListOrder(0, rows, output);
+    const CListedShortcuts numbers(rows);
+    const int self = numbers.ByFile(path);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].hotKey == value && numbers.NumberOf(i) == static_cast<int>(i) && numbers.NumberOf(i) != self)
+            output.Err({rows[i].hotKeyText, " is also held by ", NamePiece(rows[i].path),
+                        "; Windows will start only one of them.\r\n"});
+    return surveyed;
+}
+
+// True when a write that failed for `problem` was refused for its input: the
+// file is not a shortcut that opens.
+bool IsRefusal(LinkWriteProblem problem)
+{
+    return problem == LinkWriteProblem::kNotShortcut || problem == LinkWriteProblem::kTargetMissing;
 }
 }
 
@@ -51,21 +54,22 @@ int RunSet(const CommandLine& line, CommandOutput& output)
         return kExitRefused;
     std::uint16_t value = 0;
     if (!HotKeyOfText(line.operands[1], value)) {
-        output.Err(output.Text("Unknown hotkey text \"" + line.operands[1] +
-                               "\": write it as the list shows it (CTRL+SHIFT+F5, ALT+Page Up) or none. Nothing written.\r\n"));
+        output.Err({"Unknown hotkey text \"" + line.operands[1] +
+                    "\": write it as the list shows it (CTRL+SHIFT+F5, ALT+Page Up) or none. Nothing written.\r\n"});
         return kExitRefused;
     }
     const CString path = FullPathOf(line.operands[0].GetString());
-    if (path.IsEmpty() || !OpensAsShortcut(path.GetString())) {
-        output.Err(output.Text(line.operands[0] + " is not a shortcut file (.lnk or .pif) that opens. Nothing written.\r\n"));
-        return kExitRefused;
-    }
+    const DWORD attributes = path.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(path.GetString());
     LinkWriteFailure failure;
-    if (SetLinkHotKey(path.GetString(), value, nullptr, &failure) != 1) {
-        output.Err("Could not write the hotkey into " + output.Name(path) + ": " +
-                   output.Text(WriteFailureReason(failure)) + ".\r\n");
+    const bool refused = attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+                         !IsListableShortcutPath(path.GetString());
+    if (refused || SetLinkHotKey(path.GetString(), value, nullptr, &failure) != 1) {
+        if (refused || IsRefusal(failure.problem)) {
+            output.Err({line.operands[0] + " is not a shortcut file (.lnk or .pif) that opens. Nothing written.\r\n"});
+            return kExitRefused;
+        }
+        output.Err({"Could not write the hotkey into ", NamePiece(path), ": " + WriteFailureReason(failure) + ".\r\n"});
         return kExitPartly;
     }
-    WarnOfSharedHotKey(path, value, output);
-    return kExitDone;
+    return WarnOfSharedHotKey(path, value, output) ? kExitDone : kExitPartly;
 }

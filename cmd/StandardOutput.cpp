@@ -1,36 +1,54 @@
 #include "cmd/StandardOutput.h"
 
+#include <cstdio>
 #include <string>
 
+#include "export/ExportText.h"
+#include "framework/FileIdentity.h"
+#include "framework/SystemError.h"
+#include "text/PathText.h"
+
 namespace {
-// `text` in code page `codePage` as UTF-16.
-std::wstring WideOf(const CString& text, UINT codePage)
+// The characters `count` bytes at `bytes` stand for in the ANSI code page,
+// appended to `wide`; false when they are not exactly one or more whole
+// characters of it.
+bool AppendDecoded(const char* bytes, int count, std::wstring& wide)
 {
-    return WideFromCodePage(codePage, text.GetString());
+    const int length = ::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, count, nullptr, 0);
+    if (length <= 0)
+        return false;
+    const std::size_t end = wide.size();
+    wide.resize(end + static_cast<std::size_t>(length));
+    return ::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, count, &wide[end], length) == length;
+}
 }
 
-// `wide` in code page `codePage`.
-CString BytesOf(const std::wstring& wide, UINT codePage)
+std::wstring ShownWideOfAnsi(const CString& ansi)
 {
-    return CodePageFromWide(codePage, wide.c_str());
-}
-
-// The long form of the path `wide` (every short name replaced by its long
-// name); `wide` itself when the file cannot be found.
-std::wstring LongPathOf(const std::wstring& wide)
-{
-    const DWORD length = ::GetLongPathNameW(wide.c_str(), nullptr, 0);
-    std::wstring longPath(length, L'\0');
-    if (length == 0 || ::GetLongPathNameW(wide.c_str(), &longPath[0], length) + 1 != length)
+    const std::string& bytes = ansi.str();
+    std::wstring wide;
+    if (bytes.empty() || AppendDecoded(bytes.data(), static_cast<int>(bytes.size()), wide))
         return wide;
-    longPath.resize(length - 1);
-    return longPath;
-}
+    for (std::size_t i = 0; i < bytes.size();) {
+        const bool pair = IsLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() &&
+                          AppendDecoded(bytes.data() + i, 2, wide);
+        if (pair) {
+            i += 2;
+            continue;
+        }
+        if (!AppendDecoded(bytes.data() + i, 1, wide)) {
+            wchar_t code[8];
+            std::swprintf(code, 8, L"<%02X>", static_cast<unsigned char>(bytes[i]));
+            wide += code;
+        }
+        ++i;
+    }
+    return wide;
 }
 
 CStandardOutput::CStandardOutput(bool utf8)
     : m_utf8(utf8), m_out(StreamOf(STD_OUTPUT_HANDLE)), m_err(StreamOf(STD_ERROR_HANDLE)),
-      m_codePage(utf8 || m_out.console ? CP_UTF8 : CP_ACP)
+      m_wide(utf8 || m_out.console)
 {
 }
 
@@ -42,48 +60,53 @@ CStandardOutput::Stream CStandardOutput::StreamOf(DWORD which)
     return {valid ? handle : nullptr, valid && ::GetConsoleMode(handle, &mode) != FALSE};
 }
 
-void CStandardOutput::Out(const CString& lines)
+CString CStandardOutput::EncodePiece(const OutputPiece& piece) const
 {
-    Write(m_out, lines);
-}
-
-void CStandardOutput::Err(const CString& lines)
-{
-    Write(m_err, lines);
-}
-
-CString CStandardOutput::Text(const CString& text) const
-{
-    return m_codePage == CP_ACP ? text : BytesOf(WideOf(text, CP_ACP), CP_UTF8);
-}
-
-CString CStandardOutput::Name(const CString& path, int fullPath) const
-{
-    if (m_codePage == CP_ACP)
-        return CommandOutput::Name(path, fullPath);
-    std::wstring name = LongPathOf(WideOf(path, CP_ACP));
-    if (fullPath != 1)
+    if (!m_wide)
+        return CommandOutput::EncodePiece(piece);
+    if (piece.name < 0)
+        return CodePageFromWide(CP_UTF8, ShownWideOfAnsi(piece.text).c_str());
+    std::wstring name = LongNameOf(WideFromAnsi(piece.text.GetString()));
+    if (piece.name != 1)
         name = name.substr(name.rfind(L'\\') + 1);
-    return BytesOf(name, CP_UTF8);
+    const CString shown = CodePageFromWide(CP_UTF8, name.c_str());
+    return piece.csvField ? CString(CsvField(shown.str())) : shown;
 }
 
-TextColumns CStandardOutput::Columns() const
+int CStandardOutput::Columns(const OutputPiece& piece) const
 {
-    return m_codePage == CP_ACP ? &ByteColumns : &Utf8Columns;
+    return m_wide ? Utf8Columns(EncodePiece(piece)) : CommandOutput::Columns(piece);
 }
 
-// Writes `lines` now: as wide text to a console; else as UTF-8 with /utf8,
-// as ANSI bytes without it.
-void CStandardOutput::Write(const Stream& stream, const CString& lines) const
+void CStandardOutput::Put(bool error, const CString& bytes)
 {
+    const bool written = Write(error ? m_err : m_out, bytes);
+    if (!written && !error && m_outError == ERROR_SUCCESS)
+        m_outError = ::GetLastError() != ERROR_SUCCESS ? ::GetLastError() : ERROR_WRITE_FAULT;
+}
+
+int CStandardOutput::Finish(int status)
+{
+    if (m_outError == ERROR_SUCCESS)
+        return status;
+    Err({"Could not write the output: " + SystemErrorText(m_outError) + "\r\n"});
+    return status == kExitDone ? kExitPartly : status;
+}
+
+// Writes `bytes` now: as wide text to a console; else as UTF-8 with /utf8,
+// as ANSI bytes without it (lines built in UTF-8 for a console on the other
+// handle are turned back into ANSI).
+bool CStandardOutput::Write(const Stream& stream, const CString& bytes) const
+{
+    if (stream.handle == nullptr || bytes.IsEmpty())
+        return true;
     DWORD written = 0;
-    if (stream.handle == nullptr || lines.IsEmpty())
-        return;
     if (stream.console) {
-        const std::wstring wide = WideOf(lines, m_codePage);
-        ::WriteConsoleW(stream.handle, wide.c_str(), static_cast<DWORD>(wide.size()), &written, nullptr);
-        return;
+        const std::wstring wide = m_wide ? WideFromCodePage(CP_UTF8, bytes.GetString()) : ShownWideOfAnsi(bytes);
+        const DWORD length = static_cast<DWORD>(wide.size());
+        return ::WriteConsoleW(stream.handle, wide.c_str(), length, &written, nullptr) && written == length;
     }
-    const CString bytes = m_codePage == CP_UTF8 && !m_utf8 ? BytesOf(WideOf(lines, CP_UTF8), CP_ACP) : lines;
-    ::WriteFile(stream.handle, bytes.GetString(), static_cast<DWORD>(bytes.GetLength()), &written, nullptr);
+    const CString out = m_wide && !m_utf8 ? CodePageFromWide(CP_ACP, WideFromCodePage(CP_UTF8, bytes.GetString()).c_str()) : bytes;
+    const DWORD length = static_cast<DWORD>(out.GetLength());
+    return ::WriteFile(stream.handle, out.GetString(), length, &written, nullptr) && written == length;
 }

@@ -21,7 +21,10 @@ const char kUsage[] =
     "\r\n"
     "On a console, names show as Explorer shows them. Redirected, output is in the\r\n"
     "ANSI code page; add /utf8 to any command for UTF-8 with the long names.\r\n"
-    "Switches take / or - in any case. Exit status: 0 done, 1 partly done,\r\n"
+    "Where a key's byte is no character of the code page on its own, it shows as\r\n"
+    "its code in hex on a console and in UTF-8 (CTRL+<E2>).\r\n"
+    "Switches take / or - in any case. Exit status: 0 done, 1 partly done (a\r\n"
+    "failed write, a survey that could not run, output that could not be written),\r\n"
     "2 usage error or refused input.\r\n";
 
 struct Command {
@@ -39,13 +42,13 @@ int RunCommandLine(int argc, const char* const* argv, CommandOutput& output)
 {
     const CommandLine line = SplitCommandLine(argc, argv);
     if (line.command.IsEmpty() && line.switches.size() == 1 && line.switches[0] == CString("?")) {
-        output.Err(kUsage);
+        output.Err({kUsage});
         return kExitDone;
     }
     for (const Command& command : kCommands)
         if (line.command == CString(command.name))
             return command.run(line, output);
-    output.Err(line.command.IsEmpty() ? CString(kUsage)
-                                      : output.Text("Unknown command " + line.command + ". Run VelmoraCmd /? for usage.\r\n"));
+    output.Err({line.command.IsEmpty() ? CString(kUsage)
+                                       : "Unknown command " + line.command + ". Run VelmoraCmd /? for usage.\r\n"});
     return kExitRefused;
 }

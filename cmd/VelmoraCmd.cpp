@@ -7,5 +7,5 @@
 int main(int argc, char** argv)
 {
     CStandardOutput output(HasSwitch(SplitCommandLine(argc, argv), "utf8"));
-    return RunCommandLine(argc, argv, output);
+    return output.Finish(RunCommandLine(argc, argv, output));
 }

@@ -152,10 +152,12 @@ const char* RowProblem(const std::vector<std::string>& fields, BackupRow& row)
 {
     if (fields.size() != kFieldCount)
         return "a row does not have 4 fields (path, target, hotkey, text)";
-    for (const std::string& field : fields)
-        if (!IsWellEncoded(field))
-            return "a field is not text in the ANSI code page";
-    if (!IsShortcutPath(fields[0].c_str()))
+    // The hotkey text is checked as the text of its word below, whatever
+    // bytes that is (a key code may be a lead byte).
+    for (std::size_t i : {0, 1})
+        if (!IsWellEncoded(fields[i]))
+            return "a path is not text in the ANSI code page";
+    if (!IsListableShortcutPath(fields[0].c_str()))
         return "the path is not a .LNK or .PIF file";
     const int value = HexWord(fields[2]);
     if (value <= 0)

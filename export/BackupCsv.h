@@ -27,7 +27,8 @@ struct BackupError {
 CString FormatBackupCsv(const std::vector<BackupRow>& rows);
 
 // The rows of a whole backup text: 1 when every line is well formed (the
-// header, four fields a row, a path ending in .LNK or .PIF, a hotkey word of
-// 4 hex digits other than 0000 and exactly its text, lead bytes followed by
-// a trail byte, no zero byte); otherwise 0 with `error` set and `rows` empty.
+// header, four fields a row, a path whose extension begins with LNK or PIF,
+// a hotkey word of 4 hex digits other than 0000 and exactly its text byte
+// for byte, the paths' lead bytes followed by a trail byte and no zero
+// byte); otherwise 0 with `error` set and `rows` empty.
 int ParseBackupCsv(const std::string& text, std::vector<BackupRow>& rows, BackupError& error);

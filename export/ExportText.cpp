@@ -1,20 +1,11 @@
 // The comma-separated and column-aligned texts of the result list.
 #include "export/ExportText.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
 const char kLineEnd[] = "\r\n";
-
-// The greatest width of the rows' names (0 for no rows).
-int LongestNameLength(const std::vector<ExportRow>& rows, TextColumns columns)
-{
-    int longest = 0;
-    for (const ExportRow& row : rows)
-        if (columns(row.name) > longest)
-            longest = columns(row.name);
-    return longest;
-}
 }
 
 int ByteColumns(const CString& text)
@@ -83,13 +74,23 @@ CString FormatCsvText(const std::vector<ExportRow>& rows)
     return text;
 }
 
+std::vector<int> AlignmentSpaces(const std::vector<int>& widths)
+{
+    const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
+    std::vector<int> spaces;
+    for (int width : widths)
+        spaces.push_back(widest - width + 1);
+    return spaces;
+}
+
 CString FormatAlignedText(const std::vector<ExportRow>& rows, TextColumns columns)
 {
-    const int longest = LongestNameLength(rows, columns);
+    std::vector<int> widths;
+    for (const ExportRow& row : rows)
+        widths.push_back(columns(row.name));
+    const std::vector<int> spaces = AlignmentSpaces(widths);
     CString text;
-    for (const ExportRow& row : rows) {
-        const std::size_t spaces = static_cast<std::size_t>(longest - columns(row.name)) + 1;
-        text += row.name + CString(std::string(spaces, ' ')) + row.hotKey + kLineEnd;
-    }
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        text += rows[i].name + CString(std::string(static_cast<std::size_t>(spaces[i]), ' ')) + rows[i].hotKey + kLineEnd;
     return text;
 }

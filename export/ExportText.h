@@ -36,6 +36,10 @@ std::string CsvField(const std::string& field);
 // FormatCsvText for every row without a comma, a quote or a line break.
 CString FormatQuotedCsvText(const std::vector<ExportRow>& rows);
 
+// The spaces after each name of widths `widths` so that every hotkey text
+// starts one column past the widest name.
+std::vector<int> AlignmentSpaces(const std::vector<int>& widths);
+
 // Each name followed by spaces so that every hotkey text starts one column
 // past the longest name, columns counted by `columns`; there is no upper
 // bound on the run of spaces.

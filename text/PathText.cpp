@@ -47,11 +47,27 @@ CString GetPathExtension(const char* path)
     return CString(path + marks.dot + 1);
 }
 
+namespace {
+// 1 when `path`'s extension is one of kShortcutExtensions, in any ASCII case,
+// or with `prefix` begins with one.
+int HasShortcutExtension(const char* path, bool prefix)
+{
+    const std::string extension = AsciiLowerCase(GetPathExtension(path)).str();
+    for (const char* shortcut : kShortcutExtensions) {
+        const std::string lower = AsciiLowerCase(shortcut).str();
+        if (prefix ? extension.compare(0, lower.size(), lower) == 0 : extension == lower)
+            return 1;
+    }
+    return 0;
+}
+}
+
 int IsShortcutPath(const char* path)
 {
-    const CString extension = AsciiLowerCase(GetPathExtension(path));
-    for (const char* shortcut : kShortcutExtensions)
-        if (extension == AsciiLowerCase(shortcut))
-            return 1;
-    return 0;
+    return HasShortcutExtension(path, false);
+}
+
+int IsListableShortcutPath(const char* path)
+{
+    return HasShortcutExtension(path, true);
 }

@@ -20,3 +20,7 @@ constexpr const char* kShortcutExtensions[] = {"LNK", "PIF"};
 // 1 when the path's extension is one of kShortcutExtensions, in any ASCII
 // case: the files the survey lists and the command program writes.
 int IsShortcutPath(const char* path);
+// 1 when the path's extension begins with one of kShortcutExtensions, in any
+// ASCII case: every file the survey may list, as a file whose longer
+// extension begins so is listed when its short name's extension is one.
+int IsListableShortcutPath(const char* path);

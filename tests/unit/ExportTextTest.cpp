@@ -185,6 +185,24 @@ TEST(ParseBackupCsv, ReadsWhatIsWrittenAndPlainVariants)
     }
 }
 
+// Every hotkey word but 0 (its text a lead byte, a comma, a quote or no key
+// at all), under names with a comma, a quote, a double-byte character and an
+// extension that only begins with LNK, reads back as written.
+TEST(ParseBackupCsv, ReadsBackEveryWordAndAwkwardName)
+{
+    const char* names[] = {"C:\\Menu\\a,b.lnk", "C:\\Menu\\say \"hi\".pif", "C:\\Menu\\\x83\x5C.lnk", "C:\\Menu\\Tool.lnk~"};
+    std::vector<BackupRow> written;
+    for (unsigned word = 1; word <= 0xFFFF; ++word)
+        written.push_back({names[word % 4], word % 3 == 0 ? "" : "C:\\x,\"y\".exe", static_cast<std::uint16_t>(word)});
+    std::vector<BackupRow> rows;
+    ASSERT_EQ(ReadBackup(FormatBackupCsv(written).str(), rows), "");
+    ASSERT_EQ(rows.size(), written.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        ASSERT_TRUE(rows[i].path == written[i].path && rows[i].target == written[i].target &&
+                    rows[i].hotKey == written[i].hotKey)
+            << "word " << written[i].hotKey;
+}
+
 // Each malformed text is refused whole, with the line it went wrong on.
 TEST(ParseBackupCsv, RefusesMalformedTextWithLineAndReason)
 {
@@ -209,9 +227,9 @@ TEST(ParseBackupCsv, RefusesMalformedTextWithLineAndReason)
         {kBackupHeader + std::string("C:\\a.lnk,C:\\a.exe,03G4,CTRL+SHIFT+F5\r\n"), "line 2: the hotkey is not 4 hex digits other than 0000"},
         {kBackupHeader + std::string("C:\\a.lnk,C:\\a.exe,0000,\r\n"), "line 2: the hotkey is not 4 hex digits other than 0000"},
         {kBackupHeader + std::string("C:\\a.lnk,C:\\a.exe,0374,CTRL+SHIFT+F6\r\n"), "line 2: the hotkey text is not the text of the hotkey"},
-        {kBackupHeader + std::string("C:\\a\x83.lnk,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n"), "line 2: a field is not text in the ANSI code page"},
-        {kBackupHeader + std::string("C:\\a.lnk,C:\\a\x83,0374,CTRL+SHIFT+F5\r\n"), "line 2: a field is not text in the ANSI code page"},
-        {kBackupHeader + std::string("C:\\a.lnk,C:\\a", 13) + std::string(1, '\0') + ",0374,CTRL+SHIFT+F5\r\n", "line 2: a field is not text in the ANSI code page"},
+        {kBackupHeader + std::string("C:\\a\x83.lnk,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n"), "line 2: a path is not text in the ANSI code page"},
+        {kBackupHeader + std::string("C:\\a.lnk,C:\\a\x83,0374,CTRL+SHIFT+F5\r\n"), "line 2: a path is not text in the ANSI code page"},
+        {kBackupHeader + std::string("C:\\a.lnk,C:\\a", 13) + std::string(1, '\0') + ",0374,CTRL+SHIFT+F5\r\n", "line 2: a path is not text in the ANSI code page"},
         {kBackupHeader + good + good + "C:\\b.lnk,C:\\b.exe,0374,CTRL+SHIFT+F5,\r\n", "line 4: a row does not have 4 fields (path, target, hotkey, text)"},
     };
     for (const auto& c : cases) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cmd/Commands.h"
+#include "cmd/StandardOutput.h"
 #include "export/Clipboard.h"
 #include "res/resource.h"
 #include "support/Shortcuts.h"
@@ -397,3 +398,65 @@ TEST_F(CommandListTest, DuplicatesLeaveOutTheHotkeysHeldOnce)
     EXPECT_EQ(CommandOutputOf({"duplicates"}, status), "");
     EXPECT_EQ(status, 0);
 }
+
+namespace {
+// The program's own output of `arguments`: standard output sent to `path`
+// (opened with `disposition`), standard error to a file read into `err`;
+// the exit status as the program gives it.
+int RunRedirected(std::vector<const char*> arguments, const char* path, DWORD disposition, std::string& err)
+{
+    const std::string errPath = SpecialFolder(CSIDL_PROFILE) + "\\velmora-stderr.txt";
+    const HANDLE out = ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition, 0, nullptr);
+    const HANDLE errFile = ::CreateFileA(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(out, INVALID_HANDLE_VALUE) << path;
+    const HANDLE savedOut = ::GetStdHandle(STD_OUTPUT_HANDLE), savedErr = ::GetStdHandle(STD_ERROR_HANDLE);
+    ::SetStdHandle(STD_OUTPUT_HANDLE, out);
+    ::SetStdHandle(STD_ERROR_HANDLE, errFile);
+    arguments.insert(arguments.begin(), "VelmoraCmd");
+    int status = -1;
+    {
+        CStandardOutput output(HasSwitch(SplitCommandLine(static_cast<int>(arguments.size()), arguments.data()), "utf8"));
+        status = output.Finish(RunCommandLine(static_cast<int>(arguments.size()), arguments.data(), output));
+    }
+    ::SetStdHandle(STD_OUTPUT_HANDLE, savedOut);
+    ::SetStdHandle(STD_ERROR_HANDLE, savedErr);
+    ::CloseHandle(out);
+    ::CloseHandle(errFile);
+    err = ReadFileBytes(errPath);
+    ::DeleteFileA(errPath.c_str());
+    return status;
+}
+}
+
+// Half-width katakana and a key whose code is a lead byte: redirected, list
+// writes the window's bytes unchanged; with /utf8 and on a console the
+// katakana shows as itself and the lead byte as its code, always valid text;
+// a full disk is exit 1 with the reason.
+TEST_F(CommandListTest, OutputIsEncodedWholeAtTheSink)
+{
+    for (const auto& [name, hotKey] : {std::pair{"\\Kana.lnk", WORD{0x04B1}}, std::pair{"\\Ro.lnk", WORD{0x02E2}}}) {
+        ShortcutSpec spec;
+        spec.target = folders.Target();
+        spec.hotKey = hotKey;
+        ASSERT_TRUE(MakeShortcut(folders.Desktop() + name, spec));
+    }
+    const std::string file = SpecialFolder(CSIDL_PROFILE) + "\\velmora-list.txt";
+    std::string err;
+    int status = -1;
+    ASSERT_EQ(RunRedirected({"list"}, file.c_str(), CREATE_ALWAYS, err), 0) << err;
+    const std::string ansi = CommandOutputOf({"list"}, status);
+    EXPECT_EQ(ReadFileBytes(file), ansi);
+    EXPECT_NE(ansi.find("ALT+\xB1\r\n"), std::string::npos);
+
+    ASSERT_EQ(RunRedirected({"list", "/utf8"}, file.c_str(), CREATE_ALWAYS, err), 0) << err;
+    const std::string utf8 = ReadFileBytes(file);
+    EXPECT_GT(::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.c_str(), -1, nullptr, 0), 0) << utf8;
+    EXPECT_NE(utf8.find("Kana.lnk   ALT+\xEF\xBD\xB1\r\n"), std::string::npos) << utf8;
+    EXPECT_NE(utf8.find("Ro.lnk     CTRL+<E2>\r\n"), std::string::npos) << utf8;
+    EXPECT_EQ(ShownWideOfAnsi("ALT+\xB1 CTRL+\xE2 \x83\x5C \x83"), L"ALT+\xFF71 CTRL+<E2> \x30BD <83>");
+    ::DeleteFileA(file.c_str());
+
+    EXPECT_EQ(RunRedirected({"list"}, "Z:\\dev\\full", OPEN_EXISTING, err), 1);
+    EXPECT_NE(err.find("Could not write the output: "), std::string::npos) << err;
+}
+

@@ -12,6 +12,8 @@
 
 #include "cmd/Commands.h"
 #include "framework/Com.h"
+#include "framework/ScopedHandles.h"
+#include "framework/SystemError.h"
 #include "shell/LinkHotKey.h"
 #include "shell/ShellLink.h"
 #include "support/LinkCorpus.h"
@@ -178,6 +180,19 @@ TEST_F(LinkHotKeyTest, ConcurrentChangesLeaveOneValueAndEveryOtherByte)
     EXPECT_TRUE(after == WithHotKey(before, 0x0374) || after == WithHotKey(before, 0x0641)) << Differences(before, after);
 }
 
+// Another program reading the shortcut (Explorer, an indexer), sharing it
+// with everyone, neither stops a change nor sees a torn word.
+TEST_F(LinkHotKeyTest, ChangesWhileAnotherHandleReadsTheFile)
+{
+    const CScopedFile reader(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                           nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(reader.IsOpen());
+    const std::string before = ReadFileBytes(path);
+    LinkWriteFailure failure;
+    EXPECT_EQ(SetLinkHotKey(path.c_str(), 0x0641, nullptr, &failure), 1) << failure.error;
+    EXPECT_EQ(ReadFileBytes(path), WithHotKey(before, 0x0641));
+}
+
 // With COM already initialised on the thread, CoInitialize answers S_FALSE:
 // both calls fail and leave the file and the thread's COM count alone.
 TEST_F(LinkHotKeyTest, ComAlreadyInitialisedGivesZero)
@@ -211,6 +226,28 @@ int RunSetCommand(const std::string& path, const char* hotKey)
     CommandOutput output;
     return RunCommandLine(4, argv, output);
 }
+}
+
+// Two set commands on one shortcut at once, twenty each: each ends done, or
+// in use by the other (exit 1, the system's reason), never refused as not a
+// shortcut.
+TEST_F(LinkHotKeyTest, ConcurrentSetCommandsEndDoneOrInUse)
+{
+    const std::string inUse = SystemErrorText(ERROR_SHARING_VIOLATION).str();
+    const auto sets = [&](const char* text) {
+        std::string unexpected;
+        for (int i = 0; i < 20; ++i) {
+            const char* argv[] = {"VelmoraCmd", "set", path.c_str(), text};
+            CommandOutput output;
+            const int status = RunCommandLine(4, argv, output);
+            if (status != 0 && !(status == 1 && output.err.str().find(inUse) != std::string::npos))
+                unexpected += std::to_string(status) + " " + output.err.str();
+        }
+        return unexpected;
+    };
+    std::future<std::string> other = std::async(std::launch::async, sets, "CTRL+ALT+A");
+    EXPECT_EQ(sets("CTRL+SHIFT+F5"), "");
+    EXPECT_EQ(other.get(), "");
 }
 
 // set writes the notation's text (or none) as the hotkey GetLinkHotKey reads back.

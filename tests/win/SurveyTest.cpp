@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 #include <utility>
@@ -407,6 +408,14 @@ std::string TempFile(const char* name)
     return path;
 }
 
+// `word` in the backup's 4 upper-case hex digits.
+std::string Hex(WORD word)
+{
+    char hex[8];
+    std::snprintf(hex, sizeof(hex), "%04X", word);
+    return hex;
+}
+
 // Writes a shortcut to `target` with `hotKey`.
 void ShortcutTo(const std::string& path, const std::string& target, WORD hotKey)
 {
@@ -532,6 +541,88 @@ TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
         EXPECT_EQ(GetLinkHotKey(row.path.c_str(), nullptr), row.after) << row.path;
     EXPECT_EQ(GetLinkHotKey(fresh.c_str(), nullptr), 0) << "two rows were both given the one new shortcut";
     ::SetFileAttributesA(rows[5].path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA(backup.c_str());
+}
+
+// A restore writes only shortcuts the survey lists, each once: a row naming
+// a shortcut outside the surveyed folders is missing and that file is never
+// written; one Desktop shortcut named three ways with three hotkeys is
+// ambiguous three times, with one hotkey set once.
+TEST_F(SurveyTest, RestoreWritesOnlySurveyedShortcutsOnce)
+{
+    const std::string outside = TempFile("velmora-outside.lnk"), twin = folders.Desktop() + "\\twin.lnk";
+    ShortcutTo(outside, WindowsFile("notepad.exe"), 0);
+    ShortcutTo(twin, WindowsFile("regedit.exe"), 0);
+    const std::string spellings[] = {twin, folders.Desktop() + "\\.\\twin.lnk", folders.Desktop() + "\\sub\\..\\twin.lnk"};
+    const std::string backup = TempFile("velmora-reach.csv"), outsideBytes = ReadFileBytes(outside);
+    const struct {
+        WORD words[3];
+        const char* step;
+        WORD after;
+    } cases[] = {{{0x0641, 0x0642, 0x0643}, "ambiguous", 0}, {{0x0644, 0x0644, 0x0644}, "set", 0x0644}};
+    for (const auto& c : cases) {
+        std::string text = "Path,Target,HotKey,Text\r\n" + outside + ",,0374,CTRL+SHIFT+F5\r\n", report = "missing " + outside + "\r\n";
+        for (int i = 0; i < 3; ++i) {
+            text += spellings[i] + ",," + Hex(c.words[i]) + "," + FormatHotKey(c.words[i]).str() + "\r\n";
+            report += std::string(c.step) + " " + (c.after != 0 ? twin : spellings[i]) + "\r\n";
+        }
+        ASSERT_TRUE(WriteFileBytes(backup, text));
+        const CommandRun run = RunCommand({"restore", backup});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, report);
+        EXPECT_EQ(ReadFileBytes(outside), outsideBytes);
+        EXPECT_EQ(GetLinkHotKey(twin.c_str(), nullptr), c.after);
+    }
+    ::DeleteFileA(outside.c_str());
+    ::DeleteFileA(backup.c_str());
+}
+
+// A survey that cannot run (here COM, already initialised on the thread) is
+// an error: list and backup exit 1 with the reason, and backup writes
+// nothing, never replacing a good file.
+TEST_F(SurveyTest, SurveyThatCannotRunIsAnError)
+{
+    Shortcut(folders.StartMenu() + "\\Tool.lnk", 0x0374);
+    const std::string backup = TempFile("velmora-no-com.csv");
+    ASSERT_TRUE(WriteFileBytes(backup, "good"));
+    ASSERT_EQ(::CoInitialize(nullptr), S_OK);
+    const CommandRun list = RunCommand({"list"}), saved = RunCommand({"backup", backup, "/force"});
+    ::CoUninitialize();
+    EXPECT_EQ(list.status, 1);
+    EXPECT_NE(list.err.find("COM could not be initialised"), std::string::npos) << list.err;
+    EXPECT_EQ(saved.status, 1);
+    EXPECT_EQ(ReadFileBytes(backup), "good");
+    ::DeleteFileA(backup.c_str());
+}
+
+// In a profile whose name the ANSI code page cannot carry (a prefix made for
+// the user Zoë by tests/wine/with-foreign-user.sh), the Start Menu's and the
+// Desktop's shortcuts are listed and backed up, by short names.
+TEST(ForeignProfile, ListsTheStartMenuAndTheDesktop)
+{
+    WCHAR profile[MAX_PATH] = {};
+    ASSERT_EQ(::SHGetFolderPathW(nullptr, CSIDL_PROFILE, nullptr, 0, profile), S_OK);
+    BOOL lossy = FALSE;
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, profile, -1, nullptr, 0, nullptr, &lossy);
+    ASSERT_TRUE(lossy) << "the profile's name is in the code page: " << AnsiFromWide(std::wstring(profile));
+    const std::string made = "C:\\velmora-foreign.lnk";
+    std::vector<std::wstring> placed;
+    for (int folder : {CSIDL_STARTMENU, CSIDL_DESKTOPDIRECTORY}) {
+        WCHAR path[MAX_PATH] = {};
+        ASSERT_EQ(::SHGetFolderPathW(nullptr, folder | CSIDL_FLAG_CREATE, nullptr, 0, path), S_OK);
+        ShortcutTo(made, WindowsFile("notepad.exe"), static_cast<WORD>(0x0641 + placed.size()));
+        placed.push_back(std::wstring(path) + L"\\Foreign" + std::to_wstring(placed.size()) + L".lnk");
+        ASSERT_TRUE(::MoveFileW(WideFromAnsi(made).c_str(), placed.back().c_str()));
+    }
+    const CommandRun list = RunCommand({"list"});
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, "Foreign0.lnk CTRL+ALT+A\r\nForeign1.lnk CTRL+ALT+B\r\n");
+    const std::string backup = "C:\\velmora-foreign.csv";
+    const CommandRun saved = RunCommand({"backup", backup, "/force"});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, "2 shortcut(s) with a hotkey saved in " + backup + ".\r\n");
+    for (const std::wstring& path : placed)
+        ::DeleteFileW(path.c_str());
     ::DeleteFileA(backup.c_str());
 }
 

@@ -4,14 +4,14 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
-#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <memory>
 
 #include "framework/Com.h"
+#include "shell/LinkFormat.h"
+#include "support/LinkCorpus.h"
 #include "support/Shortcuts.h"
 
 namespace {
@@ -221,23 +221,13 @@ bool MakeDesktopTree(const SurveyFolders& folders, int entries, Paths& paths)
 }
 
 namespace {
-// Marks the shortcut at `path` as Windows writes one whose target was given
-// with %NAME% references: the HasExpString flag and an environment variable
-// block holding `unexpanded`, before the terminal block.
+// Adds to the shortcut at `path` what Windows writes for a target given with
+// %NAME% references: the HasExpString flag and an environment variable block
+// holding `unexpanded`.
 bool AddEnvironmentBlock(const std::string& path, const std::string& unexpanded)
 {
-    std::string bytes = ReadFileBytes(path);
-    if (bytes.size() < 80 || bytes.compare(bytes.size() - 4, 4, std::string(4, '\0')) != 0)
-        return false;
-    bytes[21] = static_cast<char>(bytes[21] | 0x02);  // LinkFlags (offset 20) |= SLDF_HAS_EXP_SZ (0x200)
-    std::string block(0x314, '\0');
-    const DWORD header[2] = {0x314, 0xA0000001};  // size, EXP_SZ_LINK_SIG
-    std::memcpy(&block[0], header, sizeof(header));
-    unexpanded.copy(&block[8], std::min<size_t>(unexpanded.size(), 259));
-    for (size_t i = 0; i < unexpanded.size() && i < 259; ++i)
-        block[268 + 2 * i] = unexpanded[i];  // ASCII in UTF-16LE
-    bytes.insert(bytes.size() - 4, block);
-    return WriteFileBytes(path, bytes);
+    const std::string link = ReadFileBytes(path);
+    return link.size() >= kHeaderSize && WriteFileBytes(path, WithWindowsBlocks(link, kEnvironmentBlock, unexpanded));
 }
 
 // The system programs the %SystemRoot% shortcuts point at.

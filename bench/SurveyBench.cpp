@@ -67,62 +67,34 @@ void Time(const std::string& label, const Samples& s, size_t units, const char* 
                       *std::max_element(s.begin(), s.end())));
 }
 
-// A list's rows as path and hotkey text.
-using ListRows = std::vector<std::pair<std::string, std::string>>;
+// The time of WM_COMMAND `id`'s handler, sent to `window` as a menu item or
+// the button sends it. What it posts stays queued.
+double TimedCommand(const MainDialogDriver& window, UINT id)
+{
+    const double start = NowMs();
+    window.Send(id);
+    return NowMs() - start;
+}
 
-// A new main window, driven as other programs drive it: commands sent as
-// messages, rows read through the list view's messages and the clipboard.
-class BenchWindow {
-public:
-    BenchWindow() { m_dialog.Create(nullptr); PumpMessages(); }
-    ~BenchWindow() { ::DestroyWindow(Handle()); PumpMessages(); }
-    HWND Handle() const { return m_dialog.m_hWnd; }
-
-    // Sends WM_COMMAND `id` as a menu item or the button does; the handler's
-    // time. What it posts stays queued.
-    double Command(UINT id) const
-    {
-        const double start = NowMs();
-        ::SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        return NowMs() - start;
+// The lines (CR LF) of the text on the clipboard, opened by `owner`, or -1.
+int ClipboardLines(HWND owner)
+{
+    int lines = -1;
+    const HANDLE data = ::OpenClipboard(owner) ? ::GetClipboardData(CF_TEXT) : nullptr;
+    if (const char* text = data != nullptr ? static_cast<const char*>(::GlobalLock(data)) : nullptr) {
+        for (lines = 0; (text = std::strstr(text, "\r\n")) != nullptr; text += 2)
+            ++lines;
+        ::GlobalUnlock(data);
     }
-
-    ListRows Rows() const
-    {
-        const HWND list = ::GetDlgItem(Handle(), IDC_RESULT_LIST);
-        ListRows rows(static_cast<size_t>(ListView_GetItemCount(list)));
-        char path[1024], hotKey[256];
-        for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-            ListView_GetItemText(list, i, 0, path, sizeof(path));
-            ListView_GetItemText(list, i, 1, hotKey, sizeof(hotKey));
-            rows[static_cast<size_t>(i)] = {path, hotKey};
-        }
-        return rows;
-    }
-
-    // The lines (CR LF) of the text on the clipboard, or -1.
-    int ClipboardLines() const
-    {
-        int lines = -1;
-        const HANDLE data = ::OpenClipboard(Handle()) ? ::GetClipboardData(CF_TEXT) : nullptr;
-        if (const char* text = data != nullptr ? static_cast<const char*>(::GlobalLock(data)) : nullptr) {
-            for (lines = 0; (text = std::strstr(text, "\r\n")) != nullptr; text += 2)
-                ++lines;
-            ::GlobalUnlock(data);
-        }
-        ::CloseClipboard();
-        return lines;
-    }
-
-private:
-    CSurveyDlg m_dialog;
-};
+    ::CloseClipboard();
+    return lines;
+}
 
 // True when `rows` ascend by their sort texts under `key` (the bench never
 // turns View > full path on).
-bool IsSorted(const ListRows& rows, int key)
+bool IsSorted(const std::vector<ListRow>& rows, int key)
 {
-    auto text = [key](const auto& row) { return SortTextOf(key, 0, row.first.c_str(), row.second.c_str()); };
+    auto text = [key](const ListRow& row) { return SortTextOf(key, 0, row.path.c_str(), row.hotKey.c_str()); };
     return std::is_sorted(rows.begin(), rows.end(), [&text](const auto& a, const auto& b) {
         return CompareSortTexts(text(a).GetString(), text(b).GetString()) < 0;
     });
@@ -213,7 +185,7 @@ void TimePhases(HWND owner, size_t files, Figures& f)
 {
     CStringArray collected;
     const double start = NowMs();
-    Check(CollectSurveyFiles(owner, collected) && collected.GetSize() == static_cast<int>(files), "every file found");
+    Check(CollectSurveyFiles(owner, collected) == SurveyStatus::kDone && collected.GetSize() == static_cast<int>(files), "every file found");
     f.collect.push_back(NowMs() - start);
     const CComInit com;
     RowStore store;
@@ -228,18 +200,18 @@ void TimePhases(HWND owner, size_t files, Figures& f)
 
 // One round: the bare loop, the phases, and the survey by the start button
 // on a new main window, which the sorts use after the last round.
-void MeasureRound(const Paths& paths, Figures& f, std::unique_ptr<BenchWindow>& window)
+void MeasureRound(const Paths& paths, Figures& f, std::unique_ptr<MainDialogDriver>& window)
 {
-    window = std::make_unique<BenchWindow>();
+    window = std::make_unique<MainDialogDriver>();
+    const HWND owner = window->dialog.m_hWnd;
     double start = NowMs();
-    Check(BareLinkLoop(paths, window->Handle()) == static_cast<int>(paths.size()), "the bare loop reads every hotkey");
+    Check(BareLinkLoop(paths, owner) == static_cast<int>(paths.size()), "the bare loop reads every hotkey");
     f.bare.push_back(NowMs() - start);
-    TimePhases(window->Handle(), paths.size(), f);
+    TimePhases(owner, paths.size(), f);
     start = NowMs();
-    window->Command(IDC_START_SURVEY);
-    PumpMessages();  // the posted sort by key, the repaint
+    window->Command(IDC_START_SURVEY);  // with the posted sort by key, the repaint
     f.survey.push_back(NowMs() - start);
-    const ListRows rows = window->Rows();
+    const std::vector<ListRow> rows = window->Rows();
     Check(rows.size() == paths.size() && IsSorted(rows, kSortByKey), "the survey lists every file, sorted by key");
     start = NowMs();
     Check(ListInProcess() == static_cast<int>(paths.size()), "VelmoraCmd list prints every file");
@@ -304,18 +276,18 @@ void Report(const Figures& f, size_t files)
 
 // The sorts and the copies of the listed rows, each checked: every sort
 // starts from the other one's order, every copy holds a line per row.
-void SortsAndCopies(const BenchWindow& window)
+void SortsAndCopies(const MainDialogDriver& window)
 {
     const size_t rows = window.Rows().size();
     Samples byName, byKey, text, csv;
     auto sort = [&window](UINT id, Samples& s) {
-        s.push_back(window.Command(id));
+        s.push_back(TimedCommand(window, id));
         PumpMessages();
         Check(IsSorted(window.Rows(), id == ID_SORT_BY_NAME ? kSortByName : kSortByKey), "a sort orders the rows");
     };
     auto copy = [&window, rows](UINT id, Samples& s) {
-        s.push_back(window.Command(id));
-        Check(window.ClipboardLines() == static_cast<int>(rows), "a copy holds every row");
+        s.push_back(TimedCommand(window, id));
+        Check(ClipboardLines(window.dialog.m_hWnd) == static_cast<int>(rows), "a copy holds every row");
     };
     for (int round = 0; round < kRounds; ++round)
         sort(ID_SORT_BY_NAME, byName), sort(ID_SORT_BY_KEY, byKey), copy(ID_EDIT_COPY_TEXT, text),
@@ -337,10 +309,10 @@ void RunFixture(const std::string& title, Make make)
     if (!make(folders, paths))
         return Check(false, "the fixture's files are written");
     Figures figures;
-    std::unique_ptr<BenchWindow> window;
+    std::unique_ptr<MainDialogDriver> window;
     for (int round = 0; round < kRounds; ++round)
         MeasureRound(paths, figures, window);
-    Check(RowsUnlikeFresh(paths, window->Handle()) == 0, "the survey's rows are each file's answers asked afresh");
+    Check(RowsUnlikeFresh(paths, window->dialog.m_hWnd) == 0, "the survey's rows are each file's answers asked afresh");
     Report(figures, paths.size());
     SortsAndCopies(*window);
     std::fflush(stdout);
@@ -387,25 +359,24 @@ void RunTreeFixture(int entries)
         return Check(false, "the tree's files are written");
     Samples walk, collect, survey;
     size_t seen = 0;
-    std::unique_ptr<BenchWindow> window;
+    std::unique_ptr<MainDialogDriver> window;
     for (int round = 0; round < kRounds; ++round) {
-        window = std::make_unique<BenchWindow>();
+        window = std::make_unique<MainDialogDriver>();
         double start = NowMs();
         seen = BareWalk(folders);
         walk.push_back(NowMs() - start);
         CStringArray files;
         start = NowMs();
-        Check(CollectSurveyFiles(window->Handle(), files) && files.GetSize() == static_cast<int>(paths.size()),
+        Check(CollectSurveyFiles(window->dialog.m_hWnd, files) == SurveyStatus::kDone && files.GetSize() == static_cast<int>(paths.size()),
               "the collection finds every shortcut of the tree");
         collect.push_back(NowMs() - start);
         start = NowMs();
         window->Command(IDC_START_SURVEY);
-        PumpMessages();
         survey.push_back(NowMs() - start);
         Check(window->Rows().size() == paths.size(), "the survey lists every shortcut of the tree");
     }
     Check(seen >= static_cast<size_t>(entries), "the bare walk sees every file");
-    Check(RowsUnlikeFresh(paths, window->Handle()) == 0, "the survey's rows are each file's answers asked afresh");
+    Check(RowsUnlikeFresh(paths, window->dialog.m_hWnd) == 0, "the survey's rows are each file's answers asked afresh");
     Time("W1. Bare walk of the three folders (one basic, large-fetch search per folder)", walk, seen, "entry");
     Time("W2. Phase: collection (CollectSurveyFiles)", collect, seen, "entry");
     Time("W3. Survey to sorted rows, icons included (start button's handler + posted sort)", survey, seen, "entry");

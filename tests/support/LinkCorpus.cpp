@@ -409,17 +409,17 @@ std::string ExtraBlock(uint32_t signature, std::string data)
 }
 
 // The ANSI and UTF-16 fields (260 and 520 bytes) of an environment variable
-// or Windows Installer block, holding the ASCII `text`.
+// or Windows Installer block, holding the ASCII `text` cut to 259 characters.
 std::string AnsiAndWideFields(const std::string& text)
 {
     std::string fields(260 + 520, '\0');
-    for (size_t i = 0; i < text.size(); ++i)
+    for (size_t i = 0; i < text.size() && i < 259; ++i)
         fields[i] = fields[260 + 2 * i] = text[i];
     return fields;
 }
 }
 
-std::string WithWindowsBlocks(const std::string& link, unsigned blocks)
+std::string WithWindowsBlocks(const std::string& link, unsigned blocks, const std::string& unexpanded)
 {
     constexpr uint32_t kHasExpString = 0x200, kHasDarwinID = 0x1000;
     // A property store of one storage ("1SPS") with no values; a tracker's
@@ -436,7 +436,7 @@ std::string WithWindowsBlocks(const std::string& link, unsigned blocks)
         std::string data;
     } kinds[] = {
         {kDarwinBlock, 0xA0000006, kHasDarwinID, AnsiAndWideFields("w_1^VX!!!!!!!!!MKKSkEXCELFiles>tW{~$4Q]c@II=l2xaTO5Z")},
-        {kEnvironmentBlock, 0xA0000001, kHasExpString, AnsiAndWideFields("%windir%\\notepad.exe")},
+        {kEnvironmentBlock, 0xA0000001, kHasExpString, AnsiAndWideFields(unexpanded)},
         {kTrackerBlock, 0xA0000003, 0, tracker},
         {kPropertyStoreBlock, 0xA0000009, 0, store},
         {kUnknownBlock, 0xA00000F7, 0, "unknown data"},

@@ -30,8 +30,10 @@ enum WindowsBlock : unsigned {
 
 // `link`, a well-formed shell link file, with the blocks of `blocks` (and
 // their LinkFlags bits) put before its terminal block, in the order Windows
-// writes them.
-std::string WithWindowsBlocks(const std::string& link, unsigned blocks);
+// writes them. The environment variable block holds the ASCII `unexpanded`,
+// cut to 259 characters: the target as given with %NAME% references.
+std::string WithWindowsBlocks(const std::string& link, unsigned blocks,
+                              const std::string& unexpanded = "%windir%\\notepad.exe");
 
 struct CorpusFile {
     std::string name;   // a file name ending in ".lnk" or ".pif"

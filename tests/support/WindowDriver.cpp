@@ -8,45 +8,7 @@
 
 MainDialogFixture::MainDialogFixture()
 {
-    EXPECT_TRUE(dialog.Create(nullptr));
-    list.Attach(::GetDlgItem(dialog.m_hWnd, IDC_RESULT_LIST));
-    if (AfxGetApp() != nullptr)
-        AfxGetApp()->m_pMainWnd = &dialog;
-    PumpMessages();
-}
-
-MainDialogFixture::~MainDialogFixture()
-{
-    if (AfxGetApp() != nullptr)
-        AfxGetApp()->m_pMainWnd = nullptr;
-    if (dialog.m_hWnd != nullptr)
-        ::DestroyWindow(dialog.m_hWnd);
-    PumpMessages();
-}
-
-void MainDialogFixture::Command(UINT id)
-{
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpMessages();
-}
-
-std::vector<ListRow> MainDialogFixture::Rows() const
-{
-    std::vector<ListRow> rows;
-    for (int i = 0; i < list.GetItemCount(); ++i)
-        rows.push_back({list.GetItemText(i, 0).str(), list.GetItemText(i, 1).str(), list.GetItemData(i)});
-    return rows;
-}
-
-void MainDialogFixture::AddRow(const std::string& path, const std::string& hotKey)
-{
-    AddRowWithoutIcon(dialog, path, hotKey);
-}
-
-void MainDialogFixture::ShowFullPath(int on)
-{
-    if (CSurveyDlgProbe::List(dialog).GetFullPath() != on)
-        Command(ID_VIEW_FULL_PATH);
+    EXPECT_TRUE(Created());
 }
 
 void MainDialogFixture::ShowUnassigned(int on)

@@ -1,45 +1,25 @@
-// Drives the real main dialog in a test: created modeless on the test's
-// thread, sent the messages a user's actions send, read back from the list.
+// The GoogleTest side of driving the real main dialog (see support/Driving.h):
+// the fixture that expects the dialog to be created, and the watcher that acts
+// on the modal windows a command shows.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "app/SurveyDlg.h"
 #include "support/Driving.h"
 
-struct ListRow {
-    std::string path;    // column 0
-    std::string hotKey;  // column 1
-    LPARAM data;
-};
-
-class MainDialogFixture {
+// The main dialog driver in a test: a window that is not created fails the
+// test, and View > also show files without a hotkey is worked through its
+// reminder.
+class MainDialogFixture : public MainDialogDriver {
 public:
     MainDialogFixture();
-    ~MainDialogFixture();
-    MainDialogFixture(const MainDialogFixture&) = delete;
-    MainDialogFixture& operator=(const MainDialogFixture&) = delete;
 
-    // Sends WM_COMMAND `id` as a menu item or button does, then lets any
-    // posted follow-up (such as the survey's sort) run.
-    void Command(UINT id);
-    std::vector<ListRow> Rows() const;
-    // Adds a row as the survey does (path, item data, hotkey text, no icon).
-    void AddRow(const std::string& path, const std::string& hotKey);
-    // Brings View > full path to `on` (0 or 1) through its menu command.
-    void ShowFullPath(int on);
     // Brings View > also show files without a hotkey to `on` through its menu
     // command, confirming the reminder that follows a survey.
     void ShowUnassigned(int on);
-
-    CSurveyDlg dialog;
-    // The result list as other programs see it: its window, read and worked
-    // through the list view's own messages.
-    CListCtrl list;
 };
 
 // Acts on a window of this thread as soon as it shows: `action` runs from a

@@ -183,7 +183,7 @@ struct Figures {
 // The survey's phases as SurveyShortcuts runs them, each timed, into a RowStore.
 void TimePhases(HWND owner, size_t files, Figures& f)
 {
-    CStringArray collected;
+    SurveyFiles collected;
     const double start = NowMs();
     Check(CollectSurveyFiles(owner, collected) == SurveyStatus::kDone && collected.GetSize() == static_cast<int>(files), "every file found");
     f.collect.push_back(NowMs() - start);
@@ -365,7 +365,7 @@ void RunTreeFixture(int entries)
         double start = NowMs();
         seen = BareWalk(folders);
         walk.push_back(NowMs() - start);
-        CStringArray files;
+        SurveyFiles files;
         start = NowMs();
         Check(CollectSurveyFiles(window->dialog.m_hWnd, files) == SurveyStatus::kDone && files.GetSize() == static_cast<int>(paths.size()),
               "the collection finds every shortcut of the tree");

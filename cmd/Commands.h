@@ -17,6 +17,10 @@ int RunSet(const CommandLine& line, CommandOutput& output);
 int RunBackup(const CommandLine& line, CommandOutput& output);
 // restore FILE [/dryrun]
 int RunRestore(const CommandLine& line, CommandOutput& output);
+// check [/fullpath]: a line per finding (duplicate, inert, nokey, system)
+int RunCheck(const CommandLine& line, CommandOutput& output);
+// free [MODIFIERS]: the combinations no shortcut and no running program holds
+int RunFree(const CommandLine& line, CommandOutput& output);
 
 // The whole program: the command the arguments name, or the usage.
 int RunCommandLine(int argc, const char* const* argv, CommandOutput& output);

@@ -1,10 +1,14 @@
 // set PATH HOTKEY: one shortcut's hotkey, written as the hotkey dialog writes
-// it, with a warning when another shortcut already holds that hotkey.
+// it, with a warning for each reason Windows may not start the shortcut by
+// it: another shortcut or a running program holds it, the shortcut lies
+// where Windows does not act, the value has no key or is kept by Windows.
 #include "cmd/Commands.h"
 
 #include <cstdint>
 
 #include "cmd/FileAccess.h"
+#include "cmd/RegisteredHotKeys.h"
+#include "hotkey/HotKeyReach.h"
 #include "hotkey/HotKeyText.h"
 #include "shell/LinkHotKey.h"
 #include "text/AsciiCase.h"
@@ -22,22 +26,53 @@ bool HotKeyOfText(const CString& text, std::uint16_t& value)
     return ParseHotKey(text.GetString(), &value) == 1;
 }
 
-// Warns, on standard error, of every other surveyed shortcut that holds
-// `value` too (each file once): Windows starts only one of them. False when
-// the survey could not run whole.
-bool WarnOfSharedHotKey(const CString& path, std::uint16_t value, CommandOutput& output)
+// What stands between a hotkey value and Windows starting the shortcut it
+// is written into, found before the write.
+struct HotKeyWarnings {
+    std::vector<SurveyedRow> others;  // the other shortcuts that hold the value, each file once
+    bool registered = false;          // a running program has registered the combination
+    bool inert = false;               // Windows does not act on hotkeys where the shortcut lies
+    bool surveyed = true;             // the survey ran whole
+};
+
+// The warnings for writing `value` into the shortcut `path`. The running
+// programs are asked only when no other shortcut holds the value and the
+// shortcut did not hold it already: Explorer itself may hold the values of
+// the shortcuts it acts on.
+HotKeyWarnings WarningsFor(const CString& path, std::uint16_t value, CommandOutput& output)
 {
-    if (value == 0)
-        return true;
+    HotKeyWarnings warnings;
     std::vector<SurveyedRow> rows;
-    const bool surveyed = SurveyInListOrder(0, rows, output);
+    warnings.surveyed = SurveyInListOrder(1, rows, output);
     const CListedShortcuts numbers(rows);
     const int self = numbers.ByFile(path);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].hotKey == value && numbers.NumberOf(i) == static_cast<int>(i) && numbers.NumberOf(i) != self)
-            output.Err({rows[i].hotKeyText, " is also held by ", NamePiece(rows[i].path),
-                        "; Windows will start only one of them.\r\n"});
-    return surveyed;
+        if (Combination(rows[i].hotKey) == Combination(value) && numbers.NumberOf(i) == static_cast<int>(i) &&
+            numbers.NumberOf(i) != self)
+            warnings.others.push_back(rows[i]);
+    const SurveyedRow* own = self >= 0 ? &rows[static_cast<std::size_t>(self)] : nullptr;
+    const std::uint16_t before = own != nullptr ? own->hotKey : GetLinkHotKey(path.GetString(), nullptr);
+    warnings.inert = own == nullptr || !own->acts;
+    warnings.registered = warnings.others.empty() && Combination(before) != Combination(value) &&
+                          IsRegisteredElsewhere(value);
+    return warnings;
+}
+
+// Prints `warnings` for `value` written into `path` on standard error.
+void PrintWarnings(const CString& path, std::uint16_t value, const HotKeyWarnings& warnings, CommandOutput& output)
+{
+    const CString text = FormatHotKey(value);
+    for (const SurveyedRow& other : warnings.others)
+        output.Err({text, " is also held by ", NamePiece(other.path), "; Windows will start only one of them.\r\n"});
+    if (warnings.registered)
+        output.Err({text, " is registered by a running program, which gets it instead of the shortcut.\r\n"});
+    if (warnings.inert)
+        output.Err({NamePiece(path), " lies where Windows does not act on hotkeys (only in the Start Menu, directly on "
+                                     "the Desktop and among the taskbar's pinned shortcuts).\r\n"});
+    if (HasNoKey(value))
+        output.Err({text, " has no key and never fires.\r\n"});
+    if (IsSystemCombination(value))
+        output.Err({text, " is kept by Windows and never reaches a shortcut.\r\n"});
 }
 
 // True when a write that failed for `problem` was refused for its input: the
@@ -63,6 +98,7 @@ int RunSet(const CommandLine& line, CommandOutput& output)
     LinkWriteFailure failure;
     const bool refused = attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
                          !IsListableShortcutPath(path.GetString());
+    const HotKeyWarnings warnings = value != 0 && !refused ? WarningsFor(path, value, output) : HotKeyWarnings();
     if (refused || SetLinkHotKey(path.GetString(), value, nullptr, &failure) != 1) {
         if (refused || IsRefusal(failure.problem)) {
             output.Err({line.operands[0] + " is not a shortcut file (.lnk or .pif) that opens. Nothing written.\r\n"});
@@ -71,5 +107,6 @@ int RunSet(const CommandLine& line, CommandOutput& output)
         output.Err({"Could not write the hotkey into ", NamePiece(path), ": " + WriteFailureReason(failure) + ".\r\n"});
         return kExitPartly;
     }
-    return WarnOfSharedHotKey(path, value, output) ? kExitDone : kExitPartly;
+    PrintWarnings(path, value, warnings, output);
+    return warnings.surveyed ? kExitDone : kExitPartly;
 }

@@ -13,13 +13,14 @@ public:
     bool WantsIcons() const override { return false; }
     void AddRow(const CString& path, const CString& hotKeyText, HICON) override
     {
-        m_rows.push_back({path, hotKeyText, 0, CString()});
+        m_rows.push_back({path, hotKeyText, 0, CString(), false});
     }
     bool WantsLinkDetails() const override { return true; }
-    void AddLinkDetails(WORD hotKey, const CString& target) override
+    void AddLinkDetails(const LinkDetails& details) override
     {
-        m_rows.back().hotKey = hotKey;
-        m_rows.back().target = target;
+        m_rows.back().hotKey = details.hotKey;
+        m_rows.back().target = details.target;
+        m_rows.back().acts = WindowsActsOn(details.place);
     }
     const std::vector<SurveyedRow>& Rows() const { return m_rows; }
 

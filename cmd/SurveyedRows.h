@@ -17,9 +17,10 @@ struct SurveyedRow {
     CString hotKeyText;  // FormatHotKey of hotKey
     WORD hotKey;         // the stored value, 0 for none
     CString target;      // the target's file-system path, empty for none
+    bool acts;           // Windows acts on its hotkey where it lies
 };
 
-// Surveys the three folders as the main window does (`showUnassigned` 1:
+// Surveys the folders as the main window does (`showUnassigned` 1:
 // also the shortcuts without a hotkey) into `rows`, sorted by key name.
 // False, with the reason on standard error, when the survey could not run
 // or could not search every folder (`rows` then holds what it found).

@@ -34,7 +34,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"list", &RunList},     {"duplicates", &RunDuplicates}, {"set", &RunSet},
-    {"backup", &RunBackup}, {"restore", &RunRestore},
+    {"backup", &RunBackup}, {"restore", &RunRestore}, {"check", &RunCheck},
+    {"free", &RunFree},
 };
 }
 

@@ -2,54 +2,97 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "framework/Com.h"
+#include "framework/FileIdentity.h"
 #include "hotkey/HotKeyText.h"
 #include "shell/ShellItemId.h"
 #include "shellicon/SurveyIconResolver.h"
 #include "survey/FileSearch.h"
+#include "text/PathText.h"
 
 namespace {
-constexpr int kFolderCount = 3;
+// The taskbar's pinned shortcuts, below the user's application data.
+const WCHAR kPinnedFolder[] = L"\\Microsoft\\Internet Explorer\\Quick Launch\\User Pinned\\TaskBar";
 
-// The file-system path of a special folder as the ANSI functions name it
-// (through short names where the code page cannot carry a long one), or the
-// empty text for a folder without one. `named` turns false when the folder
-// has a path that no ANSI path reaches.
-CString SpecialFolderPath(HWND owner, int folder, bool& named)
+// The file-system path of a special folder, or the empty text for a folder
+// without one.
+std::wstring SpecialFolderPath(HWND owner, int folder)
 {
     CShellItemId items;
     if (FAILED(::SHGetSpecialFolderLocation(owner, folder, items.Receive())))
-        return CString();
+        return std::wstring();
     WCHAR path[MAX_PATH] = {};
-    if (!::SHGetPathFromIDListW(items.Get(), path) || path[0] == L'\0')
-        return CString();
-    const CString ansi = AnsiFolderPath(path);
-    named = named && !ansi.IsEmpty();
-    return ansi;
+    return ::SHGetPathFromIDListW(items.Get(), path) ? std::wstring(path) : std::wstring();
 }
 
-// The Start Menu's, the Desktop's and the common Start Menu's paths, in this
-// order (empty for one without a path).
-SurveyStatus GetSurveyFolders(HWND owner, CString (&folders)[kFolderCount])
+// The wide paths of the surveyed folders, in the order they are walked
+// (empty for one without a path): the Start Menu, the Desktop, the common
+// Start Menu, the common Desktop, and the pinned shortcuts when that folder
+// exists.
+std::vector<std::pair<SurveyRoot, std::wstring>> SurveyRootPaths(HWND owner)
+{
+    std::wstring pinned = SpecialFolderPath(owner, CSIDL_APPDATA);
+    const DWORD attributes = pinned.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW((pinned += kPinnedFolder).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        pinned.clear();
+    return {{SurveyRoot::kStartMenu, SpecialFolderPath(owner, CSIDL_STARTMENU)},
+            {SurveyRoot::kDesktop, SpecialFolderPath(owner, CSIDL_DESKTOP)},
+            {SurveyRoot::kCommonStartMenu, SpecialFolderPath(owner, CSIDL_COMMON_STARTMENU)},
+            {SurveyRoot::kCommonDesktop, SpecialFolderPath(owner, CSIDL_COMMON_DESKTOPDIRECTORY)},
+            {SurveyRoot::kPinned, pinned}};
+}
+
+// A surveyed folder: which one, and its path as the ANSI functions name it
+// (through short names where the code page cannot carry a long one).
+struct RootFolder {
+    SurveyRoot root;
+    CString path;
+};
+
+// The surveyed folders that have a path, each folder once however many of
+// them reach it; kUnnamedFolder when a folder has a path that no ANSI path
+// reaches.
+SurveyStatus GetSurveyFolders(HWND owner, std::vector<RootFolder>& folders)
 {
     CComPtr<IMalloc> allocator;
     if (FAILED(::SHGetMalloc(allocator.Receive())))
         return SurveyStatus::kNoAllocator;
-    const int ids[kFolderCount] = {CSIDL_STARTMENU, CSIDL_DESKTOP, CSIDL_COMMON_STARTMENU};
-    bool named = true;
-    for (int i = 0; i < kFolderCount; ++i)
-        folders[i] = SpecialFolderPath(owner, ids[i], named);
-    return named ? SurveyStatus::kDone : SurveyStatus::kUnnamedFolder;
+    SurveyStatus status = SurveyStatus::kDone;
+    std::vector<FileIdentity> walked;
+    for (const auto& [root, wide] : SurveyRootPaths(owner)) {
+        if (wide.empty())
+            continue;
+        const std::optional<FileIdentity> identity = IdentityOf(wide);
+        if (identity && std::find(walked.begin(), walked.end(), *identity) != walked.end())
+            continue;
+        const CString ansi = AnsiFolderPath(wide);
+        if (ansi.IsEmpty()) {
+            status = SurveyStatus::kUnnamedFolder;
+            continue;
+        }
+        if (identity)
+            walked.push_back(*identity);
+        folders.push_back({root, ansi});
+    }
+    return status;
 }
 
-// Each folder's LNK files, then its PIF files, folder by folder.
-void CollectShortcutFiles(const CString (&folders)[kFolderCount], CStringArray& files)
+// Each folder's LNK files, then its PIF files, folder by folder, each with
+// its place.
+void CollectShortcutFiles(const std::vector<RootFolder>& folders, SurveyFiles& files)
 {
-    for (const CString& folder : folders) {
-        if (folder.IsEmpty())
-            continue;
-        CollectFiles(folder.GetString(), files);
+    for (const RootFolder& folder : folders) {
+        const int first = files.paths.GetSize();
+        CollectFiles(folder.path.GetString(), files.paths);
+        for (int i = first; i < files.paths.GetSize(); ++i) {
+            const CString& path = files.paths[i];
+            const bool topLevel = GetPathFileName(path.GetString()).GetLength() + folder.path.GetLength() + 1 == path.GetLength();
+            files.places.push_back({folder.root, topLevel});
+        }
     }
 }
 
@@ -64,10 +107,10 @@ HICON RowIcon(const CString& path, CShellLinkFile& link, CSurveyIconResolver& re
 }
 
 // The row's details, for a sink that wants them.
-void AddLinkDetails(CShellLinkFile& link, WORD hotKey, CRowSink& rows)
+void AddLinkDetails(CShellLinkFile& link, WORD hotKey, const SurveyPlace& place, CRowSink& rows)
 {
     if (rows.WantsLinkDetails())
-        rows.AddLinkDetails(hotKey, LinkTargetPath(link));
+        rows.AddLinkDetails({hotKey, LinkTargetPath(link), place});
 }
 
 // Adds the time since its last lap to one phase's total; idle without totals.
@@ -106,16 +149,16 @@ private:
 };
 }
 
-SurveyStatus CollectSurveyFiles(HWND owner, CStringArray& files)
+SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files)
 {
-    CString folders[kFolderCount];
+    std::vector<RootFolder> folders;
     const SurveyStatus status = GetSurveyFolders(owner, folders);
     if (status != SurveyStatus::kNoAllocator)
         CollectShortcutFiles(folders, files);
     return status;
 }
 
-void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows,
+void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, CRowSink& rows,
                      CSurveyPhaseTimes* times)
 {
     // The link class, the lookups' answers and the icons, for this run only.
@@ -133,14 +176,14 @@ void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, 
         const HICON icon = rows.WantsIcons() ? RowIcon(files[i], link, resolver) : nullptr;
         clock.Lap(&CSurveyPhaseTimes::icons);
         rows.AddRow(files[i], FormatHotKey(hotKey), icon);
-        AddLinkDetails(link, hotKey, rows);
+        AddLinkDetails(link, hotKey, files.places[static_cast<std::size_t>(i)], rows);
         clock.Lap(&CSurveyPhaseTimes::rows);
     }
 }
 
 SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows)
 {
-    CStringArray files;
+    SurveyFiles files;
     const SurveyStatus collected = CollectSurveyFiles(owner, files);
     if (collected == SurveyStatus::kNoAllocator)
         return collected;

@@ -1,10 +1,21 @@
-// The survey: finds every shortcut under the Start Menu, the Desktop and the
-// common Start Menu, reads each one's hotkey and hands the rows to a sink.
+// The survey: finds every shortcut under the Start Menu, the Desktop, the
+// common Start Menu, the common Desktop and the taskbar's pinned shortcuts,
+// reads each one's hotkey and hands the rows to a sink.
 #pragma once
 
 #include <windows.h>
 
+#include <vector>
+
 #include "framework/AfxString.h"
+#include "survey/SurveyPlace.h"
+
+// What the survey tells a sink of a listed link besides its row.
+struct LinkDetails {
+    WORD hotKey;         // the stored value, 0 for none
+    CString target;      // the target's file-system path, empty for none
+    SurveyPlace place;   // where the shortcut lies
+};
 
 // Where a survey puts its rows, in the order it finds them.
 class CRowSink {
@@ -23,9 +34,8 @@ public:
     // True when the sink wants AddLinkDetails after every AddRow; the
     // survey then asks each listed link for its target as well.
     virtual bool WantsLinkDetails() const { return false; }
-    // The row just added: its stored hotkey value and its target's
-    // file-system path (empty for none).
-    virtual void AddLinkDetails(WORD /*hotKey*/, const CString& /*target*/) {}
+    // The row just added: its stored hotkey, its target and its place.
+    virtual void AddLinkDetails(const LinkDetails& /*details*/) {}
 };
 
 // How a survey went.
@@ -36,7 +46,7 @@ enum class SurveyStatus {
     kNoAllocator,    // the shell's allocator could not be had: nothing was looked at
 };
 
-// Surveys the three folders with `owner` as the shell's owner window: a row
+// Surveys the folders with `owner` as the shell's owner window: a row
 // for every shortcut that opens and resolves and has a hotkey (with
 // `showUnassigned` 1, for every one that opens). COM is initialised for the
 // rows alone.
@@ -45,10 +55,22 @@ SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
 // The survey's phases, which SurveyShortcuts runs in this order; the
 // benchmark calls them to time each one.
 
-// Collection: each surveyed folder's LNK files, then its PIF files, the
-// Start Menu's first, then the Desktop's and the common Start Menu's; kDone,
-// kUnnamedFolder or kNoAllocator.
-SurveyStatus CollectSurveyFiles(HWND owner, CStringArray& files);
+// The files a survey opens: their full paths in the order found, and where
+// each lies.
+struct SurveyFiles {
+    CStringArray paths;
+    std::vector<SurveyPlace> places;
+
+    int GetSize() const { return paths.GetSize(); }
+    const CString& operator[](int index) const { return paths[index]; }
+};
+
+// Collection: each surveyed folder's LNK files, then its PIF files, folder
+// by folder in the order of SurveyRoot (the Start Menu, the Desktop, the
+// common Start Menu, the common Desktop, the pinned shortcuts); a folder
+// without a path is skipped, and one reached through two of them is walked
+// once. kDone, kUnnamedFolder or kNoAllocator.
+SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files);
 
 // How long each per-file phase took over one AddShortcutRows, in ms.
 struct CSurveyPhaseTimes {
@@ -61,5 +83,5 @@ struct CSurveyPhaseTimes {
 // shortcut and is listed (a hotkey, or with `showUnassigned` 1 any); each
 // link is released after its file. `times`, when given, gets each phase's
 // share. COM must be initialised.
-void AddShortcutRows(HWND owner, const CStringArray& files, int showUnassigned, CRowSink& rows,
+void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, CRowSink& rows,
                      CSurveyPhaseTimes* times = nullptr);

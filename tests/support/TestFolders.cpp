@@ -84,8 +84,11 @@ void RequireTestPrefix()
 SurveyFolders::SurveyFolders()
     : m_startMenu((RequireTestPrefix(), SpecialFolder(CSIDL_STARTMENU))),
       m_desktop(SpecialFolder(CSIDL_DESKTOPDIRECTORY)),
-      m_commonStartMenu(SpecialFolder(CSIDL_COMMON_STARTMENU))
+      m_commonStartMenu(SpecialFolder(CSIDL_COMMON_STARTMENU)),
+      m_commonDesktop(SpecialFolder(CSIDL_COMMON_DESKTOPDIRECTORY)),
+      m_pinned(SpecialFolder(CSIDL_APPDATA) + "\\Microsoft\\Internet Explorer\\Quick Launch\\User Pinned\\TaskBar")
 {
+    MakeFolders(m_pinned);
     EmptyAll();
     char windows[MAX_PATH] = {};
     ::GetWindowsDirectoryA(windows, MAX_PATH);
@@ -96,7 +99,7 @@ SurveyFolders::~SurveyFolders() { EmptyAll(); }
 
 void SurveyFolders::EmptyAll() const
 {
-    for (const std::string* folder : {&m_startMenu, &m_desktop, &m_commonStartMenu})
+    for (const std::string* folder : {&m_startMenu, &m_desktop, &m_commonStartMenu, &m_commonDesktop, &m_pinned})
         if (!folder->empty())
             EmptyFolder(*folder);
 }

@@ -1,4 +1,5 @@
 #include "hotkey/HotKeyText.h"
+#include "survey/SurveyPlace.h"
 
 #include <cstdint>
 #include <iterator>
@@ -149,3 +150,21 @@ TEST(ParseHotKey, RefusesEveryOtherText)
 }
 
 } // namespace
+
+// Where Explorer acts on a shortcut's hotkey: every level of both Start
+// Menus, the top level only of both Desktops and the pinned shortcuts.
+TEST(WindowsActsOn, EachRootAtTheTopAndInASubfolder)
+{
+    const struct {
+        SurveyRoot root;
+        bool top, sub;
+    } roots[] = {
+        {SurveyRoot::kStartMenu, true, true},     {SurveyRoot::kDesktop, true, false},
+        {SurveyRoot::kCommonStartMenu, true, true}, {SurveyRoot::kCommonDesktop, true, false},
+        {SurveyRoot::kPinned, true, false},
+    };
+    for (const auto& r : roots) {
+        EXPECT_EQ(WindowsActsOn({r.root, true}), r.top) << static_cast<int>(r.root);
+        EXPECT_EQ(WindowsActsOn({r.root, false}), r.sub) << static_cast<int>(r.root);
+    }
+}

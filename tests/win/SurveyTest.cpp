@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -177,7 +178,7 @@ protected:
 }
 
 // Rows are built in search order (Start Menu LNK, its PIF, Desktop, common
-// Start Menu) with item data 0..n-1, one icon slot each; the posted sort then
+// Start Menu, common Desktop, pinned shortcuts) with item data 0..n-1, one icon slot each; the posted sort then
 // orders them by key name.
 TEST_F(SurveyTest, ListsShortcutsWithHotkeysInSearchOrderThenSortsByKey)
 {
@@ -187,25 +188,28 @@ TEST_F(SurveyTest, ListsShortcutsWithHotkeysInSearchOrderThenSortsByKey)
     Shortcut(folders.StartMenu() + "\\Old.pif", 0x0587);
     Shortcut(folders.Desktop() + "\\Gamma.lnk", 0x0421);
     Shortcut(folders.CommonStartMenu() + "\\Delta.lnk", 0x0200);
+    Shortcut(folders.CommonDesktop() + "\\Epsilon.lnk", 0x0642);
+    Shortcut(folders.Pinned() + "\\Zeta.lnk", 0x0643);
 
     SurveyUnsorted();
     const std::vector<ListRow> rows = window.Rows();
-    ASSERT_EQ(rows.size(), 5u);
+    ASSERT_EQ(rows.size(), 7u);
     const std::vector<std::string> inOrder = {
         folders.StartMenu() + "\\Alpha.lnk", folders.StartMenu() + "\\Programs\\Beta.lnk",
         folders.StartMenu() + "\\Old.pif", folders.Desktop() + "\\Gamma.lnk",
-        folders.CommonStartMenu() + "\\Delta.lnk"};
+        folders.CommonStartMenu() + "\\Delta.lnk", folders.CommonDesktop() + "\\Epsilon.lnk", folders.Pinned() + "\\Zeta.lnk"};
     for (size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].path, inOrder[i]);
         EXPECT_EQ(rows[i].data, static_cast<LPARAM>(i));
     }
-    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 5);
+    EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 7);
     EXPECT_EQ(CSurveyDlgProbe::Surveyed(window.dialog), 1);
 
     PumpMessages();
-    EXPECT_EQ(HotKeyTexts(), (std::vector<std::string>{"ALT+Page Up", "CTRL+", "CTRL+ALT+A", "CTRL+SHIFT+F5", "SHIFT+ALT+F24"}));
+    EXPECT_EQ(HotKeyTexts(), (std::vector<std::string>{"ALT+Page Up", "CTRL+", "CTRL+ALT+A", "CTRL+ALT+B", "CTRL+ALT+C",
+                                                    "CTRL+SHIFT+F5", "SHIFT+ALT+F24"}));
     EXPECT_EQ(window.Rows()[0].path, folders.Desktop() + "\\Gamma.lnk");
-    EXPECT_EQ(ItemData(), (std::set<LPARAM>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(ItemData(), (std::set<LPARAM>{0, 1, 2, 3, 4, 5, 6}));
 }
 
 // With the view setting on, shortcuts without a hotkey get a row with an
@@ -542,6 +546,98 @@ TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
     EXPECT_EQ(GetLinkHotKey(fresh.c_str(), nullptr), 0) << "two rows were both given the one new shortcut";
     ::SetFileAttributesA(rows[5].path.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileA(backup.c_str());
+}
+
+namespace {
+// Another program that holds a combination through RegisterHotKey: this test
+// program started again with --hold-hotkey, holding it until the holder goes.
+class CHotKeyHolder {
+public:
+    CHotKeyHolder(UINT modifiers, UINT key)
+    {
+        SECURITY_ATTRIBUTES inherited = {sizeof(inherited), nullptr, TRUE};
+        HANDLE childInput = nullptr, childOutput = nullptr;
+        ::CreatePipe(&childInput, &m_input, &inherited, 0);
+        ::CreatePipe(&m_output, &childOutput, &inherited, 0);
+        ::SetHandleInformation(m_input, HANDLE_FLAG_INHERIT, 0);
+        ::SetHandleInformation(m_output, HANDLE_FLAG_INHERIT, 0);
+        char self[MAX_PATH] = {};
+        ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+        std::string command = "\"" + std::string(self) + "\" --hold-hotkey=" + std::to_string(modifiers) + "," + std::to_string(key);
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof(startup);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = childInput;
+        startup.hStdOutput = childOutput;
+        startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+        m_started = ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &m_process);
+        ::CloseHandle(childInput);
+        ::CloseHandle(childOutput);
+        char answer[4] = {};
+        DWORD read = 0;
+        m_held = m_started && ::ReadFile(m_output, answer, 4, &read, nullptr) && std::string(answer, read) == "held";
+    }
+    ~CHotKeyHolder()
+    {
+        ::CloseHandle(m_input);
+        if (m_started) {
+            ::WaitForSingleObject(m_process.hProcess, 10000);
+            ::CloseHandle(m_process.hProcess);
+            ::CloseHandle(m_process.hThread);
+        }
+        ::CloseHandle(m_output);
+    }
+    CHotKeyHolder(const CHotKeyHolder&) = delete;
+    CHotKeyHolder& operator=(const CHotKeyHolder&) = delete;
+
+    bool Held() const { return m_held; }
+
+private:
+    HANDLE m_input = nullptr, m_output = nullptr;
+    PROCESS_INFORMATION m_process = {};
+    bool m_started = false, m_held = false;
+};
+}
+
+// check names every finding in the list's order (clean shortcuts none), free
+// leaves out what shortcuts and a running program hold, and set warns of
+// each reason a hotkey will not fire.
+TEST_F(SurveyTest, CheckFreeAndSetTellWhyAHotkeyDoesNotFire)
+{
+    Shortcut(folders.StartMenu() + "\\Programs\\Deep.lnk", 0x0644);
+    Shortcut(folders.Desktop() + "\\Top.lnk", 0x0645);
+    Shortcut(folders.CommonStartMenu() + "\\Clean.lnk", 0x0648);
+    const CommandRun clean = RunCommand({"check"});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "");
+    Shortcut(folders.Desktop() + "\\Sub\\Inert.lnk", 0x0646);
+    Shortcut(folders.CommonDesktop() + "\\Dup1.lnk", 0x0647);
+    Shortcut(folders.Pinned() + "\\Dup2.lnk", 0x0647);
+    Shortcut(folders.Desktop() + "\\Sub\\Twin.lnk", 0x0647);
+    Shortcut(folders.StartMenu() + "\\NoKey.lnk", 0x0600);
+    Shortcut(folders.StartMenu() + "\\Sys.lnk", 0x062E);
+    const CommandRun check = RunCommand({"check"});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.out, "nokey NoKey.lnk CTRL+ALT+\r\nsystem Sys.lnk CTRL+ALT+Del\r\ninert Inert.lnk CTRL+ALT+F\r\n"
+                         "inert Twin.lnk CTRL+ALT+G\r\nduplicate Dup1.lnk CTRL+ALT+G\r\nduplicate Dup2.lnk CTRL+ALT+G\r\n");
+
+    const CHotKeyHolder holder(MOD_CONTROL | MOD_ALT, 'A');
+    ASSERT_TRUE(holder.Held());
+    const CommandRun free = RunCommand({"free", "CTRL+ALT"});
+    EXPECT_EQ(free.status, 0);
+    EXPECT_EQ(free.out.find("CTRL+ALT+0\r\n"), 0u);
+    for (const char* taken : {"+A\r", "+D\r", "+E\r", "+F\r", "+G\r", "+H\r"})
+        EXPECT_EQ(free.out.find(taken), std::string::npos) << taken;
+    EXPECT_EQ(std::count(free.out.begin(), free.out.end(), '\n'), 10 + 26 + 24 - 6);
+    const CommandRun registered = RunCommand({"set", folders.Desktop() + "\\Top.lnk", "CTRL+ALT+A"});
+    EXPECT_EQ(registered.status, 0);
+    EXPECT_EQ(registered.err, "CTRL+ALT+A is registered by a running program, which gets it instead of the shortcut.\r\n");
+    const CommandRun inert = RunCommand({"set", folders.Desktop() + "\\Sub\\Inert.lnk", "SHIFT+ALT+"});
+    EXPECT_EQ(inert.status, 0);
+    EXPECT_EQ(inert.err, folders.Desktop() + "\\Sub\\Inert.lnk lies where Windows does not act on hotkeys (only in the "
+                                            "Start Menu, directly on the Desktop and among the taskbar's pinned shortcuts).\r\n"
+                                            "SHIFT+ALT+ has no key and never fires.\r\n");
+    EXPECT_EQ(GetLinkHotKey((folders.Desktop() + "\\Sub\\Inert.lnk").c_str(), nullptr), 0x0500);
 }
 
 // A restore writes only shortcuts the survey lists, each once: a row naming

@@ -1,13 +1,15 @@
 // Fuzz target for the export texts: the input's zero-separated texts are
 // taken in pairs as the rows' names and hotkey texts; the whole input is also
-// read as a hotkey backup file.
+// read as a hotkey backup file, and an accepted one planned as a restore.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "cmd/RestorePlan.h"
 #include "export/BackupCsv.h"
 #include "export/ExportText.h"
 
@@ -97,6 +99,35 @@ void CheckQuotedCsvText(const std::vector<ExportRow>& rows)
     Check(FormatAlignedText(rows, &Utf8Columns).GetLength() >= FormatCsvText(rows).GetLength(), "aligned UTF-8 lost bytes");
 }
 
+// Checks the restore's plan of `rows` against every other one of them as the
+// listed shortcuts (rows with one path are one shortcut), every third row
+// naming none: a step a row, a placed row on a listed shortcut, and no
+// shortcut given two hotkeys.
+void CheckRestorePlan(const std::vector<BackupRow>& rows)
+{
+    std::vector<ListedShortcut> listed;
+    std::vector<RestoreRow> backup;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto first = std::find_if(rows.begin(), rows.end(), [&](const BackupRow& row) { return row.path == rows[i].path; });
+        const int number = static_cast<int>(first - rows.begin());
+        if (i % 2 == 0)
+            listed.push_back({number, rows[i].target.str(), rows[i].hotKey});
+        backup.push_back({i % 3 == 0 ? -1 : number, rows[i].target.str(), rows[i].hotKey});
+    }
+    const std::vector<PlannedRow> plan = PlanRestore(backup, listed);
+    Check(plan.size() == backup.size(), "a plan without a step for each row");
+    std::map<int, std::uint16_t> given;
+    for (const PlannedRow& planned : plan) {
+        const bool placed = planned.step != RestoreStep::kMissing && planned.step != RestoreStep::kAmbiguous;
+        Check(placed == (planned.shortcut >= 0), "a step and its shortcut disagree");
+        Check(!placed || std::any_of(listed.begin(), listed.end(), [&](const ListedShortcut& shortcut) {
+                  return shortcut.shortcut == planned.shortcut;
+              }), "a row placed on a shortcut that is not listed");
+        Check(!placed || given.emplace(planned.shortcut, planned.hotKey).first->second == planned.hotKey,
+              "a shortcut given two hotkeys");
+    }
+}
+
 // Checks that a backup text is either refused with a line inside it and no
 // rows, or read as rows that the writer writes as a text reading back the same.
 void CheckBackupText(const std::uint8_t* data, std::size_t size)
@@ -116,6 +147,7 @@ void CheckBackupText(const std::uint8_t* data, std::size_t size)
     for (std::size_t i = 0; i < rows.size(); ++i)
         Check(again[i].path == rows[i].path && again[i].target == rows[i].target && again[i].hotKey == rows[i].hotKey,
               "a written backup reads back other rows");
+    CheckRestorePlan(rows);
 }
 
 } // namespace

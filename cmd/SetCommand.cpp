@@ -101,7 +101,7 @@ int RunSet(const CommandLine& line, CommandOutput& output)
     const HotKeyWarnings warnings = value != 0 && !refused ? WarningsFor(path, value, output) : HotKeyWarnings();
     if (refused || SetLinkHotKey(path.GetString(), value, nullptr, &failure) != 1) {
         if (refused || IsRefusal(failure.problem)) {
-            output.Err({line.operands[0] + " is not a shortcut file (.lnk or .pif) that opens. Nothing written.\r\n"});
+            output.Err({line.operands[0] + " is not a shortcut file (.lnk, .pif or .url) that opens. Nothing written.\r\n"});
             return kExitRefused;
         }
         output.Err({"Could not write the hotkey into ", NamePiece(path), ": " + WriteFailureReason(failure) + ".\r\n"});

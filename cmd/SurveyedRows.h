@@ -16,7 +16,7 @@ struct SurveyedRow {
     CString path;        // the shortcut file's full path
     CString hotKeyText;  // FormatHotKey of hotKey
     WORD hotKey;         // the stored value, 0 for none
-    CString target;      // the target's file-system path, empty for none
+    CString target;      // the target's file-system path or an internet shortcut's URL, empty for none
     bool acts;           // Windows acts on its hotkey where it lies
 };
 

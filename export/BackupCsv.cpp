@@ -158,7 +158,7 @@ const char* RowProblem(const std::vector<std::string>& fields, BackupRow& row)
         if (!IsWellEncoded(fields[i]))
             return "a path is not text in the ANSI code page";
     if (!IsListableShortcutPath(fields[0].c_str()))
-        return "the path is not a .LNK or .PIF file";
+        return "the path is not a .LNK, .PIF or .URL file";
     const int value = HexWord(fields[2]);
     if (value <= 0)
         return "the hotkey is not 4 hex digits other than 0000";

@@ -6,8 +6,10 @@
 
 #include "framework/Com.h"
 #include "framework/ScopedHandles.h"
+#include "shell/InternetShortcut.h"
 #include "shell/LinkFileCheck.h"
 #include "shell/ShellLink.h"
+#include "text/PathText.h"
 
 namespace {
 // Records why a write failed (when asked) and gives the failure result, 0.
@@ -108,6 +110,13 @@ int SaveThroughLinkObject(const char* path, WORD hotKey, const CShellLinkFile& l
 
 int ReadLinkHotKey(const char* path, HWND owner, WORD* hotKey)
 {
+    if (IsInternetShortcutPath(path)) {
+        InternetShortcut internet;
+        if (!ReadInternetShortcutFile(path, internet))
+            return 0;
+        *hotKey = internet.hotKey;
+        return 1;
+    }
     const CComInit com;
     if (!com.Succeeded())
         return 0;
@@ -127,6 +136,8 @@ WORD GetLinkHotKey(const char* path, HWND owner)
 
 int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* failure)
 {
+    if (IsInternetShortcutPath(path))
+        return SetInternetShortcutHotKey(path, static_cast<WORD>(hotKey), failure);
     const DWORD attributes = ::GetFileAttributesA(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
         return Fail(failure, LinkWriteProblem::kReadOnly);

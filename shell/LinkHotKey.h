@@ -1,5 +1,5 @@
-// Reading and writing the hotkey of one shortcut file, each call in a COM
-// bracket of its own.
+// Reading and writing the hotkey of one shortcut file, each call on a shell
+// link in a COM bracket of its own; an internet shortcut is read as its text.
 #pragma once
 
 #include <windows.h>
@@ -30,6 +30,7 @@ int ReadLinkHotKey(const char* path, HWND owner, WORD* hotKey);
 // with kNotConfirmed). A shell link file gets only its 16-bit hotkey word
 // rewritten, in place, read back through the same handle, and the shell is
 // told of the change; a file of another format the link object reads is
-// saved through the object. Every opening of the file waits a moment while
-// another program's handle forbids it.
+// saved through the object; an internet shortcut (.URL) gets its HotKey
+// value rewritten (see InternetShortcut.h). Every opening of the file waits
+// a moment while another program's handle forbids it.
 int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* failure = nullptr);

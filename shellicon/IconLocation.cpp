@@ -196,3 +196,8 @@ int GetLinkIconLocation(HWND owner, const char* path, CShellLinkFile& link, CIco
 {
     return CIconResolver(owner, lookups).Location(path, &link, iconFile, iconIndex, 0, 0);
 }
+
+int GetFileIconLocation(HWND owner, const char* path, CIconLookups& lookups, CString& iconFile, int* iconIndex)
+{
+    return CIconResolver(owner, lookups).Location(path, nullptr, iconFile, iconIndex, 0, 0);
+}

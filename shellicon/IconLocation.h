@@ -19,3 +19,7 @@ class CShellLinkFile;
 // registry and namespace answers are those kept in `lookups`.
 int GetLinkIconLocation(HWND owner, const char* path, CShellLinkFile& link, CIconLookups& lookups, CString& iconFile,
                         int* iconIndex);
+
+// The same for a file that is no shell link (an internet shortcut, say): the
+// icon its type registers, with the registry's answers kept in `lookups`.
+int GetFileIconLocation(HWND owner, const char* path, CIconLookups& lookups, CString& iconFile, int* iconIndex);

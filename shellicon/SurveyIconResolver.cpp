@@ -4,6 +4,7 @@
 
 #include "framework/App.h"
 #include "shellicon/IconLocation.h"
+#include "text/EnvExpansion.h"
 
 CSurveyIconResolver::CSurveyIconResolver(HWND owner) : m_owner(owner)
 {
@@ -36,4 +37,18 @@ HICON CSurveyIconResolver::IconFor(const CIconLocation& location)
         found = m_extracted.emplace(key, icon).first;
     }
     return found->second;
+}
+
+HICON CSurveyIconResolver::InternetShortcutIcon(const char* path, const InternetShortcut& shortcut)
+{
+    CIconLocation location;
+    ExpandEnvVars(shortcut.iconFile.c_str(), location.file);
+    location.index = shortcut.iconIndex;
+    const HICON own = location.file.IsEmpty() || location.file.GetLength() >= MAX_PATH ? nullptr : IconFor(location);
+    if (own != nullptr)
+        return own;
+    if (GetFileIconLocation(m_owner, path, m_lookups, location.file, &location.index) != 1 || location.file.IsEmpty() ||
+        location.file.GetLength() >= MAX_PATH)
+        return nullptr;
+    return IconFor(location);
 }

@@ -18,6 +18,7 @@
 
 #include "framework/AfxString.h"
 #include "framework/Com.h"
+#include "shell/InternetShortcutText.h"
 #include "shell/ShellLink.h"
 #include "shellicon/IconLookups.h"
 
@@ -44,6 +45,10 @@ public:
     // The handle of the icon at `location`, the same for every call with
     // that file and index; null when the file has no such icon.
     HICON IconFor(const CIconLocation& location);
+    // The icon of the internet shortcut `path`, read as `shortcut`: its own
+    // IconFile and IconIndex where they give one, else the icon the shell
+    // shows for the file; null for none.
+    HICON InternetShortcutIcon(const char* path, const InternetShortcut& shortcut);
 
 private:
     HWND m_owner;

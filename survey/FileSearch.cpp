@@ -187,19 +187,19 @@ CString EntryPath(const CWalkFolder& folder, const CEntryName& name)
     return path.IsEmpty() ? under(folder.ShortForm()) : path;
 }
 
-// The walk's two lists: LNK files and PIF files.
+// The walk's three lists: LNK files, PIF files and URL files.
 struct ShortcutLists {
-    CStringArray lnk, pif;
+    CStringArray lnk, pif, url;
 
     // The list a file named `name` belongs in, by the extension of its long
     // name or, as the platform's pattern matching also goes by short names,
     // of its short name; null for neither. The short name is asked for only
     // where its extension can differ: a long extension that starts with
-    // LNK or PIF and goes on.
+    // LNK, PIF or URL and goes on.
     CStringArray* For(const CEntryName& name)
     {
         const WCHAR* own = ExtensionOf(name.Long());
-        for (auto [letters, list] : {std::pair{L"lnk", &lnk}, std::pair{L"pif", &pif}})
+        for (auto [letters, list] : {std::pair{L"lnk", &lnk}, std::pair{L"pif", &pif}, std::pair{L"url", &url}})
             if (IsExtension(own, letters) ||
                 (StartsWithLetters(own, letters) && IsExtension(ExtensionOf(name.Short()), letters)))
                 return list;
@@ -274,7 +274,7 @@ void CollectFiles(const char* folder, CStringArray& list)
 {
     ShortcutLists lists;
     CollectTree(CWalkFolder(folder), lists);
-    for (const CStringArray* found : {&lists.lnk, &lists.pif})
+    for (const CStringArray* found : {&lists.lnk, &lists.pif, &lists.url})
         for (int i = 0; i < found->GetSize(); ++i)
             list.Add((*found)[i]);
 }

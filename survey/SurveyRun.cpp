@@ -9,6 +9,7 @@
 #include "framework/Com.h"
 #include "framework/FileIdentity.h"
 #include "hotkey/HotKeyText.h"
+#include "shell/InternetShortcut.h"
 #include "shell/ShellItemId.h"
 #include "shellicon/SurveyIconResolver.h"
 #include "survey/FileSearch.h"
@@ -106,6 +107,20 @@ HICON RowIcon(const CString& path, CShellLinkFile& link, CSurveyIconResolver& re
     return resolver.IconFor(*location);
 }
 
+// A row for the internet shortcut `path` when it reads as one and is listed
+// (a hotkey, or with `showUnassigned` 1 any); a file that does not is left out.
+void AddInternetShortcutRow(const CString& path, const SurveyPlace& place, int showUnassigned, CRowSink& rows,
+                            CSurveyIconResolver& resolver)
+{
+    InternetShortcut shortcut;
+    if (!ReadInternetShortcutFile(path.GetString(), shortcut) || (shortcut.hotKey == 0 && showUnassigned != 1))
+        return;
+    rows.AddRow(path, FormatHotKey(shortcut.hotKey),
+                rows.WantsIcons() ? resolver.InternetShortcutIcon(path.GetString(), shortcut) : nullptr);
+    if (rows.WantsLinkDetails())
+        rows.AddLinkDetails({shortcut.hotKey, CString(shortcut.url), place});
+}
+
 // The row's details, for a sink that wants them.
 void AddLinkDetails(CShellLinkFile& link, WORD hotKey, const SurveyPlace& place, CRowSink& rows)
 {
@@ -165,6 +180,10 @@ void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, C
     CSurveyIconResolver resolver(owner);
     CPhaseClock clock(times);
     for (int i = 0; i < files.GetSize(); ++i) {
+        if (IsInternetShortcutPath(files[i].GetString())) {
+            AddInternetShortcutRow(files[i], files.places[static_cast<std::size_t>(i)], showUnassigned, rows, resolver);
+            continue;
+        }
         CShellLinkFile link;
         WORD hotKey = 0;
         const bool opened = resolver.Open(files[i].GetString(), link) == S_OK;

@@ -13,7 +13,7 @@
 // What the survey tells a sink of a listed link besides its row.
 struct LinkDetails {
     WORD hotKey;         // the stored value, 0 for none
-    CString target;      // the target's file-system path, empty for none
+    CString target;      // the target's file-system path or an internet shortcut's URL, empty for none
     SurveyPlace place;   // where the shortcut lies
 };
 

@@ -48,26 +48,30 @@ CString GetPathExtension(const char* path)
 }
 
 namespace {
-// 1 when `path`'s extension is one of kShortcutExtensions, in any ASCII case,
-// or with `prefix` begins with one.
-int HasShortcutExtension(const char* path, bool prefix)
+// 1 when `path`'s extension is `extension` (upper case) in any ASCII case,
+// or with `prefix` begins with it.
+int HasExtension(const char* path, const char* extension, bool prefix)
 {
-    const std::string extension = AsciiLowerCase(GetPathExtension(path)).str();
-    for (const char* shortcut : kShortcutExtensions) {
-        const std::string lower = AsciiLowerCase(shortcut).str();
-        if (prefix ? extension.compare(0, lower.size(), lower) == 0 : extension == lower)
-            return 1;
-    }
-    return 0;
+    const std::string own = AsciiLowerCase(GetPathExtension(path)).str();
+    const std::string lower = AsciiLowerCase(extension).str();
+    return (prefix ? own.compare(0, lower.size(), lower) == 0 : own == lower) ? 1 : 0;
 }
 }
 
 int IsShortcutPath(const char* path)
 {
-    return HasShortcutExtension(path, false);
+    return HasExtension(path, "LNK", false) | HasExtension(path, "PIF", false);
+}
+
+int IsInternetShortcutPath(const char* path)
+{
+    return HasExtension(path, "URL", true);
 }
 
 int IsListableShortcutPath(const char* path)
 {
-    return HasShortcutExtension(path, true);
+    for (const char* extension : kSurveyedExtensions)
+        if (HasExtension(path, extension, true) == 1)
+            return 1;
+    return 0;
 }

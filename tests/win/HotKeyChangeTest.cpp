@@ -177,3 +177,24 @@ TEST_F(HotKeyChangeTest, DoubleClickActsOnTheLowestSelectedRow)
     EXPECT_EQ(window.Rows()[0].hotKey, "ALT+1");
     EXPECT_EQ(window.Rows()[1].hotKey, "CTRL+SHIFT+F5");
 }
+
+// An internet shortcut is listed beside the links and changed through the
+// dialog like them: only its HotKey value's digits change.
+TEST_F(HotKeyChangeTest, ChangesAnInternetShortcutsValueOnly)
+{
+    const std::string path = folders.Desktop() + "\\Site.url";
+    const std::string before = "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n[InternetShortcut]\r\n"
+                               "URL=http://intranet/\r\nHotKey=1602\r\nIconIndex=0\r\n";
+    ASSERT_TRUE(WriteFileBytes(path, before));
+    window.Command(IDC_START_SURVEY);
+    ASSERT_EQ(window.Rows().size(), 3u);
+    EXPECT_EQ(window.Rows()[1].path, path);
+    EXPECT_EQ(window.Rows()[1].hotKey, "CTRL+ALT+B");
+    Select(1);
+    WORD shown = 0;
+    ChangeSelected(&shown, 0x0374, IDOK);
+    EXPECT_EQ(shown, 0x0642);
+    EXPECT_EQ(ReadFileBytes(path), "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n[InternetShortcut]\r\n"
+                                   "URL=http://intranet/\r\nHotKey=884\r\nIconIndex=0\r\n");
+    EXPECT_EQ(window.Rows()[1].hotKey, "CTRL+SHIFT+F5");
+}

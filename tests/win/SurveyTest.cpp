@@ -722,6 +722,38 @@ TEST(ForeignProfile, ListsTheStartMenuAndTheDesktop)
     ::DeleteFileA(backup.c_str());
 }
 
+// Internet shortcuts beside malformed ones (no section, binary, too long):
+// only the sound one is listed; set writes its HotKey value only, backup
+// saves its URL as the target, and restore moves its hotkey onto the new
+// internet shortcut to that URL.
+TEST_F(SurveyTest, InternetShortcutsAreListedSetBackedUpAndRestored)
+{
+    const std::string site = folders.StartMenu() + "\\Site.url", text = "[InternetShortcut]\nURL=http://intranet/\nHotKey=1601\n";
+    ASSERT_TRUE(WriteFileBytes(site, text));
+    const std::pair<const char*, std::string> malformed[] = {
+        {"\\NoSection.url", "URL=http://a/\r\nHotKey=1601\r\n"},
+        {"\\Binary.url", std::string("[InternetShortcut]\r\nURL=http://a/\r\nHotKey=1601\r\n\0\x01", 52)},
+        {"\\Huge.url", "[InternetShortcut]\r\nURL=http://a/\r\nHotKey=1601\r\n" + std::string(70000, ';')},
+    };
+    for (const auto& [name, bytes] : malformed)
+        ASSERT_TRUE(WriteFileBytes(folders.Desktop() + name, bytes));
+    EXPECT_EQ(RunCommand({"list", "/fullpath"}).out, site + " CTRL+ALT+A\r\n");
+    ASSERT_EQ(RunCommand({"set", site, "CTRL+SHIFT+F5"}).status, 0);
+    EXPECT_EQ(ReadFileBytes(site), "[InternetShortcut]\nURL=http://intranet/\nHotKey=884\n");
+    const std::string backup = TempFile("velmora-url.csv");
+    ASSERT_EQ(RunCommand({"backup", backup}).status, 0);
+    EXPECT_EQ(ReadFileBytes(backup), "Path,Target,HotKey,Text\r\n" + site + ",http://intranet/,0374,CTRL+SHIFT+F5\r\n");
+    ASSERT_TRUE(::DeleteFileA(site.c_str()));
+    const std::string renamed = folders.Desktop() + "\\Intranet.url";
+    ASSERT_TRUE(WriteFileBytes(renamed, "[InternetShortcut]\r\nURL=http://intranet/\r\n"));
+    const CommandRun restored = RunCommand({"restore", backup});
+    EXPECT_EQ(restored.out, "moved " + renamed + "\r\n");
+    EXPECT_EQ(ReadFileBytes(renamed), "[InternetShortcut]\r\nURL=http://intranet/\r\nHotKey=884\r\n");
+    for (const auto& [name, bytes] : malformed)
+        EXPECT_EQ(ReadFileBytes(folders.Desktop() + name), bytes) << name;
+    ::DeleteFileA(backup.c_str());
+}
+
 // A malformed backup (columns, quotes, hex, encoding, text) is refused with
 // its line before any shortcut is written; a backup into a missing folder
 // writes nothing.

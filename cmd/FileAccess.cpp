@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "framework/FileIdentity.h"
 #include "framework/SystemError.h"
 #include "framework/ScopedHandles.h"
 #include "text/PathText.h"
@@ -18,19 +19,6 @@ CString FolderOf(const CString& path)
     const std::size_t slash = static_cast<std::size_t>(path.GetLength() - name - 1);
     const bool driveRoot = slash == 2 && path.str()[1] == ':';
     return CString(path.str().substr(0, driveRoot ? slash + 1 : slash));
-}
-
-// Writes `bytes` into the new file `path` and closes it; false when any of
-// it failed.
-bool WriteNewFile(const char* path, const CString& bytes)
-{
-    const CScopedFile file(::CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen())
-        return false;
-    DWORD written = 0;
-    const DWORD size = static_cast<DWORD>(bytes.GetLength());
-    return (size == 0 || ::WriteFile(file.Get(), bytes.GetString(), size, &written, nullptr)) && written == size &&
-           ::FlushFileBuffers(file.Get());
 }
 }
 
@@ -78,7 +66,7 @@ int WriteFileWhole(const CString& path, const CString& bytes, bool replace, cons
         return kExitPartly;
     }
     std::string readBack;
-    const bool written = WriteNewFile(temporary, bytes) && ReadFileWhole(temporary, readBack);
+    const bool written = WriteNewFile(WideFromAnsi(temporary), bytes.str()) && ReadFileWhole(temporary, readBack);
     const CString problem = written ? check(readBack) : CString("it could not be written");
     if (!problem.IsEmpty() ||
         !::MoveFileExA(temporary, full.GetString(), replace ? MOVEFILE_REPLACE_EXISTING : 0)) {

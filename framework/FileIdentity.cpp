@@ -31,3 +31,11 @@ std::wstring LongNameOf(const std::wstring& path)
     longPath.resize(length - 1);
     return longPath;
 }
+
+bool WriteNewFile(const std::wstring& path, const std::string& bytes)
+{
+    const CScopedFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    return file.IsOpen() && ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size() && ::FlushFileBuffers(file.Get());
+}

@@ -1,5 +1,6 @@
-// Where a file or folder lives on its volume, and the wide forms of a path:
-// the one that reaches past MAX_PATH and the one with long names.
+// Where a file or folder lives on its volume, the wide forms of a path (the
+// one that reaches past MAX_PATH and the one with long names), and a new
+// file written whole.
 #pragma once
 
 #include <windows.h>
@@ -32,3 +33,7 @@ std::optional<FileIdentity> IdentityOf(const std::wstring& path);
 // The long form of the path `path` (every short name replaced by its long
 // name); `path` itself when it cannot be found.
 std::wstring LongNameOf(const std::wstring& path);
+
+// Writes `bytes` as the new file `path` (replacing any file there), flushed
+// and closed; false when any of it failed.
+bool WriteNewFile(const std::wstring& path, const std::string& bytes);

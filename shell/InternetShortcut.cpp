@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/AfxString.h"
+#include "framework/FileIdentity.h"
 #include "framework/ScopedHandles.h"
 #include "shell/LinkFileCheck.h"
 
@@ -35,15 +36,6 @@ int Fail(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error = 0)
     if (failure != nullptr)
         *failure = {problem, error};
     return 0;
-}
-
-// Writes `text` as the new file `path`, flushed; false when any of it failed.
-bool WriteNewFile(const std::wstring& path, const std::string& text)
-{
-    const CScopedFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    return file.IsOpen() && ::WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-           written == text.size() && ::FlushFileBuffers(file.Get());
 }
 
 // Puts `text` in place of the file `path`, provided it still holds `read`:

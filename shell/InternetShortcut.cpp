@@ -30,14 +30,6 @@ DWORD ReadText(const char* path, std::string& text)
     return total <= kMaxInternetShortcutSize ? ERROR_SUCCESS : ERROR_FILE_TOO_LARGE;
 }
 
-// Records why a write failed (when asked) and gives the failure result, 0.
-int Fail(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error = 0)
-{
-    if (failure != nullptr)
-        *failure = {problem, error};
-    return 0;
-}
-
 // Puts `text` in place of the file `path`, provided it still holds `read`:
 // through a temporary file beside it and ReplaceFileW.
 int ReplaceText(const char* path, const std::string& read, const std::string& text, LinkWriteFailure* failure)
@@ -46,10 +38,10 @@ int ReplaceText(const char* path, const std::string& read, const std::string& te
     const std::wstring folder = wide.substr(0, wide.rfind(L'\\') + 1);
     WCHAR temporary[MAX_PATH] = {};
     if (::GetTempFileNameW(folder.c_str(), L"vlm", 0, temporary) == 0)
-        return Fail(failure, LinkWriteProblem::kSystem, ::GetLastError());
+        return FailWrite(failure, LinkWriteProblem::kSystem, ::GetLastError());
     const auto fail = [&](LinkWriteProblem problem, DWORD error) {
         ::DeleteFileW(temporary);
-        return Fail(failure, problem, error);
+        return FailWrite(failure, problem, error);
     };
     if (!WriteNewFile(temporary, text))
         return fail(LinkWriteProblem::kSystem, ::GetLastError());
@@ -77,14 +69,14 @@ int SetInternetShortcutHotKey(const char* path, WORD hotKey, LinkWriteFailure* f
 {
     const DWORD attributes = ::GetFileAttributesA(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-        return Fail(failure, LinkWriteProblem::kReadOnly);
+        return FailWrite(failure, LinkWriteProblem::kReadOnly);
     std::string read;
     InternetShortcut shortcut;
     const DWORD error = ReadText(path, read);
     if (error != ERROR_SUCCESS && error != ERROR_FILE_TOO_LARGE)
-        return Fail(failure, LinkWriteProblem::kSystem, error);
+        return FailWrite(failure, LinkWriteProblem::kSystem, error);
     if (error == ERROR_FILE_TOO_LARGE || ReadInternetShortcut(read, shortcut) != 1)
-        return Fail(failure, LinkWriteProblem::kNotShortcut);
+        return FailWrite(failure, LinkWriteProblem::kNotShortcut);
     const std::string text = WithInternetShortcutHotKey(read, hotKey);
     if (text != read && ReplaceText(path, read, text, failure) != 1)
         return 0;

@@ -12,21 +12,13 @@
 #include "text/PathText.h"
 
 namespace {
-// Records why a write failed (when asked) and gives the failure result, 0.
-int Fail(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error = 0)
-{
-    if (failure != nullptr)
-        *failure = {problem, error};
-    return 0;
-}
-
 // The failure an unsuccessful opening step stands for: a system error where
 // its result carries one, else the step's own problem.
 int FailOpening(LinkWriteFailure* failure, HRESULT result, LinkWriteProblem problem)
 {
     if (HRESULT_FACILITY(result) == FACILITY_WIN32)
-        return Fail(failure, LinkWriteProblem::kSystem, HRESULT_CODE(result));
-    return Fail(failure, problem);
+        return FailWrite(failure, LinkWriteProblem::kSystem, HRESULT_CODE(result));
+    return FailWrite(failure, problem);
 }
 
 // What the file at `path` is before the link object loads it, read through a
@@ -69,26 +61,26 @@ int WriteHotKeyWord(const char* path, WORD hotKey, const LinkFileStamp& loaded, 
     // check and the write.
     const CScopedFile file = OpenLinkFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
     if (!file.IsOpen())
-        return Fail(failure, LinkWriteProblem::kSystem, ::GetLastError());
+        return FailWrite(failure, LinkWriteProblem::kSystem, ::GetLastError());
     LinkFileStamp now;
     const LinkFileKind kind = ReadLinkFileKind(file.Get(), &now);
     if (kind == LinkFileKind::kUnreadable)
-        return Fail(failure, LinkWriteProblem::kSystem, ::GetLastError());
+        return FailWrite(failure, LinkWriteProblem::kSystem, ::GetLastError());
     if (kind != LinkFileKind::kShellLink)
-        return Fail(failure, LinkWriteProblem::kNotShortcut);
+        return FailWrite(failure, LinkWriteProblem::kNotShortcut);
     if (!IsSameFile(loaded, now))
-        return Fail(failure, LinkWriteProblem::kChanged);
+        return FailWrite(failure, LinkWriteProblem::kChanged);
     const unsigned char word[2] = {static_cast<unsigned char>(hotKey & 0xFF), static_cast<unsigned char>(hotKey >> 8)};
     OVERLAPPED at = {};
     at.Offset = kHotKeyOffset;
     DWORD written = 0;
     if (!::WriteFile(file.Get(), word, sizeof(word), &written, &at) || written != sizeof(word))
-        return Fail(failure, LinkWriteProblem::kSystem, ::GetLastError());
+        return FailWrite(failure, LinkWriteProblem::kSystem, ::GetLastError());
     // From here on the word may be in the file: a failure is not "nothing changed".
     if (!::FlushFileBuffers(file.Get()))
-        return Fail(failure, LinkWriteProblem::kNotConfirmed, ::GetLastError());
+        return FailWrite(failure, LinkWriteProblem::kNotConfirmed, ::GetLastError());
     if (!HoldsWord(file.Get(), word))
-        return Fail(failure, LinkWriteProblem::kNotConfirmed, ::GetLastError());
+        return FailWrite(failure, LinkWriteProblem::kNotConfirmed, ::GetLastError());
     return 1;
 }
 
@@ -98,7 +90,7 @@ int WriteHotKeyWord(const char* path, WORD hotKey, const LinkFileStamp& loaded, 
 int SaveThroughLinkObject(const char* path, WORD hotKey, const CShellLinkFile& link, LinkWriteFailure* failure)
 {
     if (ReadLinkFileKind(path, nullptr) != LinkFileKind::kOther)
-        return Fail(failure, LinkWriteProblem::kChanged);
+        return FailWrite(failure, LinkWriteProblem::kChanged);
     HRESULT result = link.Link()->SetHotkey(hotKey);
     if (result == S_OK)
         result = link.File()->Save(nullptr, FALSE);
@@ -106,6 +98,13 @@ int SaveThroughLinkObject(const char* path, WORD hotKey, const CShellLinkFile& l
         return FailOpening(failure, result, LinkWriteProblem::kNotShortcut);
     return 1;
 }
+}
+
+int FailWrite(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error)
+{
+    if (failure != nullptr)
+        *failure = {problem, error};
+    return 0;
 }
 
 int ReadLinkHotKey(const char* path, HWND owner, WORD* hotKey)
@@ -140,19 +139,19 @@ int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* fa
         return SetInternetShortcutHotKey(path, static_cast<WORD>(hotKey), failure);
     const DWORD attributes = ::GetFileAttributesA(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-        return Fail(failure, LinkWriteProblem::kReadOnly);
+        return FailWrite(failure, LinkWriteProblem::kReadOnly);
     // The file as it is before the link object loads it: a shell link gets
     // its hotkey word written in place only while it is still this file.
     LinkFileStamp loaded;
     DWORD readError = 0;
     const LinkFileKind kind = StampBeforeLoading(path, &loaded, &readError);
     if (kind == LinkFileKind::kUnreadable)
-        return Fail(failure, LinkWriteProblem::kSystem, readError);
+        return FailWrite(failure, LinkWriteProblem::kSystem, readError);
     if (kind == LinkFileKind::kUnsoundShellLink)
-        return Fail(failure, LinkWriteProblem::kNotShortcut);
+        return FailWrite(failure, LinkWriteProblem::kNotShortcut);
     const CComInit com;
     if (!com.Succeeded())
-        return Fail(failure, LinkWriteProblem::kSystem,
+        return FailWrite(failure, LinkWriteProblem::kSystem,
                     com.Result() == S_FALSE ? ERROR_ALREADY_INITIALIZED : static_cast<DWORD>(com.Result()));
     CShellLinkFile link;
     const HRESULT loadedResult = link.Load(path);

@@ -20,6 +20,10 @@ struct LinkWriteFailure {
     DWORD error = 0;  // with kSystem: the system error code (or COM result)
 };
 
+// Records why a write failed in `failure`, when given, and gives the failed
+// write's result, 0.
+int FailWrite(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error = 0);
+
 // The shortcut's hotkey value; 0 when it has none or cannot be opened.
 WORD GetLinkHotKey(const char* path, HWND owner);
 // Opens the shortcut as GetLinkHotKey does: 1 when it opened, `*hotKey` then

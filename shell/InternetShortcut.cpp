@@ -48,11 +48,16 @@ int ReplaceText(const char* path, const std::string& read, const std::string& te
     std::string now;
     if (ReadText(path, now) != ERROR_SUCCESS || now != read)
         return fail(LinkWriteProblem::kChanged, 0);
-    // Another program reading the shortcut for a moment (Explorer after the
+    // Another program reading the shortcut for a moment (Explorer after a
     // change notice, say) keeps it from being replaced: wait as for opening.
+    // A file open without delete sharing refuses the rename over it as
+    // access denied, not as a sharing violation.
     const bool replaced = RetryWhileShared(
         [&] { return ::ReplaceFileW(wide.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE; },
-        [](bool done) { return !done && ::GetLastError() == ERROR_SHARING_VIOLATION; });
+        [](bool done) {
+            const DWORD error = done ? ERROR_SUCCESS : ::GetLastError();
+            return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+        });
     if (!replaced)
         return fail(LinkWriteProblem::kSystem, ::GetLastError());
     return 1;

@@ -282,3 +282,60 @@ bool MakeWindowsMix(const SurveyFolders& folders, int count, Paths& paths)
     }
     return true;
 }
+
+namespace {
+// The special folders whose ID lists the Windows-shaped fixture's targets
+// are, besides the Control Panel's items.
+const int kSpecialTargets[] = {CSIDL_DRIVES, CSIDL_PRINTERS, CSIDL_PERSONAL, CSIDL_BITBUCKET, CSIDL_NETWORK,
+                               CSIDL_FONTS};
+
+// The target of Windows-shaped shortcut `i`, by its place in a block of a
+// hundred; `ids` holds the ID lists it may point at.
+void ShapedTarget(const std::vector<IdList>& ids, int i, ShortcutSpec& spec)
+{
+    const int place = i % 100;
+    if (place < 34)
+        spec.targetItems = ids[static_cast<size_t>(i / 3) % ids.size()].get();
+    else if (place < 69)
+        spec.target = Format("C:\\Program Files\\Vendor %d\\Product %d\\app%d.exe", i % 37, i / 37, i);
+    else if (place < 79)
+        spec.target = Format("D:\\Games\\Game %d\\game.exe", i);
+    else if (place < 85)
+        spec.target = Format("E:\\Tools\\tool%d.exe", i);
+    else if (place < 93)
+        spec.target = Format("..\\Tools %d\\run.exe", i);
+    else if (place < 97)
+        spec.target = "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
+    else
+        spec.target = WindowsFolder() + (place == 97 ? "\\notepad.exe" : place == 98 ? "\\regedit.exe" : "\\winhlp32.exe");
+}
+} // namespace
+
+bool MakeWindowsShaped(const SurveyFolders& folders, int count, Paths& paths)
+{
+    const CComInit com;
+    std::vector<IdList> ids = ControlPanelTargets(24);
+    for (int special : kSpecialTargets) {
+        LPITEMIDLIST received = nullptr;
+        if (SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, special, &received)))
+            ids.emplace_back(received, ::ILFree);
+    }
+    if (ids.size() < 2)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const std::string folder = MixFolder(folders, i);
+        paths.push_back(Format("%s\\Shaped %05u-%05d.lnk", folder.c_str(), i * 7919u % 100003u, i));
+        ShortcutSpec spec;
+        spec.hotKey = HotKeyOf(i);
+        ShapedTarget(ids, i, spec);
+        // Every other one an icon of its own: in a program's own missing
+        // file, or one of shell32.dll's.
+        if (i % 4 == 1)
+            spec.iconFile = Format("C:\\Program Files\\Vendor %d\\icons%d.exe", i % 37, i), spec.iconIndex = i % 3;
+        else if (i % 4 == 3)
+            spec.iconFile = "%SystemRoot%\\system32\\shell32.dll", spec.iconIndex = i / 4 % 250;
+        if (!MakeFolders(folder) || !MakeShortcut(paths.back(), spec))
+            return false;
+    }
+    return true;
+}

@@ -36,3 +36,13 @@ bool MakeDesktopTree(const SurveyFolders& folders, int entries, Paths& paths);
 // Control Panel items, 2 advertised by Windows Installer (a Darwin
 // descriptor, an icon in the installer's cache).
 bool MakeWindowsMix(const SurveyFolders& folders, int count, Paths& paths);
+
+// `count` shortcuts shaped like those Windows XP to 10 leave on a machine,
+// in the mix's folders, in blocks of a hundred: 34 with only an ID list (a
+// Control Panel item or a special folder), 35 to missing programs on C:,
+// 10 on a D: and 6 on an E: drive that is not there, 8 relative, 4 given as
+// a ::{GUID} path and 3 to programs that exist. Half carry an icon location
+// of their own that differs from the target (the missing program's own
+// file, or a shell32.dll index), so about half the rows name an icon
+// location no other row names.
+bool MakeWindowsShaped(const SurveyFolders& folders, int count, Paths& paths);

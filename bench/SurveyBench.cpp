@@ -176,7 +176,7 @@ int ListProcess()
 }
 
 struct Figures {
-    Samples bare, collect, open, icons, rows, survey, list, listProcess;
+    Samples bare, collect, open, icons, rows, survey, scroll, list, listProcess;
     size_t distinctIcons = 0;
 };
 
@@ -195,11 +195,24 @@ void TimePhases(HWND owner, size_t files, Figures& f)
     f.open.push_back(times.opening);
     f.icons.push_back(times.icons);
     f.rows.push_back(times.rows);
-    f.distinctIcons = store.icons.size();
 }
 
-// One round: the bare loop, the phases, and the survey by the start button
-// on a new main window, which the sorts use after the last round.
+// Scrolls the result list a page at a time to its last row, each page
+// painted as it comes into view.
+void ScrollToEnd(const MainDialogDriver& window)
+{
+    const HWND list = window.list.m_hWnd;
+    ::UpdateWindow(list);
+    for (int top = -1; top != ListView_GetTopIndex(list);) {
+        top = ListView_GetTopIndex(list);
+        ::SendMessageA(list, WM_VSCROLL, SB_PAGEDOWN, 0);
+        ::UpdateWindow(list);
+    }
+}
+
+// One round: the bare loop, the phases, the survey by the start button on a
+// new main window (which the sorts use after the last round) and its rows
+// painted to the end.
 void MeasureRound(const Paths& paths, Figures& f, std::unique_ptr<MainDialogDriver>& window)
 {
     window = std::make_unique<MainDialogDriver>();
@@ -214,6 +227,10 @@ void MeasureRound(const Paths& paths, Figures& f, std::unique_ptr<MainDialogDriv
     const std::vector<ListRow> rows = window->Rows();
     Check(rows.size() == paths.size() && IsSorted(rows, kSortByKey), "the survey lists every file, sorted by key");
     start = NowMs();
+    ScrollToEnd(*window);
+    f.scroll.push_back(NowMs() - start);
+    f.distinctIcons = static_cast<size_t>(CSurveyDlgProbe::Icons(window->dialog).OwnedCount());
+    start = NowMs();
     Check(ListInProcess() == static_cast<int>(paths.size()), "VelmoraCmd list prints every file");
     f.list.push_back(NowMs() - start);
     start = NowMs();
@@ -221,27 +238,28 @@ void MeasureRound(const Paths& paths, Figures& f, std::unique_ptr<MainDialogDriv
     f.listProcess.push_back(NowMs() - start);
 }
 
-// The files whose row from SurveyShortcuts differs from the file asked afresh:
-// a row with FormatHotKey's text exactly for each file GetLinkHotKey gives a
-// hotkey; one icon handle per GetIconLocation answer, none without one.
-int RowsUnlikeFresh(const Paths& paths, HWND owner)
+// The files whose row, as the window drew it, differs from the file asked
+// afresh: a row with FormatHotKey's text exactly for each file GetLinkHotKey
+// gives a hotkey; one icon handle per GetIconLocation answer, none without one.
+int RowsUnlikeFresh(const Paths& paths, const MainDialogDriver& window)
 {
-    RowStore store;
-    SurveyShortcuts(owner, 0, store);
+    std::map<std::string, std::pair<std::string, HICON>> drawn;
+    for (const ListRow& row : window.Rows())
+        drawn[row.path] = {row.hotKey, CSurveyDlgProbe::Icons(window.dialog)[static_cast<int>(row.data)]};
     std::map<std::pair<std::string, int>, HICON> iconOf;
     std::map<HICON, std::pair<std::string, int>> locationOf;
     int differing = 0;
     for (const std::string& path : paths) {
-        const WORD hotKey = GetLinkHotKey(path.c_str(), owner);
-        const auto row = store.rows.find(path);
-        if (hotKey == 0 || row == store.rows.end() || row->second.first != FormatHotKey(hotKey).str()) {
-            differing += hotKey != 0 || row != store.rows.end();
+        const WORD hotKey = GetLinkHotKey(path.c_str(), window.dialog.m_hWnd);
+        const auto row = drawn.find(path);
+        if (hotKey == 0 || row == drawn.end() || row->second.first != FormatHotKey(hotKey).str()) {
+            differing += hotKey != 0 || row != drawn.end();
             continue;
         }
         CString file;
         int index = 0;
         const HICON icon = row->second.second;
-        if (GetIconLocation(owner, path.c_str(), file, &index, 1) != 1) {
+        if (GetIconLocation(window.dialog.m_hWnd, path.c_str(), file, &index, 1) != 1) {
             differing += icon != nullptr;
             continue;
         }
@@ -253,19 +271,24 @@ int RowsUnlikeFresh(const Paths& paths, HWND owner)
 }
 
 // The figures of the rounds, and their ratios to the bare loop.
-void Report(const Figures& f, size_t files)
+void Report(const Figures& f, size_t files, double r4Goal)
 {
     const double bare = Best(f.bare), phases = Best(f.collect) + Best(f.open) + Best(f.icons) + Best(f.rows);
     const double r4 = Best(f.survey) / bare, r6 = (phases - Best(f.icons)) / bare;
+    const double r5 = (Best(f.survey) + Best(f.scroll)) / bare;
     Time("1. Bare shell link loop (the reference)", f.bare, files);
-    Time("2. Survey to sorted rows, icons included (start button's handler + posted sort)", f.survey, files);
+    Time("2. Survey to sorted rows and the first paint (start button's handler, posted sort, repaint)", f.survey,
+         files);
+    Time("2b. Every row painted: the list scrolled a page at a time to its end, after (2)", f.scroll, files, "row");
     Time("3a. Phase: collection (CollectSurveyFiles)", f.collect, files);
     Time("3b. Phase: opening (AddShortcutRows, each file)", f.open, files);
     Time("3c. Phase: icons (AddShortcutRows, each row)", f.icons, files, "row");
     Time("3d. Phase: rows into a store (AddShortcutRows, each row)", f.rows, files, "row");
     Row("3e. Phases in sequence (sum of the best)", Format("%.1f ms, %zu distinct icons", phases, f.distinctIcons));
-    Row("R4. Survey to sorted rows (2) / bare loop (1); goal <= 1.5x, moonshot 1.0x",
-        Format("**%.2fx**, goal %s", r4, r4 <= 1.5 ? "met" : "MISSED"));
+    Row(Format("R4. Survey to sorted rows and first paint (2) / bare loop (1); goal <= %.1fx, moonshot 1.0x", r4Goal),
+        Format("**%.2fx**, goal %s", r4, r4 <= r4Goal ? "met" : "MISSED"));
+    Row("R5. Every row painted ((2) + (2b)) / bare loop (1); goal <= 2.0x",
+        Format("**%.2fx**, goal %s", r5, r5 <= 2.0 ? "met" : "MISSED"));
     Row("R6. Phases without icons (3a + 3b + 3d) / bare loop (1); goal <= 0.8x",
         Format("%.2fx, goal %s", r6, r6 <= 0.8 ? "met" : "MISSED"));
     const double r7 = Best(f.list) / Best(f.survey);
@@ -301,7 +324,7 @@ void SortsAndCopies(const MainDialogDriver& window)
 // Writes a fixture by `make` into the emptied surveyed folders and measures
 // it in interleaved rounds, so that a slow spell weighs on every figure.
 template <class Make>
-void RunFixture(const std::string& title, Make make)
+void RunFixture(const std::string& title, double r4Goal, Make make)
 {
     std::printf("\n### %s\n\n| Measurement | Result |\n|---|---|\n", title.c_str());
     const SurveyFolders folders;
@@ -312,8 +335,8 @@ void RunFixture(const std::string& title, Make make)
     std::unique_ptr<MainDialogDriver> window;
     for (int round = 0; round < kRounds; ++round)
         MeasureRound(paths, figures, window);
-    Check(RowsUnlikeFresh(paths, window->dialog.m_hWnd) == 0, "the survey's rows are each file's answers asked afresh");
-    Report(figures, paths.size());
+    Check(RowsUnlikeFresh(paths, *window) == 0, "the rows drawn are each file's answers asked afresh");
+    Report(figures, paths.size(), r4Goal);
     SortsAndCopies(*window);
     std::fflush(stdout);
 }
@@ -376,7 +399,8 @@ void RunTreeFixture(int entries)
         Check(window->Rows().size() == paths.size(), "the survey lists every shortcut of the tree");
     }
     Check(seen >= static_cast<size_t>(entries), "the bare walk sees every file");
-    Check(RowsUnlikeFresh(paths, window->dialog.m_hWnd) == 0, "the survey's rows are each file's answers asked afresh");
+    ScrollToEnd(*window);
+    Check(RowsUnlikeFresh(paths, *window) == 0, "the rows drawn are each file's answers asked afresh");
     Time("W1. Bare walk of the three folders (one basic, large-fetch search per folder)", walk, seen, "entry");
     Time("W2. Phase: collection (CollectSurveyFiles)", collect, seen, "entry");
     Time("W3. Survey to sorted rows, icons included (start button's handler + posted sort)", survey, seen, "entry");
@@ -404,13 +428,15 @@ int main(int argc, char** argv)
     ::InitCommonControlsEx(&controls);
     std::printf("Program: %zu-bit. Times: best of %d rounds [range, ms].\n", sizeof(void*) * 8, kRounds);
     for (int count : counts)
-        RunFixture(Format("%d copies of one program shortcut", count),
+        RunFixture(Format("%d copies of one program shortcut", count), 1.2,
                    [count](const SurveyFolders& folders, Paths& paths) { return MakeCopies(folders, count, paths); });
     const int mix = std::min(1000, *std::min_element(counts.begin(), counts.end()));
-    RunFixture(Format("a mix of %d shortcuts", mix),
+    RunFixture(Format("a mix of %d shortcuts", mix), 1.5,
                [mix](const SurveyFolders& folders, Paths& paths) { return MakeMix(folders, mix, paths); });
-    RunFixture(Format("a Windows-style mix of %d shortcuts", mix),
+    RunFixture(Format("a Windows-style mix of %d shortcuts", mix), 1.5,
                [mix](const SurveyFolders& folders, Paths& paths) { return MakeWindowsMix(folders, mix, paths); });
+    RunFixture(Format("a Windows-shaped mix of %d shortcuts", mix), 1.3,
+               [mix](const SurveyFolders& folders, Paths& paths) { return MakeWindowsShaped(folders, mix, paths); });
     RunTreeFixture(std::min(100000, 100 * *std::min_element(counts.begin(), counts.end())));
     if (g_failed)
         std::puts("\nSome checks FAILED (see standard error).");

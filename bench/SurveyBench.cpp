@@ -12,7 +12,6 @@
 #include <cwchar>
 #include <map>
 #include <memory>
-#include <set>
 
 #include "BenchFixture.h"
 #include "app/SurveyDlg.h"
@@ -100,17 +99,13 @@ bool IsSorted(const std::vector<ListRow>& rows, int key)
     });
 }
 
-// The rows a survey gives, by path; destroys each distinct icon once.
+// The rows a survey gives: hotkey text by path.
 struct RowStore : CRowSink {
-    std::map<std::string, std::pair<std::string, HICON>> rows;
-    std::set<HICON> icons;
-    ~RowStore() override { std::for_each(icons.begin(), icons.end(), ::DestroyIcon); }
+    std::map<std::string, std::string> rows;
     void SetRedraw(BOOL) override {}
-    void AddRow(const CString& path, const CString& hotKeyText, HICON icon) override
+    void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest>) override
     {
-        rows[path.str()] = {hotKeyText.str(), icon};
-        if (icon != nullptr)
-            icons.insert(icon);
+        rows[path.str()] = hotKeyText.str();
     }
 };
 
@@ -197,19 +192,6 @@ void TimePhases(HWND owner, size_t files, Figures& f)
     f.rows.push_back(times.rows);
 }
 
-// Scrolls the result list a page at a time to its last row, each page
-// painted as it comes into view.
-void ScrollToEnd(const MainDialogDriver& window)
-{
-    const HWND list = window.list.m_hWnd;
-    ::UpdateWindow(list);
-    for (int top = -1; top != ListView_GetTopIndex(list);) {
-        top = ListView_GetTopIndex(list);
-        ::SendMessageA(list, WM_VSCROLL, SB_PAGEDOWN, 0);
-        ::UpdateWindow(list);
-    }
-}
-
 // One round: the bare loop, the phases, the survey by the start button on a
 // new main window (which the sorts use after the last round) and its rows
 // painted to the end.
@@ -227,7 +209,7 @@ void MeasureRound(const Paths& paths, Figures& f, std::unique_ptr<MainDialogDriv
     const std::vector<ListRow> rows = window->Rows();
     Check(rows.size() == paths.size() && IsSorted(rows, kSortByKey), "the survey lists every file, sorted by key");
     start = NowMs();
-    ScrollToEnd(*window);
+    window->ScrollToEnd();
     f.scroll.push_back(NowMs() - start);
     f.distinctIcons = static_cast<size_t>(CSurveyDlgProbe::Icons(window->dialog).OwnedCount());
     start = NowMs();
@@ -399,7 +381,7 @@ void RunTreeFixture(int entries)
         Check(window->Rows().size() == paths.size(), "the survey lists every shortcut of the tree");
     }
     Check(seen >= static_cast<size_t>(entries), "the bare walk sees every file");
-    ScrollToEnd(*window);
+    window->ScrollToEnd();
     Check(RowsUnlikeFresh(paths, *window) == 0, "the rows drawn are each file's answers asked afresh");
     Time("W1. Bare walk of the three folders (one basic, large-fetch search per folder)", walk, seen, "entry");
     Time("W2. Phase: collection (CollectSurveyFiles)", collect, seen, "entry");

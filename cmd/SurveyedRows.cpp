@@ -11,7 +11,7 @@ class CSurveyedRows : public CRowSink {
 public:
     void SetRedraw(BOOL) override {}
     bool WantsIcons() const override { return false; }
-    void AddRow(const CString& path, const CString& hotKeyText, HICON) override
+    void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest>) override
     {
         m_rows.push_back({path, hotKeyText, 0, CString(), false});
     }

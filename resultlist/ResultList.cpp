@@ -1,6 +1,10 @@
 // The result list's rows: appended by the survey, read back by the others.
 #include "resultlist/ResultList.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "framework/ScopedHandles.h"
 #include "resultlist/DisplayName.h"
 
@@ -9,16 +13,14 @@ void CResultList::SetRedraw(BOOL redraw)
     SendMessage(WM_SETREDRAW, redraw);
 }
 
-void CResultList::AddRow(const CString& path, const CString& hotKeyText, HICON icon)
+void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon)
 {
-    // Owned before the insertion: other rows may show the same handle.
-    m_icons.Own(icon);
     const int row = InsertItem(LVIF_TEXT, GetItemCount(), path.GetString());
     if (row < 0)
         return;
     SetItemData(row, row);
     SetItemText(row, 1, hotKeyText.GetString());
-    m_icons.Add(icon);
+    m_icons.Add(std::move(icon));
 }
 
 void CResultList::RemoveAllRows()
@@ -37,6 +39,18 @@ HICON CResultList::IconOf(int row) const
 {
     const LPARAM data = GetItemData(row);
     return data >= 0 && data < m_icons.GetSize() ? m_icons[static_cast<int>(data)] : nullptr;
+}
+
+void CResultList::FindIconsInView(int row)
+{
+    if (!m_icons.IsPending(static_cast<int>(GetItemData(row))))
+        return;
+    std::vector<int> slots = {static_cast<int>(GetItemData(row))};
+    const int top = GetTopIndex();
+    const int end = std::min(GetItemCount(), top + GetCountPerPage() + 1);  // a row cut at the bottom included
+    for (int i = std::max(top, 0); i < end; ++i)
+        slots.push_back(static_cast<int>(GetItemData(i)));
+    m_icons.Find(slots, ::GetParent(m_hWnd));
 }
 
 CString CResultList::DisplayTextOf(int row) const

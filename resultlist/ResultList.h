@@ -1,7 +1,8 @@
 // CResultList: the result list control and its row model. Column 0 holds a
 // row's full path, column 1 its hotkey text, the item data its number at
 // insertion (kept through sorting), and that number indexes the row's icon
-// in the list's own icon store, emptied with the rows. Column 0 is shown by
+// in the list's own icon store, emptied with the rows. A row's icon is found
+// when the row is first drawn, together with those of the other rows in view. Column 0 is shown by
 // the list's full-path setting. Other programs read these texts through the
 // list view's own messages, so they stay as the survey gave them.
 #pragma once
@@ -22,7 +23,7 @@ public:
 
     // Filling, as the survey does.
     void SetRedraw(BOOL redraw) override;
-    void AddRow(const CString& path, const CString& hotKeyText, HICON icon) override;
+    void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon) override;
     // Empties the list: every row goes, and the row icons are destroyed with them.
     void RemoveAllRows();
 
@@ -34,14 +35,16 @@ public:
     // Reading row `row` (its current position) back.
     CString PathOf(int row) const { return GetItemText(row, 0); }
     CString HotKeyTextOf(int row) const { return GetItemText(row, 1); }
+    // The row's icon as found so far.
     HICON IconOf(int row) const;
     // The row's column 0 as it is shown, compared and copied.
     CString DisplayTextOf(int row) const;
     BOOL SetHotKeyText(int row, const char* text) const { return SetItemText(row, 1, text); }
 
     // Paints one row: fill, icon and display text in column 0, hotkey text in
-    // column 1, each clipped to its column.
-    void DrawRow(const DRAWITEMSTRUCT& draw, int iconMargin) const;
+    // column 1, each clipped to its column. A row whose icon is not found
+    // yet has it found first, with those of every row in view.
+    void DrawRow(const DRAWITEMSTRUCT& draw, int iconMargin);
     // The height of a row measured in `owner`'s device context: the largest of
     // `incoming`, a line of text + 2 and an icon + 2.
     static UINT RowHeight(const CWnd& owner, UINT incoming);
@@ -55,6 +58,8 @@ private:
     friend struct CSurveyDlgProbe;
 
     void DrawNameCell(const CDC& dc, const RECT& r, int row, int iconMargin) const;
+    // Finds the icons still pending of `row` and of the rows in view.
+    void FindIconsInView(int row);
 
     CRowIcons m_icons;    // one icon (or null) per row, by item data; owned
     int m_bFullPath = 0;  // the full-path setting

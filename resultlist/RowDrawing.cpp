@@ -14,7 +14,7 @@ int CentredTop(const RECT& r, int height)
 }
 }
 
-void CResultList::DrawRow(const DRAWITEMSTRUCT& draw, int iconMargin) const
+void CResultList::DrawRow(const DRAWITEMSTRUCT& draw, int iconMargin)
 {
     const CDC dc(draw.hDC);
     const RECT r = draw.rcItem;
@@ -27,6 +27,7 @@ void CResultList::DrawRow(const DRAWITEMSTRUCT& draw, int iconMargin) const
     dc.SelectClipRgn(clip);
     const CScopedTextState textState(dc, selected ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : RGB(0, 0, 0), OPAQUE);
     const int row = static_cast<int>(draw.itemID);
+    FindIconsInView(row);
     DrawNameCell(dc, r, row, iconMargin);
 
     clip.SetRectRgn(r.left + width0, r.top, r.right, r.bottom);

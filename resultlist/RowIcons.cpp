@@ -1,18 +1,42 @@
 #include "resultlist/RowIcons.h"
 
+#include "framework/Com.h"
+
 HICON CRowIcons::operator[](int slot) const
 {
-    return slot >= 0 && slot < GetSize() ? m_slots[static_cast<size_t>(slot)] : nullptr;
+    return slot >= 0 && slot < GetSize() ? m_slots[static_cast<size_t>(slot)].icon : nullptr;
 }
 
-void CRowIcons::Add(HICON icon)
+bool CRowIcons::IsPending(int slot) const
 {
-    m_slots.push_back(icon);
-    Own(icon);
+    return slot >= 0 && slot < GetSize() && m_slots[static_cast<size_t>(slot)].request != nullptr;
 }
 
-void CRowIcons::Own(HICON icon)
+void CRowIcons::Add(std::optional<CIconRequest> icon)
 {
+    m_slots.emplace_back();
+    if (icon)
+        m_slots.back().request = std::make_unique<CIconRequest>(std::move(*icon));
+}
+
+void CRowIcons::Find(const std::vector<int>& slots, HWND owner)
+{
+    const CComInit com;
+    if (!com.Succeeded())
+        return;
+    if (!m_resolver)
+        m_resolver = std::make_unique<CSurveyIconResolver>(owner);
+    for (int slot : slots)
+        if (IsPending(slot))
+            Keep(slot, m_resolver->IconOf(*m_slots[static_cast<size_t>(slot)].request));
+    m_resolver->ReleaseShellObjects();
+}
+
+void CRowIcons::Keep(int slot, HICON icon)
+{
+    Slot& kept = m_slots[static_cast<size_t>(slot)];
+    kept.icon = icon;
+    kept.request.reset();
     if (icon != nullptr)
         m_owned.try_emplace(icon, icon);
 }
@@ -20,5 +44,6 @@ void CRowIcons::Own(HICON icon)
 void CRowIcons::Clear()
 {
     m_owned.clear();
-    std::vector<HICON>().swap(m_slots);
+    std::vector<Slot>().swap(m_slots);
+    m_resolver.reset();
 }

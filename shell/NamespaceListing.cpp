@@ -67,8 +67,10 @@ void HandOverFolder(IShellFolder* folder, CComPtr<IShellFolder>& foundFolder)
 
 } // namespace
 
-// A folder's items in the shell's order with their parsing names, taken from
-// its enumerator only as far as a walk has needed them.
+// A folder's items in the shell's order with their parsing names, all
+// taken from its enumerator the first time they are asked for. The folder
+// object itself can be let go and is bound again from the parent listing (or
+// the desktop) by the id it was first bound by.
 class CShellFolderListing {
 public:
     struct Item {
@@ -78,58 +80,87 @@ public:
         bool bindTried = false;
         std::unique_ptr<CShellFolderListing> folder;  // the folder it names, once bound
     };
+    using Items = std::vector<std::unique_ptr<Item>>;
 
-    // `walkedLength`: the length of the name that led into this folder.
-    CShellFolderListing(CComPtr<IShellFolder> folder, int walkedLength)
-        : m_folder(std::move(folder)), m_walkedLength(walkedLength)
+    // A listing of `folder`. `walkedLength`: the length of the name that led
+    // into it. `id`, when given, binds it again: relative to `parent`, or to
+    // the desktop for a listing without one; it must outlive the listing.
+    CShellFolderListing(CComPtr<IShellFolder> folder, int walkedLength, CShellFolderListing* parent = nullptr,
+                        LPCITEMIDLIST id = nullptr)
+        : m_folder(std::move(folder)), m_walkedLength(walkedLength), m_parent(parent), m_id(id)
     {
     }
 
-    IShellFolder* Folder() const { return m_folder.Get(); }
+    // The folder object, bound again when it was let go; null when it cannot be.
+    IShellFolder* Folder();
     int WalkedLength() const { return m_walkedLength; }
-    // The item at `index`; null past the last or when the folder cannot be enumerated.
-    Item* ItemAt(HWND owner, size_t index);
+    // Every item; empty when the folder cannot be enumerated.
+    const Items& ItemsOf(HWND owner);
     // The listing of the folder that `item` names; null when it cannot be bound.
     CShellFolderListing* Subfolder(Item& item);
+    // Lets go of this folder object and those of every listing below it.
+    void ReleaseFolders();
 
 private:
     CComPtr<IShellFolder> m_folder;
     int m_walkedLength;
-    bool m_started = false;
-    CComPtr<IEnumIDList> m_items;  // null once the last item was taken
-    std::vector<std::unique_ptr<Item>> m_listed;
+    CShellFolderListing* m_parent;
+    LPCITEMIDLIST m_id;
+    bool m_listed = false;
+    Items m_items;
 };
 
-CShellFolderListing::Item* CShellFolderListing::ItemAt(HWND owner, size_t index)
+IShellFolder* CShellFolderListing::Folder()
 {
-    if (!m_started) {
-        m_started = true;
-        if (m_folder->EnumObjects(owner, kAllItems, m_items.Receive()) == S_OK)
-            m_items->Reset();
-        else
-            m_items.Release();
-    }
-    while (index >= m_listed.size() && m_items) {
+    if (m_folder || m_id == nullptr)
+        return m_folder.Get();
+    CComPtr<IShellFolder> desktop;
+    IShellFolder* parent = m_parent != nullptr ? m_parent->Folder() : nullptr;
+    if (m_parent == nullptr && ::SHGetDesktopFolder(desktop.Receive()) == S_OK)
+        parent = desktop.Get();
+    if (parent == nullptr || parent->BindToObject(m_id, nullptr, IID_IShellFolder, m_folder.ReceiveVoid()) != S_OK)
+        m_folder.Release();
+    return m_folder.Get();
+}
+
+const CShellFolderListing::Items& CShellFolderListing::ItemsOf(HWND owner)
+{
+    if (m_listed)
+        return m_items;
+    m_listed = true;
+    IShellFolder* folder = Folder();
+    CComPtr<IEnumIDList> enumerator;
+    if (folder == nullptr || folder->EnumObjects(owner, kAllItems, enumerator.Receive()) != S_OK || !enumerator)
+        return m_items;
+    enumerator->Reset();
+    for (;;) {
         auto item = std::make_unique<Item>();
-        if (m_items->Next(1, item->id.Receive(), nullptr) != S_OK) {
-            m_items.Release();
+        if (enumerator->Next(1, item->id.Receive(), nullptr) != S_OK)
             break;
-        }
-        item->named = GetUpperParsingName(m_folder.Get(), item->id.Get(), item->upperName);
-        m_listed.push_back(std::move(item));
+        item->named = GetUpperParsingName(folder, item->id.Get(), item->upperName);
+        m_items.push_back(std::move(item));
     }
-    return index < m_listed.size() ? m_listed[index].get() : nullptr;
+    return m_items;
 }
 
 CShellFolderListing* CShellFolderListing::Subfolder(Item& item)
 {
     if (!item.bindTried) {
         item.bindTried = true;
-        CComPtr<IShellFolder> subfolder;
-        if (m_folder->BindToObject(item.id.Get(), nullptr, IID_IShellFolder, subfolder.ReceiveVoid()) == S_OK)
-            item.folder = std::make_unique<CShellFolderListing>(std::move(subfolder), item.upperName.GetLength());
+        auto listing = std::make_unique<CShellFolderListing>(CComPtr<IShellFolder>(), item.upperName.GetLength(), this,
+                                                             item.id.Get());
+        if (listing->Folder() != nullptr)
+            item.folder = std::move(listing);
     }
     return item.folder.get();
+}
+
+void CShellFolderListing::ReleaseFolders()
+{
+    m_folder.Release();
+    for (const std::unique_ptr<Item>& item : m_items)
+        if (item->folder)
+            item->folder->ReleaseFolders();
 }
 
 namespace {
@@ -147,19 +178,17 @@ struct CShellMatch {
 // folder) cannot make the walk go round.
 CShellMatch FindListedItem(HWND owner, const CString& upperPath, CShellFolderListing& listing)
 {
-    for (size_t i = 0;; ++i) {
-        CShellFolderListing::Item* item = listing.ItemAt(owner, i);
-        if (item == nullptr)
-            return {};
+    for (const std::unique_ptr<CShellFolderListing::Item>& item : listing.ItemsOf(owner)) {
         if (!item->named)
             continue;
         if (item->upperName == upperPath)
-            return {&listing, item};
+            return {&listing, item.get()};
         if (!LeadsToPath(item->upperName, upperPath, listing.WalkedLength()))
             continue;
         if (CShellFolderListing* subfolder = listing.Subfolder(*item))
             return FindListedItem(owner, upperPath, *subfolder);
     }
+    return {};
 }
 
 } // namespace
@@ -172,14 +201,11 @@ CShellFolderListing* CShellNamespace::Drives(HWND owner)
     if (m_opened)
         return m_drives.get();
     m_opened = true;
-    if (::SHGetDesktopFolder(m_desktop.Receive()) != S_OK)
-        return nullptr;
     if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DRIVES, m_drivesId.Receive())))
         return nullptr;
-    CComPtr<IShellFolder> drives;
-    if (m_desktop->BindToObject(m_drivesId.Get(), nullptr, IID_IShellFolder, drives.ReceiveVoid()) != S_OK)
-        return nullptr;
-    m_drives = std::make_unique<CShellFolderListing>(std::move(drives), 0);
+    auto drives = std::make_unique<CShellFolderListing>(CComPtr<IShellFolder>(), 0, nullptr, m_drivesId.Get());
+    if (drives->Folder() != nullptr)
+        m_drives = std::move(drives);
     return m_drives.get();
 }
 
@@ -189,11 +215,17 @@ bool CShellNamespace::FindItem(HWND owner, const char* path, IShellFolder** fold
     if (drives == nullptr)
         return false;
     const CShellMatch match = FindListedItem(owner, UpperCaseText(path), *drives);
-    if (match.item == nullptr)
+    if (match.item == nullptr || match.folder->Folder() == nullptr)
         return false;
     *folder = match.folder->Folder();
     *item = match.item->id.Get();
     return true;
+}
+
+void CShellNamespace::ReleaseFolders()
+{
+    if (m_drives)
+        m_drives->ReleaseFolders();
 }
 
 int FindShellItem(HWND owner, const char* path, IShellFolder* folder, CComPtr<IShellFolder>& foundFolder,

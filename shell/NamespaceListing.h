@@ -15,8 +15,10 @@
 class CShellFolderListing;
 
 // The walk's folders for as long as this object lives: the drives folder and
-// each folder's items with their parsing names, enumerated once. COM must
-// stay initialised until it is gone.
+// each folder's items with their parsing names, enumerated once. The folder
+// objects can be let go between COM brackets (ReleaseFolders); the listings
+// stay, and a folder is bound again from its parent when it is next needed.
+// COM must stay initialised while a folder object is held.
 class CShellNamespace {
 public:
     CShellNamespace();
@@ -27,14 +29,15 @@ public:
     // The listed item whose parsing name is `path` (letter case ignored):
     // its folder and id, held by the listings; false when none matches.
     bool FindItem(HWND owner, const char* path, IShellFolder** folder, LPCITEMIDLIST* item);
+    // Lets go of every folder object; the listings and their ids stay.
+    void ReleaseFolders();
 
 private:
     // The drives folder's listing; null when the shell could not give it.
     CShellFolderListing* Drives(HWND owner);
 
     bool m_opened = false;
-    // Released in reverse: the listings, the drives id, the desktop.
-    CComPtr<IShellFolder> m_desktop;
+    // Released in reverse: the listings, then the drives id they were bound by.
     CShellItemId m_drivesId;
     std::unique_ptr<CShellFolderListing> m_drives;
 };

@@ -1,5 +1,6 @@
 #include "shellicon/IconLocation.h"
 
+#include <cstring>
 #include <string>
 
 #include "framework/Com.h"
@@ -42,18 +43,10 @@ bool ExpandPath(const char* source, CString& expanded)
 // What the shell's icon for a shortcut file without a file-system target
 // depends on: what GetPath gave, the shortcut's own icon location and its
 // target ID list.
-std::string ShellIconKey(IShellLinkA* link, const char* target)
+std::string ShellIconKey(const LinkIconFields& link)
 {
-    char icon[MAX_PATH] = {};
-    int index = 0;
-    link->GetIconLocation(icon, MAX_PATH, &index);
-    std::string key = std::string(target) + '\0' + icon + '\0' + std::to_string(index) + '\0';
-    LPITEMIDLIST items = nullptr;
-    if (link->GetIDList(&items) == S_OK && items != nullptr) {
-        key.append(reinterpret_cast<const char*>(items), ::ILGetSize(items));
-        ::ILFree(items);
-    }
-    return key;
+    return link.target.str() + '\0' + link.iconFile.str() + '\0' + std::to_string(link.iconIndex) + '\0' +
+           link.idList;
 }
 
 // The resolution's rules for one owner window; what the registry and the
@@ -63,13 +56,15 @@ public:
     CIconResolver(HWND owner, CIconLookups& lookups) : m_owner(owner), m_lookups(lookups) {}
 
     // GetIconLocation for a path reached through `depth` nested calls.
-    // `opened`, when not null, is the shortcut at `path` already loaded and
-    // resolved; the shortcut branch takes it instead of opening the file.
-    int Location(const char* path, CShellLinkFile* opened, CString& iconFile, int* iconIndex, int comFlag, int depth);
+    // `opened`, when not null, is what the shortcut at `path` holds, read
+    // from it already; the shortcut branch takes it instead of opening the file.
+    int Location(const char* path, const LinkIconFields* opened, CString& iconFile, int* iconIndex, int comFlag,
+                 int depth);
 
 private:
-    int Shortcut(const char* path, CShellLinkFile* opened, CString& iconFile, int* iconIndex, int comFlag, int depth);
-    int OpenedLink(const char* path, CShellLinkFile& link, CString& iconFile, int* iconIndex, int depth);
+    int Shortcut(const char* path, const LinkIconFields* opened, CString& iconFile, int* iconIndex, int comFlag,
+                 int depth);
+    int OpenedLink(const char* path, const LinkIconFields& link, CString& iconFile, int* iconIndex, int depth);
     int File(const char* path, CString& iconFile, int* iconIndex);
     // The icon registered for the type of `path`'s extension (".ext", then
     // the class's "DefaultIcon"). 0 when none is usable; then `*ownIcon` is
@@ -82,8 +77,8 @@ private:
     CIconLookups& m_lookups;
 };
 
-int CIconResolver::Location(const char* path, CShellLinkFile* opened, CString& iconFile, int* iconIndex, int comFlag,
-                            int depth)
+int CIconResolver::Location(const char* path, const LinkIconFields* opened, CString& iconFile, int* iconIndex,
+                            int comFlag, int depth)
 {
     // A shortcut the caller has loaded from `path` is an existing file.
     if (opened == nullptr && m_lookups.ExistingFile(path) == 0) {
@@ -100,8 +95,8 @@ int CIconResolver::Location(const char* path, CShellLinkFile* opened, CString& i
 
 // The shortcut branch: 1 when the shortcut, its target or the namespace gave
 // an icon. Fails at the nesting bound like any failure to open the shortcut.
-int CIconResolver::Shortcut(const char* path, CShellLinkFile* opened, CString& iconFile, int* iconIndex, int comFlag,
-                            int depth)
+int CIconResolver::Shortcut(const char* path, const LinkIconFields* opened, CString& iconFile, int* iconIndex,
+                            int comFlag, int depth)
 {
     if (depth >= kMaxNestedCalls)
         return 0;
@@ -117,26 +112,24 @@ int CIconResolver::Shortcut(const char* path, CShellLinkFile* opened, CString& i
     CShellLinkFile link;
     if (link.Open(path, m_owner) != S_OK)
         return 0;
-    return OpenedLink(path, link, iconFile, iconIndex, depth);
+    return OpenedLink(path, ReadLinkIconFields(link), iconFile, iconIndex, depth);
 }
 
 // The icon of an opened and resolved shortcut: its own icon location, else
 // its target's, else the namespace's icon for the shortcut file itself.
-int CIconResolver::OpenedLink(const char* path, CShellLinkFile& link, CString& iconFile, int* iconIndex, int depth)
+int CIconResolver::OpenedLink(const char* path, const LinkIconFields& link, CString& iconFile, int* iconIndex,
+                              int depth)
 {
-    const CLinkTarget& target = link.Target();
-    if (target.result != S_OK)
-        return m_lookups.Namespace().GetIconLocation(m_owner, path, ShellIconKey(link.Link(), target.path), iconFile,
-                                                     iconIndex);
+    if (link.targetResult != S_OK)
+        return m_lookups.Namespace().GetIconLocation(m_owner, path, ShellIconKey(link), iconFile, iconIndex);
     CString expandedTarget;
-    if (!ExpandPath(target.path, expandedTarget))
+    if (!ExpandPath(link.target.GetString(), expandedTarget))
         return 0;
-    char icon[MAX_PATH] = {};
-    link.Link()->GetIconLocation(icon, MAX_PATH, iconIndex);
-    if (icon[0] == '\0')
+    *iconIndex = link.iconIndex;
+    if (link.iconFile.IsEmpty())
         return Location(expandedTarget.GetString(), nullptr, iconFile, iconIndex, 0, depth + 1);
     CString expandedIcon;
-    if (!ExpandPath(icon, expandedIcon))
+    if (!ExpandPath(link.iconFile.GetString(), expandedIcon))
         return 0;
     iconFile = expandedIcon;
     return 1;
@@ -191,8 +184,25 @@ int GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIn
     return CIconResolver(owner, lookups).Location(path, nullptr, iconFile, iconIndex, comFlag, 0);
 }
 
-int GetLinkIconLocation(HWND owner, const char* path, CShellLinkFile& link, CIconLookups& lookups, CString& iconFile,
-                        int* iconIndex)
+LinkIconFields ReadLinkIconFields(CShellLinkFile& link)
+{
+    LinkIconFields fields;
+    const CLinkTarget& target = link.Target();
+    fields.targetResult = target.result;
+    fields.target = CString(target.path, static_cast<int>(strnlen(target.path, MAX_PATH)));
+    char icon[MAX_PATH] = {};
+    link.Link()->GetIconLocation(icon, MAX_PATH, &fields.iconIndex);
+    fields.iconFile = CString(icon, static_cast<int>(strnlen(icon, MAX_PATH)));
+    LPITEMIDLIST items = nullptr;
+    if (target.result != S_OK && link.Link()->GetIDList(&items) == S_OK && items != nullptr) {
+        fields.idList.assign(reinterpret_cast<const char*>(items), ::ILGetSize(items));
+        ::ILFree(items);
+    }
+    return fields;
+}
+
+int GetLinkIconLocation(HWND owner, const char* path, const LinkIconFields& link, CIconLookups& lookups,
+                        CString& iconFile, int* iconIndex)
 {
     return CIconResolver(owner, lookups).Location(path, &link, iconFile, iconIndex, 0, 0);
 }

@@ -27,8 +27,9 @@ public:
     // searched for once, not once more for the directory test.
     int ExistingFile(const char* path);
     int DirectoryOrDrive(const char* path);
-    // The namespace search's folder listings. COM must stay initialised
-    // until this object is destroyed once they have been used.
+    // The namespace search's folder listings. Once they have been used, COM
+    // must stay initialised until this object is destroyed or they let go of
+    // their folders (Namespace().ReleaseFolders()).
     CNamespaceListings& Namespace() { return m_namespace; }
 
 private:

@@ -13,7 +13,7 @@
 
 // The namespace's listings and the icon answers for as long as this object
 // lives: every folder is enumerated once and walked again for every later
-// path. COM must stay initialised until it is gone.
+// path. COM must stay initialised until it is gone or its folders are let go.
 class CNamespaceListings {
 public:
     CNamespaceListings() = default;
@@ -27,6 +27,9 @@ public:
     // one found with it takes that answer.
     int GetIconLocation(HWND owner, const char* path, const std::string& answerKey, CString& iconFile,
                         int* iconIndex);
+    // Lets go of the folder objects before COM ends; the listings and the
+    // answers stay for the next bracket.
+    void ReleaseFolders() { m_namespace.ReleaseFolders(); }
 
 private:
     // An item's icon location as its folder gave it; `found` 0: none.

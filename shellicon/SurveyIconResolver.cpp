@@ -3,31 +3,23 @@
 #include <shellapi.h>
 
 #include "framework/App.h"
-#include "shellicon/IconLocation.h"
 #include "text/EnvExpansion.h"
 
-CSurveyIconResolver::CSurveyIconResolver(HWND owner) : m_owner(owner)
+HICON CSurveyIconResolver::IconOf(const CIconRequest& request)
 {
-    if (::CoGetClassObject(CLSID_ShellLink, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
-                           m_linkClass.ReceiveVoid()) != S_OK)
-        m_linkClass.Release();
-}
-
-HRESULT CSurveyIconResolver::Open(const char* path, CShellLinkFile& link)
-{
-    return link.Open(path, m_owner, m_linkClass.Get());
-}
-
-std::optional<CIconLocation> CSurveyIconResolver::Resolve(const char* path, CShellLinkFile& link)
-{
+    if (request.internetShortcut)
+        return InternetShortcutIcon(request);
     CIconLocation location;
-    if (GetLinkIconLocation(m_owner, path, link, m_lookups, location.file, &location.index) != 1)
-        return std::nullopt;
-    return location;
+    if (GetLinkIconLocation(m_owner, request.path.GetString(), request.fields, m_lookups, location.file,
+                            &location.index) != 1)
+        return nullptr;
+    return IconFor(location);
 }
 
 HICON CSurveyIconResolver::IconFor(const CIconLocation& location)
 {
+    if (location.file.IsEmpty() || location.file.GetLength() >= MAX_PATH)
+        return nullptr;
     const auto key = std::make_pair(location.file.str(), location.index);
     auto found = m_extracted.find(key);
     if (found == m_extracted.end()) {
@@ -39,16 +31,14 @@ HICON CSurveyIconResolver::IconFor(const CIconLocation& location)
     return found->second;
 }
 
-HICON CSurveyIconResolver::InternetShortcutIcon(const char* path, const InternetShortcut& shortcut)
+HICON CSurveyIconResolver::InternetShortcutIcon(const CIconRequest& request)
 {
     CIconLocation location;
-    ExpandEnvVars(shortcut.iconFile.c_str(), location.file);
-    location.index = shortcut.iconIndex;
-    const HICON own = location.file.IsEmpty() || location.file.GetLength() >= MAX_PATH ? nullptr : IconFor(location);
-    if (own != nullptr)
+    ExpandEnvVars(request.fields.iconFile.GetString(), location.file);
+    location.index = request.fields.iconIndex;
+    if (const HICON own = IconFor(location))
         return own;
-    if (GetFileIconLocation(m_owner, path, m_lookups, location.file, &location.index) != 1 || location.file.IsEmpty() ||
-        location.file.GetLength() >= MAX_PATH)
+    if (GetFileIconLocation(m_owner, request.path.GetString(), m_lookups, location.file, &location.index) != 1)
         return nullptr;
     return IconFor(location);
 }

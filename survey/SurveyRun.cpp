@@ -11,7 +11,8 @@
 #include "hotkey/HotKeyText.h"
 #include "shell/InternetShortcut.h"
 #include "shell/ShellItemId.h"
-#include "shellicon/SurveyIconResolver.h"
+#include "shell/ShellLink.h"
+#include "shellicon/IconLocation.h"
 #include "survey/FileSearch.h"
 #include "text/PathText.h"
 
@@ -97,26 +98,20 @@ void CollectShortcutFiles(const std::vector<RootFolder>& folders, SurveyFiles& f
     }
 }
 
-// The icon the shell shows for `path`, opened as `link`: the survey's one
-// handle for that icon location; null for none.
-HICON RowIcon(const CString& path, CShellLinkFile& link, CSurveyIconResolver& resolver)
-{
-    const std::optional<CIconLocation> location = resolver.Resolve(path.GetString(), link);
-    if (!location || location->file.GetLength() >= MAX_PATH || location->file.IsEmpty())
-        return nullptr;
-    return resolver.IconFor(*location);
-}
-
 // A row for the internet shortcut `path` when it reads as one and is listed
 // (a hotkey, or with `showUnassigned` 1 any); a file that does not is left out.
-void AddInternetShortcutRow(const CString& path, const SurveyPlace& place, int showUnassigned, CRowSink& rows,
-                            CSurveyIconResolver& resolver)
+void AddInternetShortcutRow(const CString& path, const SurveyPlace& place, int showUnassigned, CRowSink& rows)
 {
     InternetShortcut shortcut;
     if (!ReadInternetShortcutFile(path.GetString(), shortcut) || (shortcut.hotKey == 0 && showUnassigned != 1))
         return;
-    rows.AddRow(path, FormatHotKey(shortcut.hotKey),
-                rows.WantsIcons() ? resolver.InternetShortcutIcon(path.GetString(), shortcut) : nullptr);
+    std::optional<CIconRequest> icon;
+    if (rows.WantsIcons()) {
+        icon.emplace(CIconRequest{path, true, {}});
+        icon->fields.iconFile = shortcut.iconFile.c_str();
+        icon->fields.iconIndex = shortcut.iconIndex;
+    }
+    rows.AddRow(path, FormatHotKey(shortcut.hotKey), std::move(icon));
     if (rows.WantsLinkDetails())
         rows.AddLinkDetails({shortcut.hotKey, CString(shortcut.url), place});
 }
@@ -176,26 +171,33 @@ SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files)
 void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, CRowSink& rows,
                      CSurveyPhaseTimes* times)
 {
-    // The link class, the lookups' answers and the icons, for this run only.
-    CSurveyIconResolver resolver(owner);
+    // The link class object, kept for this run, makes each file's link
+    // object without the class being looked up again.
+    CComPtr<IClassFactory> linkClass;
+    if (::CoGetClassObject(CLSID_ShellLink, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                           linkClass.ReceiveVoid()) != S_OK)
+        linkClass.Release();
     CPhaseClock clock(times);
     for (int i = 0; i < files.GetSize(); ++i) {
+        const SurveyPlace& place = files.places[static_cast<std::size_t>(i)];
         if (IsInternetShortcutPath(files[i].GetString())) {
-            AddInternetShortcutRow(files[i], files.places[static_cast<std::size_t>(i)], showUnassigned, rows, resolver);
+            AddInternetShortcutRow(files[i], place, showUnassigned, rows);
             continue;
         }
         CShellLinkFile link;
         WORD hotKey = 0;
-        const bool opened = resolver.Open(files[i].GetString(), link) == S_OK;
+        const bool opened = link.Open(files[i].GetString(), owner, linkClass.Get()) == S_OK;
         if (opened)
             link.Link()->GetHotkey(&hotKey);
         clock.Lap(&CSurveyPhaseTimes::opening);
         if (!opened || (hotKey == 0 && showUnassigned != 1))
             continue;
-        const HICON icon = rows.WantsIcons() ? RowIcon(files[i], link, resolver) : nullptr;
+        std::optional<CIconRequest> icon;
+        if (rows.WantsIcons())
+            icon.emplace(CIconRequest{files[i], false, ReadLinkIconFields(link)});
         clock.Lap(&CSurveyPhaseTimes::icons);
-        rows.AddRow(files[i], FormatHotKey(hotKey), icon);
-        AddLinkDetails(link, hotKey, files.places[static_cast<std::size_t>(i)], rows);
+        rows.AddRow(files[i], FormatHotKey(hotKey), std::move(icon));
+        AddLinkDetails(link, hotKey, place, rows);
         clock.Lap(&CSurveyPhaseTimes::rows);
     }
 }

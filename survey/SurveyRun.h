@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "framework/AfxString.h"
+#include "shellicon/SurveyIconResolver.h"
 #include "survey/SurveyPlace.h"
 
 // What the survey tells a sink of a listed link besides its row.
@@ -23,13 +25,13 @@ public:
     virtual ~CRowSink() = default;
     // Turns repainting off while the rows go in, and on again after them.
     virtual void SetRedraw(BOOL redraw) = 0;
-    // Appends a row: the shortcut's full path, its hotkey text and its icon
-    // (null for none), which the sink owns from now on. Rows that show the
-    // same icon get the same handle; the sink destroys it once.
-    virtual void AddRow(const CString& path, const CString& hotKeyText, HICON icon) = 0;
+    // Appends a row: the shortcut's full path, its hotkey text and what its
+    // icon is found from (none: the row has no icon). The survey finds no
+    // icon itself; a sink that shows them finds each one when it needs it.
+    virtual void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon) = 0;
 
-    // False when the sink shows no icons: the survey then hands every row a
-    // null icon and extracts none.
+    // False when the sink shows no icons: the survey then hands every row
+    // none and reads nothing for icons.
     virtual bool WantsIcons() const { return true; }
     // True when the sink wants AddLinkDetails after every AddRow; the
     // survey then asks each listed link for its target as well.
@@ -75,13 +77,13 @@ SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files);
 // How long each per-file phase took over one AddShortcutRows, in ms.
 struct CSurveyPhaseTimes {
     double opening = 0;  // opening and resolving the link, reading its hotkey
-    double icons = 0;    // the listed link's icon
+    double icons = 0;    // reading what the listed link's icon is found from
     double rows = 0;     // the row into the sink
 };
 
-// Opening, icons and rows, file by file: a row for each file that opens as a
-// shortcut and is listed (a hotkey, or with `showUnassigned` 1 any); each
-// link is released after its file. `times`, when given, gets each phase's
+// Opening, icon fields and rows, file by file: a row for each file that opens
+// as a shortcut and is listed (a hotkey, or with `showUnassigned` 1 any);
+// each link is released after its file. `times`, when given, gets each phase's
 // share. COM must be initialised.
 void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, CRowSink& rows,
                      CSurveyPhaseTimes* times = nullptr);

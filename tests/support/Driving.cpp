@@ -13,7 +13,7 @@ void PumpMessages()
 
 void AddRowWithoutIcon(CSurveyDlg& dialog, const std::string& path, const std::string& hotKeyText)
 {
-    CSurveyDlgProbe::List(dialog).AddRow(path.c_str(), hotKeyText.c_str(), nullptr);
+    CSurveyDlgProbe::List(dialog).AddRow(path.c_str(), hotKeyText.c_str(), std::nullopt);
 }
 
 MainDialogDriver::MainDialogDriver()
@@ -62,4 +62,14 @@ void MainDialogDriver::ShowFullPath(int on)
 {
     if (CSurveyDlgProbe::List(dialog).GetFullPath() != on)
         Command(ID_VIEW_FULL_PATH);
+}
+
+void MainDialogDriver::ScrollToEnd() const
+{
+    ::UpdateWindow(list.m_hWnd);
+    for (int top = -1; top != list.GetTopIndex();) {
+        top = list.GetTopIndex();
+        list.SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
+        ::UpdateWindow(list.m_hWnd);
+    }
 }

@@ -19,6 +19,12 @@ struct CSurveyDlgProbe {
     static CResultList& List(CSurveyDlg& dialog) { return dialog.m_list; }
     static const CResultList& List(const CSurveyDlg& dialog) { return dialog.m_list; }
     static const CRowIcons& Icons(const CSurveyDlg& dialog) { return dialog.m_list.m_icons; }
+    // Appends a row as the survey does, its icon `icon` already found (owned by the list).
+    static void AddRowWithIcon(CSurveyDlg& dialog, const char* path, const char* hotKeyText, HICON icon)
+    {
+        dialog.m_list.AddRow(path, hotKeyText, std::nullopt);
+        dialog.m_list.m_icons.Keep(dialog.m_list.m_icons.GetSize() - 1, icon);
+    }
     static int SortKey(const CSurveyDlg& dialog) { return dialog.m_nSortKey; }
     static int Surveyed(const CSurveyDlg& dialog) { return dialog.m_bSurveyed; }
     static int ShowUnassigned(const CSurveyDlg& dialog) { return dialog.m_bShowUnassigned; }
@@ -66,6 +72,9 @@ public:
     void AddRow(const std::string& path, const std::string& hotKey);
     // Brings View > full path to `on` (0 or 1) through its menu command.
     void ShowFullPath(int on);
+    // Scrolls the result list a page at a time to its last row, each page
+    // painted as it comes into view.
+    void ScrollToEnd() const;
 
     CSurveyDlg dialog;
     // The result list as other programs see it: its window, read and worked

@@ -13,7 +13,6 @@
 
 #include <functional>
 #include <iterator>
-#include <optional>
 #include <utility>
 #include <string>
 #include <thread>
@@ -22,8 +21,8 @@
 #include "framework/Com.h"
 #include "shell/ShellLink.h"
 #include "shellicon/IconLocation.h"
+#include "shellicon/IconLookups.h"
 #include "shellicon/NamespaceSearch.h"
-#include "shellicon/SurveyIconResolver.h"
 #include "support/ClassesRegistry.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
@@ -377,8 +376,8 @@ TEST_F(IconLocationTest, ShortcutsWithoutFileSystemTargetAskTheNamespace)
     EXPECT_EQ(Resolve(shortPath), kProgram);
 }
 
-// The survey resolves each shortcut it lists through the link its reader has
-// opened and answers kept for the whole run; for every kind of shortcut, in
+// The survey resolves each shortcut it lists from the fields read from the
+// link its reader has opened and answers kept for the whole run; for every kind of shortcut, in
 // two folders, with targets and target ID lists that repeat (one of them
 // with an icon location of its own), that gives what GetIconLocation gives
 // for the path alone. A name such as Shortcut.lnk2, listed through its short
@@ -425,12 +424,19 @@ TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
     CollectFiles(m_folder.c_str(), files);
     // Every shortcut above, Inner and InnerIcon included: the survey's list.
     ASSERT_EQ(files.GetSize(), static_cast<int>(listed.size() + 3 + std::size(namespaceLinks)));
-    CSurveyIconResolver resolver(nullptr);
+    // The fields read as the survey reads them, the lookups kept as between
+    // its rows, with the folder objects let go after each row as after each
+    // batch of drawn rows.
+    CIconLookups lookups;
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
-        ASSERT_EQ(resolver.Open(files[i].GetString(), link), S_OK) << files[i].str();
-        const std::optional<CIconLocation> location = resolver.Resolve(files[i].GetString(), link);
-        const Location surveyed = location ? Location{1, location->file.str(), location->index} : kNothing;
+        ASSERT_EQ(link.Open(files[i].GetString(), nullptr), S_OK) << files[i].str();
+        CString file;
+        int index = 0;
+        const int result =
+            GetLinkIconLocation(nullptr, files[i].GetString(), ReadLinkIconFields(link), lookups, file, &index);
+        lookups.Namespace().ReleaseFolders();
+        const Location surveyed = result == 1 ? Location{1, file.str(), index} : kNothing;
         const Location alone = Resolve(files[i].str());
         EXPECT_EQ(surveyed, alone.result == 1 ? alone : kNothing) << files[i].str();
     }

@@ -94,7 +94,7 @@ INT_PTR RunAndClose(const std::function<void(CSurveyDlg&)>& close, std::vector<H
     {
         ModalWatcher watcher("Velmora", [&](HWND) {
             for (HICON icon : icons)
-                CSurveyDlgProbe::List(dialog).AddRow("C:\\Row.lnk", "", icon);
+                CSurveyDlgProbe::AddRowWithIcon(dialog, "C:\\Row.lnk", "", icon);
             close(dialog);
         });
         result = dialog.DoModal();

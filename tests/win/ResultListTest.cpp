@@ -160,7 +160,7 @@ TEST_F(ResultListTest, DividerDoubleClickSizesColumnToContents)
 TEST_F(ResultListTest, DrawsRowFillIconAndClipsColumnZero)
 {
     const HICON icon = ::CopyIcon(::LoadIconA(nullptr, IDI_HAND));
-    CSurveyDlgProbe::List(window.dialog).AddRow("C:\\folder\\A name far wider than its narrow column.lnk", "", icon);
+    CSurveyDlgProbe::AddRowWithIcon(window.dialog, "C:\\folder\\A name far wider than its narrow column.lnk", "", icon);
     const int width0 = 60;
     list().SendMessage(LVM_SETCOLUMNWIDTH, 0, width0);
     const RECT rect = {0, 0, 200, 36};
@@ -224,7 +224,7 @@ TEST_F(ResultListTest, RowsReadBackByNameAfterSorting)
         {"C:\\x\\Bb.lnk", "CTRL+A", "Bb.lnk", ::CopyIcon(::LoadIconA(nullptr, IDI_QUESTION))},
     };
     for (const Row& row : rows)
-        CSurveyDlgProbe::List(window.dialog).AddRow(row.path, row.hotKey, row.icon);
+        CSurveyDlgProbe::AddRowWithIcon(window.dialog, row.path, row.hotKey, row.icon);
     ASSERT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 3);
     window.Command(ID_SORT_BY_NAME);
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -117,30 +118,42 @@ TEST_F(SurveyIconTest, RowsCarryTheIconsTheirLocationsName)
 // Rows whose shortcuts name the same icon location share one handle; each
 // distinct handle is owned once, and a new survey and then the window's
 // destruction destroy each of them: nothing is left and nothing is shared
-// across surveys.
+// across surveys. Icons are found as rows come into view: rows below the
+// first page wait until the list is scrolled to them, and then every row,
+// the Control Panel shortcuts found through the shell's namespace in later
+// batches too, shows its icon.
 TEST_F(SurveyIconTest, RowsShowingOneIconShareOneHandleDestroyedOnce)
 {
-    const std::vector<std::string> paths = {folders.StartMenu() + "\\One.lnk", folders.StartMenu() + "\\Two.lnk",
-                                            folders.Desktop() + "\\Three.lnk", folders.Desktop() + "\\Other.lnk"};
+    std::vector<std::string> paths = {folders.StartMenu() + "\\One.lnk", folders.StartMenu() + "\\Two.lnk",
+                                      folders.Desktop() + "\\Three.lnk", folders.Desktop() + "\\Other.lnk"};
     for (size_t i = 0; i < 3; ++i)
         Shortcut(paths[i], m_windows + "\\notepad.exe", 0);
     Shortcut(paths[3], "%SystemRoot%\\system32\\shell32.dll", 3);
+    for (int i = 0; i < 16; ++i) {
+        paths.push_back(folders.Desktop() + "\\Panel " + std::to_string(i) + ".lnk");
+        ASSERT_TRUE(SaveControlPanelLink(paths.back(), 0x0641));
+    }
 
     std::vector<HICON> earlier;
     for (int survey = 0; survey < 2; ++survey) {
         window.Command(IDC_START_SURVEY);
         ASSERT_EQ(window.Rows().size(), paths.size());
+        const CRowIcons& store = CSurveyDlgProbe::Icons(window.dialog);
+        EXPECT_TRUE(store.IsPending(static_cast<int>(window.Rows().back().data))) << "a row out of view waits";
+        window.ScrollToEnd();
         std::vector<HICON> icons;
         for (const std::string& path : paths)
             icons.push_back(RowIcon(path));
-        for (HICON icon : icons)
-            EXPECT_TRUE(IsLiveIcon(icon));
+        for (size_t i = 0; i < icons.size(); ++i)
+            EXPECT_TRUE(IsLiveIcon(icons[i])) << paths[i];
         EXPECT_EQ(icons[1], icons[0]);
         EXPECT_EQ(icons[2], icons[0]);
         EXPECT_NE(icons[3], icons[0]);
-        EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).OwnedCount(), 2);
+        for (size_t i = 5; i < icons.size(); ++i)
+            EXPECT_EQ(icons[i], icons[4]) << paths[i];
+        EXPECT_EQ(store.OwnedCount(), 3);
         for (HICON icon : earlier) {
-            if (icon != icons[0] && icon != icons[3]) {  // a value the platform may hand out again
+            if (std::find(icons.begin(), icons.end(), icon) == icons.end()) {  // a value the platform may hand out again
                 EXPECT_FALSE(IsLiveIcon(icon)) << "an icon of the earlier survey outlived it";
             }
         }
@@ -162,13 +175,16 @@ TEST_F(SurveyIconTest, ASinkDecliningIconsIsHandedNone)
     struct : CRowSink {
         void SetRedraw(BOOL) override {}
         bool WantsIcons() const override { return false; }
-        void AddRow(const CString& path, const CString&, HICON icon) override { rows.push_back({path.str(), icon}); }
-        std::vector<std::pair<std::string, HICON>> rows;
+        void AddRow(const CString& path, const CString&, std::optional<CIconRequest> icon) override
+        {
+            rows.push_back({path.str(), icon.has_value()});
+        }
+        std::vector<std::pair<std::string, bool>> rows;
     } sink;
     ASSERT_EQ(SurveyShortcuts(nullptr, 0, sink), SurveyStatus::kDone);
     EXPECT_EQ(sink.rows.size(), 2u);
     for (const auto& row : sink.rows)
-        EXPECT_EQ(row.second, nullptr) << row.first;
+        EXPECT_FALSE(row.second) << row.first;
 }
 
 // A shortcut to the Control Panel has no file-system target: its row takes

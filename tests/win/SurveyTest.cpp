@@ -245,7 +245,7 @@ TEST_F(SurveyTest, SecondRunRebuildsRowsAndDestroysPreviousIcons)
     CSurveyDlgProbe::List(window.dialog).RemoveAllRows();
     for (size_t i = 0; i < 2; ++i) {
         ASSERT_TRUE(IsLiveIcon(icons[i]));
-        CSurveyDlgProbe::List(window.dialog).AddRow(first[i].path.c_str(), first[i].hotKey.c_str(), icons[i]);
+        CSurveyDlgProbe::AddRowWithIcon(window.dialog, first[i].path.c_str(), first[i].hotKey.c_str(), icons[i]);
     }
 
     window.Command(IDC_START_SURVEY);

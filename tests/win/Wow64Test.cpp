@@ -138,7 +138,7 @@ TEST(PointerWidthTest, ItemDataAndIconSlotsKeepAllBits)
 {
     const auto wide = static_cast<ULONG_PTR>(0x7EDCBA9876543210ull);
     MainDialogFixture window;
-    CSurveyDlgProbe::List(window.dialog).AddRow("C:\\Wide.lnk", "F1", reinterpret_cast<HICON>(wide));
+    CSurveyDlgProbe::AddRowWithIcon(window.dialog, "C:\\Wide.lnk", "F1", reinterpret_cast<HICON>(wide));
     ASSERT_TRUE(window.list.SetItemData(0, static_cast<LPARAM>(wide)));
     EXPECT_EQ(static_cast<ULONG_PTR>(window.list.GetItemData(0)), wide);
     EXPECT_EQ(reinterpret_cast<ULONG_PTR>(CSurveyDlgProbe::Icons(window.dialog)[0]), wide);

@@ -2,22 +2,14 @@
 
 #include <vector>
 
-int CListCtrl::InsertItem(UINT mask, int item, const char* text) const
+int CListCtrl::InsertItem(int item, const char* text, LPARAM data) const
 {
     LVITEMA row = {};
-    row.mask = mask;
+    row.mask = LVIF_TEXT | LVIF_PARAM;
     row.iItem = item;
     row.pszText = const_cast<char*>(text);
-    return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
-}
-
-BOOL CListCtrl::SetItemData(int item, LPARAM data) const
-{
-    LVITEMA row = {};
-    row.mask = LVIF_PARAM;
-    row.iItem = item;
     row.lParam = data;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+    return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
 }
 
 LPARAM CListCtrl::GetItemData(int item) const

@@ -14,8 +14,8 @@ public:
     int GetCountPerPage() const { return static_cast<int>(SendMessage(LVM_GETCOUNTPERPAGE)); }
     UINT GetSelectedCount() const { return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT)); }
     BOOL DeleteAllItems() const { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
-    int InsertItem(UINT mask, int item, const char* text) const;
-    BOOL SetItemData(int item, LPARAM data) const;
+    // Inserts a row with its column 0 text and its item data.
+    int InsertItem(int item, const char* text, LPARAM data) const;
     LPARAM GetItemData(int item) const;
     BOOL SetItemText(int item, int subItem, const char* text) const;
     CString GetItemText(int item, int subItem) const;

@@ -15,10 +15,11 @@ void CResultList::SetRedraw(BOOL redraw)
 
 void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon)
 {
-    const int row = InsertItem(LVIF_TEXT, GetItemCount(), path.GetString());
+    // Appended, so its item data, given in the same message, is the index it gets.
+    const int count = GetItemCount();
+    const int row = InsertItem(count, path.GetString(), count);
     if (row < 0)
         return;
-    SetItemData(row, row);
     SetItemText(row, 1, hotKeyText.GetString());
     m_icons.Add(std::move(icon));
 }

@@ -16,6 +16,15 @@ void AddRowWithoutIcon(CSurveyDlg& dialog, const std::string& path, const std::s
     CSurveyDlgProbe::List(dialog).AddRow(path.c_str(), hotKeyText.c_str(), std::nullopt);
 }
 
+BOOL SetRowItemData(const CListCtrl& list, int row, LPARAM data)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    item.lParam = data;
+    return static_cast<BOOL>(list.SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
 MainDialogDriver::MainDialogDriver()
 {
     m_created = dialog.Create(nullptr) != FALSE;

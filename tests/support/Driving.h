@@ -41,6 +41,10 @@ void PumpMessages();
 // the hotkey text, the insertion number as item data, no icon.
 void AddRowWithoutIcon(CSurveyDlg& dialog, const std::string& path, const std::string& hotKeyText);
 
+// Sets row `row`'s item data through the list view's own message, as
+// another program would; TRUE on success.
+BOOL SetRowItemData(const CListCtrl& list, int row, LPARAM data);
+
 // A row of the result list as the list view gives it.
 struct ListRow {
     std::string path;    // column 0

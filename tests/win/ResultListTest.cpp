@@ -248,7 +248,7 @@ TEST_F(ResultListTest, RowsReadBackByNameAfterSorting)
         window.ShowFullPath(0);
     }
 
-    ASSERT_TRUE(window.list.SetItemData(0, 3));
+    ASSERT_TRUE(SetRowItemData(window.list, 0, 3));
     EXPECT_EQ(CSurveyDlgProbe::List(window.dialog).IconOf(0), nullptr) << "a row whose item data names no slot has no icon";
     CSurveyDlgProbe::List(window.dialog).RemoveAllRows();
     EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 0);

@@ -139,7 +139,7 @@ TEST(PointerWidthTest, ItemDataAndIconSlotsKeepAllBits)
     const auto wide = static_cast<ULONG_PTR>(0x7EDCBA9876543210ull);
     MainDialogFixture window;
     CSurveyDlgProbe::AddRowWithIcon(window.dialog, "C:\\Wide.lnk", "F1", reinterpret_cast<HICON>(wide));
-    ASSERT_TRUE(window.list.SetItemData(0, static_cast<LPARAM>(wide)));
+    ASSERT_TRUE(SetRowItemData(window.list, 0, static_cast<LPARAM>(wide)));
     EXPECT_EQ(static_cast<ULONG_PTR>(window.list.GetItemData(0)), wide);
     EXPECT_EQ(reinterpret_cast<ULONG_PTR>(CSurveyDlgProbe::Icons(window.dialog)[0]), wide);
     CSurveyDlgProbe::List(window.dialog).RemoveAllRows();  // the value is no live handle: destroying it fails and harms nothing

@@ -215,11 +215,13 @@ bool CShellNamespace::FindItem(HWND owner, const char* path, IShellFolder** fold
     if (drives == nullptr)
         return false;
     const CShellMatch match = FindListedItem(owner, UpperCaseText(path), *drives);
-    if (match.item == nullptr || match.folder->Folder() == nullptr)
+    if (match.item == nullptr)
         return false;
+    if (folder == nullptr)
+        return true;
     *folder = match.folder->Folder();
     *item = match.item->id.Get();
-    return true;
+    return *folder != nullptr;
 }
 
 void CShellNamespace::ReleaseFolders()

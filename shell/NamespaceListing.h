@@ -27,8 +27,10 @@ public:
     CShellNamespace& operator=(const CShellNamespace&) = delete;
 
     // The listed item whose parsing name is `path` (letter case ignored):
-    // its folder and id, held by the listings; false when none matches.
-    bool FindItem(HWND owner, const char* path, IShellFolder** folder, LPCITEMIDLIST* item);
+    // its folder and id, held by the listings; false when none matches or
+    // its folder cannot be bound again. With `folder` null only the names
+    // are walked: no folder is bound that is listed already.
+    bool FindItem(HWND owner, const char* path, IShellFolder** folder = nullptr, LPCITEMIDLIST* item = nullptr);
     // Lets go of every folder object; the listings and their ids stay.
     void ReleaseFolders();
 

@@ -14,12 +14,15 @@ int CNamespaceListings::GetIconLocation(HWND owner, const char* path, CString& i
 int CNamespaceListings::GetIconLocation(HWND owner, const char* path, const std::string& answerKey, CString& iconFile,
                                         int* iconIndex)
 {
-    IShellFolder* folder = nullptr;
-    LPCITEMIDLIST item = nullptr;
-    if (!m_namespace.FindItem(owner, path, &folder, &item))
-        return 0;
+    // A known answer needs only the item's name found; the first asks its folder.
     auto known = m_answers.find(answerKey);
+    if (known != m_answers.end() && !m_namespace.FindItem(owner, path))
+        return 0;
     if (known == m_answers.end()) {
+        IShellFolder* folder = nullptr;
+        LPCITEMIDLIST item = nullptr;
+        if (!m_namespace.FindItem(owner, path, &folder, &item))
+            return 0;
         IconAnswer answer;
         answer.found = GetItemIconLocation(owner, folder, item, answer.file, &answer.index);
         known = m_answers.emplace(answerKey, answer).first;

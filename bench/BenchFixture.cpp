@@ -110,11 +110,9 @@ WORD HotKeyOf(int i)
     return static_cast<WORD>(vk | (modifiers[(i / 48) % 5] << 8));
 }
 
-// Writes mix file `i` at `path`.
-bool MakeMixFile(const MixTargets& targets, int i, const std::string& path)
+// Describes mix file `i` in `spec`, its hotkey aside.
+void DescribeMixFile(const MixTargets& targets, int i, ShortcutSpec& spec)
 {
-    ShortcutSpec spec;
-    spec.hotKey = HotKeyOf(i);
     const char kind = kBlock[i % 20];
     const size_t pick = static_cast<size_t>(i / 20);
     if (kind == 'I')
@@ -124,7 +122,6 @@ bool MakeMixFile(const MixTargets& targets, int i, const std::string& path)
     spec.workingDir = kind == 'P' ? WindowsFolder() : std::string();
     if (kind == 'P' && pick % 5 == 0)
         spec.iconFile = "%SystemRoot%\\system32\\shell32.dll", spec.iconIndex = i / 100 % 40;
-    return MakeShortcut(path, spec);
 }
 
 // Where mix file `i` goes: mostly two and three folders deep in the Start
@@ -138,6 +135,16 @@ std::string MixFolder(const SurveyFolders& folders, int i)
         return Format("%s\\Programs\\Shared %d", folders.CommonStartMenu().c_str(), i / 10 % 3);
     const std::string suite = Format("%s\\Programs\\Suite %d", folders.StartMenu().c_str(), i / 10 % 6);
     return place < 6 ? Format("%s\\Part %d", suite.c_str(), i / 60 % 4) : suite;
+}
+
+// Writes `spec`, with file `i`'s hotkey, as the file `i` named after `stem`
+// in its mix folder (made when missing); `paths` gets its path.
+bool WriteMixShortcut(const SurveyFolders& folders, int i, const char* stem, ShortcutSpec& spec, Paths& paths)
+{
+    const std::string folder = MixFolder(folders, i);
+    paths.push_back(Format("%s\\%s %05u-%05d.lnk", folder.c_str(), stem, i * 7919u % 100003u, i));
+    spec.hotKey = HotKeyOf(i);
+    return MakeFolders(folder) && MakeShortcut(paths.back(), spec);
 }
 } // namespace
 
@@ -185,8 +192,9 @@ bool MakeMix(const SurveyFolders& folders, int count, Paths& paths)
     if (targets.files['F'].empty() || targets.items.empty() || !GatherFiles(scratch, targets))
         return false;
     for (int i = 0; i < count; ++i) {
-        paths.push_back(Format("%s\\Item %05u-%05d.lnk", MixFolder(folders, i).c_str(), i * 7919u % 100003u, i));
-        if (!MakeFolders(MixFolder(folders, i)) || !MakeMixFile(targets, i, paths.back()))
+        ShortcutSpec spec;
+        DescribeMixFile(targets, i, spec);
+        if (!WriteMixShortcut(folders, i, "Item", spec, paths))
             return false;
     }
     for (const std::string& gone : targets.files['M'])  // only now, after their shortcuts were written
@@ -268,12 +276,9 @@ bool MakeWindowsMix(const SurveyFolders& folders, int count, Paths& paths)
     if (items.empty())
         return false;
     for (int i = 0; i < count; ++i) {
-        const std::string folder = MixFolder(folders, i);
-        paths.push_back(Format("%s\\Win %05u-%05d.lnk", folder.c_str(), i * 7919u % 100003u, i));
         ShortcutSpec spec;
-        spec.hotKey = HotKeyOf(i);
         WindowsTarget(items, i, spec);
-        if (!MakeFolders(folder) || !MakeShortcut(paths.back(), spec))
+        if (!WriteMixShortcut(folders, i, "Win", spec, paths))
             return false;
         const std::string unexpanded = i % 2 ? spec.target.replace(0, 16, "%ProgramFiles%")
                                              : Format("%%SystemRoot%%\\system32\\%s.exe", kSystemPrograms[i / 10 % 8]);
@@ -323,10 +328,7 @@ bool MakeWindowsShaped(const SurveyFolders& folders, int count, Paths& paths)
     if (ids.size() < 2)
         return false;
     for (int i = 0; i < count; ++i) {
-        const std::string folder = MixFolder(folders, i);
-        paths.push_back(Format("%s\\Shaped %05u-%05d.lnk", folder.c_str(), i * 7919u % 100003u, i));
         ShortcutSpec spec;
-        spec.hotKey = HotKeyOf(i);
         ShapedTarget(ids, i, spec);
         // Every other one an icon of its own: in a program's own missing
         // file, or one of shell32.dll's.
@@ -334,7 +336,7 @@ bool MakeWindowsShaped(const SurveyFolders& folders, int count, Paths& paths)
             spec.iconFile = Format("C:\\Program Files\\Vendor %d\\icons%d.exe", i % 37, i), spec.iconIndex = i % 3;
         else if (i % 4 == 3)
             spec.iconFile = "%SystemRoot%\\system32\\shell32.dll", spec.iconIndex = i / 4 % 250;
-        if (!MakeFolders(folder) || !MakeShortcut(paths.back(), spec))
+        if (!WriteMixShortcut(folders, i, "Shaped", spec, paths))
             return false;
     }
     return true;

@@ -44,9 +44,10 @@ HICON CResultList::IconOf(int row) const
 
 void CResultList::FindIconsInView(int row)
 {
-    if (!m_icons.IsPending(static_cast<int>(GetItemData(row))))
+    const int slot = static_cast<int>(GetItemData(row));
+    if (!m_icons.IsPending(slot))
         return;
-    std::vector<int> slots = {static_cast<int>(GetItemData(row))};
+    std::vector<int> slots = {slot};
     const int top = GetTopIndex();
     const int end = std::min(GetItemCount(), top + GetCountPerPage() + 1);  // a row cut at the bottom included
     for (int i = std::max(top, 0); i < end; ++i)

@@ -2,9 +2,10 @@
 // row's full path, column 1 its hotkey text, the item data its number at
 // insertion (kept through sorting), and that number indexes the row's icon
 // in the list's own icon store, emptied with the rows. A row's icon is found
-// when the row is first drawn, together with those of the other rows in view. Column 0 is shown by
-// the list's full-path setting. Other programs read these texts through the
-// list view's own messages, so they stay as the survey gave them.
+// when the row is first drawn, together with those of the other rows in
+// view. Column 0 is shown by the list's full-path setting. Other programs
+// read these texts through the list view's own messages, so they stay as the
+// survey gave them.
 #pragma once
 
 #include <windows.h>

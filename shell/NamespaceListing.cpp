@@ -115,9 +115,9 @@ IShellFolder* CShellFolderListing::Folder()
     if (m_folder || m_id == nullptr)
         return m_folder.Get();
     CComPtr<IShellFolder> desktop;
-    IShellFolder* parent = m_parent != nullptr ? m_parent->Folder() : nullptr;
-    if (m_parent == nullptr && ::SHGetDesktopFolder(desktop.Receive()) == S_OK)
-        parent = desktop.Get();
+    if (m_parent == nullptr && ::SHGetDesktopFolder(desktop.Receive()) != S_OK)
+        return nullptr;
+    IShellFolder* parent = m_parent != nullptr ? m_parent->Folder() : desktop.Get();
     if (parent == nullptr || parent->BindToObject(m_id, nullptr, IID_IShellFolder, m_folder.ReceiveVoid()) != S_OK)
         m_folder.Release();
     return m_folder.Get();

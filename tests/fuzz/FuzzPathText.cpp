@@ -1,5 +1,5 @@
-// Fuzz target for GetPathFileName and GetPathExtension: the input up to its
-// first zero byte is the path, in code page 932.
+// Fuzz target for GetPathFileName, GetPathExtension and KindOfFile: the input
+// up to its first zero byte is the path, up to the next its short name (cp932).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +8,7 @@
 
 #include "FuzzSupport.h"
 #include "text/PathText.h"
+#include "text/ShortcutKind.h"
 
 namespace {
 
@@ -68,10 +69,25 @@ void CheckPathText(const std::string& path)
     Check(GetPathExtension(exactName.get()).str() == extension, "the file name alone has another extension");
 }
 
+// Checks the kind of `path` with the short name `shortName`: the folders never
+// change it, and the short name only refuses the long name's kind.
+void CheckShortcutKind(const std::string& path, const std::string& shortName)
+{
+    const auto exactPath = ExactCString(path), exactShort = ExactCString(shortName);
+    const NamedKind named = KindOfLongName(exactPath.get());
+    const auto exactName = ExactCString(GetPathFileName(exactPath.get()).str());
+    Check(KindOfLongName(exactName.get()).kind == named.kind, "the folders change the kind");
+    const ShortcutKind kind = KindOfFile(named, exactShort.get());
+    Check(named.shortNameDecides ? kind == ShortcutKind::kNone || kind == named.kind : kind == named.kind,
+          "the short name gives another kind, or overrules a long name that decides");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CheckPathText(SplitAtZeros(data, size, 1).front());
+    const std::vector<std::string> parts = SplitAtZeros(data, size, 2);
+    CheckPathText(parts.front());
+    CheckShortcutKind(parts.front(), parts.back());
     return 0;
 }

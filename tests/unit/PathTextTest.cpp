@@ -1,4 +1,5 @@
 #include "text/PathText.h"
+#include "text/ShortcutKind.h"
 
 #include <cstring>
 #include <memory>
@@ -57,6 +58,32 @@ TEST(PathText, FileNameAndExtension)
         const auto path = ExactCopy(c.path);
         EXPECT_EQ(GetPathFileName(path.get()).str(), c.fileName) << c.path;
         EXPECT_EQ(GetPathExtension(path.get()).str(), c.extension) << c.path;
+    }
+}
+
+// The kind by the long name, and by the short name only where the long
+// extension goes on past a kind's letters; `named` is the long name's alone.
+TEST(PathText, ShortcutKindOfLongAndShortNames)
+{
+    constexpr ShortcutKind none = ShortcutKind::kNone, lnk = ShortcutKind::kLink, pif = ShortcutKind::kPif,
+                           url = ShortcutKind::kInternet;
+    const struct { const char* longName; const char* shortName; ShortcutKind kind, named; } cases[] = {
+        // The long name decides: its extension is exactly a kind's letters, or begins with none.
+        {"C:\\d\\a.lnk", "", lnk, lnk},     {"a.LnK", "A.TXT", lnk, lnk},     {"a.PIF", "", pif, pif},
+        {"C:\\d\\a.Url", "", url, url},     {"a.txt", "A.LNK", none, none},   {"a.ln", "A.LNK", none, none},
+        {"a.lnk.txt", "", none, none},     {"C:\\a.lnk\\b", "", none, none}, {"lnk", "", none, none},
+        {"\x83\x5C.lnk", "", lnk, lnk},     {"a.\x83\x4C", "A.LNK", none, none},
+        // The long extension goes on: the short name's extension must be exactly the same letters.
+        {"C:\\d\\a.lnk2", "A~1.LNK", lnk, lnk}, {"a.lnk2", "C:\\d\\A~1.lnk", lnk, lnk}, {"a.lnk2", "", none, lnk},
+        {"x.lnk~", "X~1.LNK", lnk, lnk},    {"x.lnk~", "", none, lnk},        {"a.pifx", "A~1.PIF", pif, pif},
+        {"a.url2", "A~1.URL", url, url},    {"a.lnk2", "A~1.PIF", none, lnk}, {"a.lnk2", "A~1.LNK2", none, lnk},
+    };
+    for (const auto& c : cases) {
+        const auto longName = ExactCopy(c.longName);
+        const auto shortName = ExactCopy(c.shortName);
+        EXPECT_EQ(KindOfFile(KindOfLongName(longName.get()), shortName.get()), c.kind)
+            << c.longName << ' ' << c.shortName;
+        EXPECT_EQ(KindOfLongName(longName.get()).kind, c.named) << c.longName;
     }
 }
 

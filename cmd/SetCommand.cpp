@@ -11,8 +11,8 @@
 #include "hotkey/HotKeyReach.h"
 #include "hotkey/HotKeyText.h"
 #include "shell/LinkHotKey.h"
+#include "shell/ShortcutFileKind.h"
 #include "text/AsciiCase.h"
-#include "text/PathText.h"
 
 namespace {
 // The value `text` names: "none" (any case) for 0, else the notation's text;
@@ -97,7 +97,7 @@ int RunSet(const CommandLine& line, CommandOutput& output)
     const DWORD attributes = path.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(path.GetString());
     LinkWriteFailure failure;
     const bool refused = attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
-                         !IsListableShortcutPath(path.GetString());
+                         ShortcutKindOf(path.GetString()) == ShortcutKind::kNone;
     const HotKeyWarnings warnings = value != 0 && !refused ? WarningsFor(path, value, output) : HotKeyWarnings();
     if (refused || SetLinkHotKey(path.GetString(), value, nullptr, &failure) != 1) {
         if (refused || IsRefusal(failure.problem)) {

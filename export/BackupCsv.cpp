@@ -8,6 +8,7 @@
 #include "hotkey/HotKeyText.h"
 #include "text/AsciiCase.h"
 #include "text/PathText.h"
+#include "text/ShortcutKind.h"
 
 namespace {
 const char kHeader[] = "Path,Target,HotKey,Text";
@@ -157,7 +158,7 @@ const char* RowProblem(const std::vector<std::string>& fields, BackupRow& row)
     for (std::size_t i : {0, 1})
         if (!IsWellEncoded(fields[i]))
             return "a path is not text in the ANSI code page";
-    if (!IsListableShortcutPath(fields[0].c_str()))
+    if (KindOfLongName(fields[0].c_str()).kind == ShortcutKind::kNone)
         return "the path is not a .LNK, .PIF or .URL file";
     const int value = HexWord(fields[2]);
     if (value <= 0)

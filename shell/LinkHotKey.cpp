@@ -9,7 +9,7 @@
 #include "shell/InternetShortcut.h"
 #include "shell/LinkFileCheck.h"
 #include "shell/ShellLink.h"
-#include "text/PathText.h"
+#include "shell/ShortcutFileKind.h"
 
 namespace {
 // The failure an unsuccessful opening step stands for: a system error where
@@ -109,7 +109,7 @@ int FailWrite(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error)
 
 int ReadLinkHotKey(const char* path, HWND owner, WORD* hotKey)
 {
-    if (IsInternetShortcutPath(path)) {
+    if (ShortcutKindOf(path) == ShortcutKind::kInternet) {
         InternetShortcut internet;
         if (!ReadInternetShortcutFile(path, internet))
             return 0;
@@ -135,7 +135,7 @@ WORD GetLinkHotKey(const char* path, HWND owner)
 
 int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* failure)
 {
-    if (IsInternetShortcutPath(path))
+    if (ShortcutKindOf(path) == ShortcutKind::kInternet)
         return SetInternetShortcutHotKey(path, static_cast<WORD>(hotKey), failure);
     const DWORD attributes = ::GetFileAttributesA(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)

@@ -5,6 +5,7 @@
 
 #include "framework/Com.h"
 #include "shell/ShellLink.h"
+#include "shell/ShortcutFileKind.h"
 #include "shellicon/IconLookups.h"
 #include "shellicon/IconSpec.h"
 #include "shellicon/NamespaceSearch.h"
@@ -86,7 +87,8 @@ int CIconResolver::Location(const char* path, const LinkIconFields* opened, CStr
             return 1;
         return IconValue(kProgramIconKey, iconFile, iconIndex);
     }
-    if (!IsShortcutPath(path))
+    const ShortcutKind kind = ShortcutKindOf(path);
+    if (kind != ShortcutKind::kLink && kind != ShortcutKind::kPif)
         return File(path, iconFile, iconIndex);
     if (Shortcut(path, opened, iconFile, iconIndex, comFlag, depth) == 1)
         return 1;

@@ -13,6 +13,7 @@
 #include "framework/FileIdentity.h"
 #include "framework/FindFile.h"
 #include "framework/ScopedHandles.h"
+#include "shell/ShortcutFileKind.h"
 
 namespace {
 bool IsDirectory(const WIN32_FIND_DATAW& entry)
@@ -23,30 +24,6 @@ bool IsDirectory(const WIN32_FIND_DATAW& entry)
 bool IsDotEntry(const WCHAR* name)
 {
     return std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0;
-}
-
-// The extension of `name`: what follows its last dot; empty for none.
-const WCHAR* ExtensionOf(const WCHAR* name)
-{
-    const WCHAR* dot = std::wcsrchr(name, L'.');
-    return dot != nullptr ? dot + 1 : L"";
-}
-
-// True when `text` starts with `lower` (lower-case ASCII letters), in any
-// case of those letters.
-bool StartsWithLetters(const WCHAR* text, const WCHAR* lower)
-{
-    for (; *lower != L'\0'; ++text, ++lower)
-        if ((*text >= L'A' && *text <= L'Z' ? *text + (L'a' - L'A') : *text) != *lower)
-            return false;
-    return true;
-}
-
-// True when `extension` is `lower` (three lower-case ASCII letters) in any
-// case of those letters.
-bool IsExtension(const WCHAR* extension, const WCHAR* lower)
-{
-    return StartsWithLetters(extension, lower) && extension[3] == L'\0';
 }
 
 // Writes `name` in the system code page into `ansi` (`size` bytes, `size` > 1):
@@ -86,14 +63,6 @@ void ForEachEntry(const std::wstring& pattern, Visit visit)
     } while (search.FindNextFile());
 }
 
-// The short (8.3) name of the entry `name` of the folder at `folder` (ending
-// in a backslash), as its folder's search reports it; empty for none.
-std::wstring ShortNameOf(const std::wstring& folder, const std::wstring& name)
-{
-    const CFindFile entry(LongPathForm(folder + name).c_str(), FindExInfoStandard, 0);
-    return entry.Found() ? std::wstring(entry.Entry().cAlternateFileName) : std::wstring();
-}
-
 // An entry of a searched folder: its long name, and its short name as the
 // folder's search reports it, asked for on first use (empty for none).
 class CEntryName {
@@ -104,7 +73,7 @@ public:
     const WCHAR* Short() const
     {
         if (!m_short)
-            m_short = ShortNameOf(*m_folder, m_long);
+            m_short = ShortNameOf(*m_folder + m_long);
         return m_short->c_str();
     }
 
@@ -191,18 +160,19 @@ CString EntryPath(const CWalkFolder& folder, const CEntryName& name)
 struct ShortcutLists {
     CStringArray lnk, pif, url;
 
-    // The list a file named `name` belongs in, by the extension of its long
-    // name or, as the platform's pattern matching also goes by short names,
-    // of its short name; null for neither. The short name is asked for only
-    // where its extension can differ: a long extension that starts with
-    // LNK, PIF or URL and goes on.
+    // The list a file named `name` belongs in, by its kind; null for none.
     CStringArray* For(const CEntryName& name)
     {
-        const WCHAR* own = ExtensionOf(name.Long());
-        for (auto [letters, list] : {std::pair{L"lnk", &lnk}, std::pair{L"pif", &pif}, std::pair{L"url", &url}})
-            if (IsExtension(own, letters) ||
-                (StartsWithLetters(own, letters) && IsExtension(ExtensionOf(name.Short()), letters)))
-                return list;
+        switch (ShortcutKindOf(name.Long(), [&name] { return name.Short(); })) {
+        case ShortcutKind::kLink:
+            return &lnk;
+        case ShortcutKind::kPif:
+            return &pif;
+        case ShortcutKind::kInternet:
+            return &url;
+        case ShortcutKind::kNone:
+            break;
+        }
         return nullptr;
     }
 };

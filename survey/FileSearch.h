@@ -6,9 +6,9 @@
 #include "framework/AfxString.h"
 
 // Appends the full path of every LNK file under `folder` (no trailing
-// backslash), then of every PIF file, then of every URL file, reading each
-// folder once. Within each
-// extension the walk is depth first: a folder's own files in the platform's
+// backslash), then of every PIF file, then of every URL file, each by its
+// kind (shell/ShortcutFileKind.h), reading each folder once. Within each
+// kind the walk is depth first: a folder's own files in the platform's
 // order, then each subfolder's whole tree in turn. Each file and subfolder is
 // named by its long name when the code page carries that name exactly and
 // the path stays under MAX_PATH, else by its short name; where neither fits,

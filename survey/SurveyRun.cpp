@@ -12,6 +12,7 @@
 #include "shell/InternetShortcut.h"
 #include "shell/ShellItemId.h"
 #include "shell/ShellLink.h"
+#include "shell/ShortcutFileKind.h"
 #include "shellicon/IconLocation.h"
 #include "survey/FileSearch.h"
 #include "text/PathText.h"
@@ -180,7 +181,7 @@ void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, C
     CPhaseClock clock(times);
     for (int i = 0; i < files.GetSize(); ++i) {
         const SurveyPlace& place = files.places[static_cast<std::size_t>(i)];
-        if (IsInternetShortcutPath(files[i].GetString())) {
+        if (ShortcutKindOf(files[i].GetString()) == ShortcutKind::kInternet) {
             AddInternetShortcutRow(files[i], place, showUnassigned, rows);
             continue;
         }

@@ -2,8 +2,6 @@
 
 #include <cstddef>
 
-#include "text/AsciiCase.h"
-
 namespace {
 
 // Positions of the last single-byte backslash and dot of a path, found one
@@ -45,33 +43,4 @@ CString GetPathExtension(const char* path)
     if (marks.dot < 0 || marks.dot < marks.backslash)
         return CString();
     return CString(path + marks.dot + 1);
-}
-
-namespace {
-// 1 when `path`'s extension is `extension` (upper case) in any ASCII case,
-// or with `prefix` begins with it.
-int HasExtension(const char* path, const char* extension, bool prefix)
-{
-    const std::string own = AsciiLowerCase(GetPathExtension(path)).str();
-    const std::string lower = AsciiLowerCase(extension).str();
-    return (prefix ? own.compare(0, lower.size(), lower) == 0 : own == lower) ? 1 : 0;
-}
-}
-
-int IsShortcutPath(const char* path)
-{
-    return HasExtension(path, "LNK", false) | HasExtension(path, "PIF", false);
-}
-
-int IsInternetShortcutPath(const char* path)
-{
-    return HasExtension(path, "URL", true);
-}
-
-int IsListableShortcutPath(const char* path)
-{
-    for (const char* extension : kSurveyedExtensions)
-        if (HasExtension(path, extension, true) == 1)
-            return 1;
-    return 0;
 }

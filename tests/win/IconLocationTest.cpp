@@ -381,8 +381,7 @@ TEST_F(IconLocationTest, ShortcutsWithoutFileSystemTargetAskTheNamespace)
 // two folders, with targets and target ID lists that repeat (one of them
 // with an icon location of its own), that gives what GetIconLocation gives
 // for the path alone. A name such as Shortcut.lnk2, listed through its short
-// name, stays an ordinary file although it holds a shortcut with an icon of
-// its own.
+// name (ending in .LNK), is a shortcut there too and takes its own icon.
 TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
 {
     registry.Set("comfile\\DefaultIcon", kProgramValue);
@@ -440,6 +439,7 @@ TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
         const Location alone = Resolve(files[i].str());
         EXPECT_EQ(surveyed, alone.result == 1 ? alone : kNothing) << files[i].str();
     }
+    EXPECT_EQ(Resolve(listed.back()), (Location{1, "C:\\lnk2.dll", 9}));
 }
 
 // An expanded icon file or target that does not fit 260 bytes fails the

@@ -102,11 +102,7 @@ bool IsSorted(const std::vector<ListRow>& rows, int key)
 // The rows a survey gives: hotkey text by path.
 struct RowStore : CRowSink {
     std::map<std::string, std::string> rows;
-    void SetRedraw(BOOL) override {}
-    void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest>) override
-    {
-        rows[path.str()] = hotKeyText.str();
-    }
+    void Add(SurveyRow row) override { rows[row.path.str()] = FormatHotKey(row.hotKey).str(); }
 };
 
 // The reference, not a loop the survey has: per file CoCreateInstance, QI,
@@ -227,7 +223,7 @@ void MeasureRound(const Paths& paths, Figures& f, std::unique_ptr<MainDialogDriv
 
 // The files whose row, as the window drew it, differs from the file asked
 // afresh: a row with FormatHotKey's text exactly for each file GetLinkHotKey
-// gives a hotkey; one icon handle per GetIconLocation answer, none without one.
+// gives a hotkey; one icon handle per IconLocationOf answer, none without one.
 int RowsUnlikeFresh(const Paths& paths, const MainDialogDriver& window)
 {
     std::map<std::string, std::pair<std::string, HICON>> drawn;
@@ -243,14 +239,13 @@ int RowsUnlikeFresh(const Paths& paths, const MainDialogDriver& window)
             differing += hotKey != 0 || row != drawn.end();
             continue;
         }
-        CString file;
-        int index = 0;
         const HICON icon = row->second.second;
-        if (GetIconLocation(window.dialog.m_hWnd, path.c_str(), file, &index, 1) != 1) {
+        const std::optional<CIconLocation> found = IconLocationOf(window.dialog.m_hWnd, path.c_str(), 1);
+        if (!found) {
             differing += icon != nullptr;
             continue;
         }
-        const auto location = std::make_pair(file.str(), index);
+        const auto location = std::make_pair(found->file.str(), found->index);
         differing += iconOf.emplace(location, icon).first->second != icon;
         differing += icon != nullptr && locationOf.emplace(icon, location).first->second != location;
     }

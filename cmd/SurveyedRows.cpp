@@ -2,25 +2,18 @@
 // order, and telling which of them name one file.
 #include "cmd/SurveyedRows.h"
 
+#include "hotkey/HotKeyText.h"
 #include "resultlist/RowOrder.h"
 #include "survey/SurveyRun.h"
 
 namespace {
-// Keeps the rows the survey adds, with their details and without icons.
+// Keeps the rows the survey adds, with their targets and without icons.
 class CSurveyedRows : public CRowSink {
 public:
-    void SetRedraw(BOOL) override {}
-    bool WantsIcons() const override { return false; }
-    void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest>) override
+    CSurveyedRows() : CRowSink({/*icons*/ false, /*targets*/ true}) {}
+    void Add(SurveyRow row) override
     {
-        m_rows.push_back({path, hotKeyText, 0, CString(), false});
-    }
-    bool WantsLinkDetails() const override { return true; }
-    void AddLinkDetails(const LinkDetails& details) override
-    {
-        m_rows.back().hotKey = details.hotKey;
-        m_rows.back().target = details.target;
-        m_rows.back().acts = WindowsActsOn(details.place);
+        m_rows.push_back({row.path, FormatHotKey(row.hotKey), row.hotKey, row.target, WindowsActsOn(row.place)});
     }
     const std::vector<SurveyedRow>& Rows() const { return m_rows; }
 

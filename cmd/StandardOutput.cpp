@@ -6,7 +6,7 @@
 #include "export/ExportText.h"
 #include "framework/FileIdentity.h"
 #include "framework/SystemError.h"
-#include "text/PathText.h"
+#include "text/DoubleByte.h"
 
 namespace {
 // The characters `count` bytes at `bytes` stand for in the ANSI code page,
@@ -30,8 +30,7 @@ std::wstring ShownWideOfAnsi(const CString& ansi)
     if (bytes.empty() || AppendDecoded(bytes.data(), static_cast<int>(bytes.size()), wide))
         return wide;
     for (std::size_t i = 0; i < bytes.size();) {
-        const bool pair = IsLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() &&
-                          AppendDecoded(bytes.data() + i, 2, wide);
+        const bool pair = CharacterLength(bytes.c_str(), i) == 2 && AppendDecoded(bytes.data() + i, 2, wide);
         if (pair) {
             i += 2;
             continue;

@@ -104,7 +104,8 @@ int RunSet(const CommandLine& line, CommandOutput& output)
             output.Err({line.operands[0] + " is not a shortcut file (.lnk, .pif or .url) that opens. Nothing written.\r\n"});
             return kExitRefused;
         }
-        output.Err({"Could not write the hotkey into ", NamePiece(path), ": " + WriteFailureReason(failure) + ".\r\n"});
+        output.Err({"Could not write the hotkey into ", NamePiece(path),
+                    ": " + WriteFailureReason(failure, ReasonLanguage::kEnglish) + ".\r\n"});
         return kExitPartly;
     }
     PrintWarnings(path, value, warnings, output);

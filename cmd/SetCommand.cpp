@@ -47,8 +47,7 @@ HotKeyWarnings WarningsFor(const CString& path, std::uint16_t value, CommandOutp
     const CListedShortcuts numbers(rows);
     const int self = numbers.ByFile(path);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        if (Combination(rows[i].hotKey) == Combination(value) && numbers.NumberOf(i) == static_cast<int>(i) &&
-            numbers.NumberOf(i) != self)
+        if (Combination(rows[i].hotKey) == Combination(value) && numbers.IsFirst(i) && numbers.NumberOf(i) != self)
             warnings.others.push_back(rows[i]);
     const SurveyedRow* own = self >= 0 ? &rows[static_cast<std::size_t>(self)] : nullptr;
     const std::uint16_t before = own != nullptr ? own->hotKey : GetLinkHotKey(path.GetString(), nullptr);

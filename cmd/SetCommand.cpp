@@ -16,14 +16,15 @@
 
 namespace {
 // The value `text` names: "none" (any case) for 0, else the notation's text;
-// false when it is neither.
+// false when it is neither. The empty text, FormatHotKey's text for no
+// hotkey, is refused: only "none" clears a hotkey.
 bool HotKeyOfText(const CString& text, std::uint16_t& value)
 {
     if (AsciiLowerCase(text) == CString("none")) {
         value = 0;
         return true;
     }
-    return ParseHotKey(text.GetString(), &value) == 1;
+    return !text.IsEmpty() && ParseHotKey(text.GetString(), &value) == 1;
 }
 
 // What stands between a hotkey value and Windows starting the shortcut it

@@ -460,3 +460,16 @@ TEST_F(CommandListTest, OutputIsEncodedWholeAtTheSink)
     EXPECT_NE(err.find("Could not write the output: "), std::string::npos) << err;
 }
 
+// /? puts the usage on standard output, a line for every command the program
+// runs; no command at all is a usage error.
+TEST(CommandUsage, NamesEveryCommandOnStandardOutput)
+{
+    int status = -1;
+    const std::string usage = CommandOutputOf({"/?"}, status);
+    EXPECT_EQ(status, 0);
+    for (const CString& name : CommandNames())
+        EXPECT_NE(usage.find("  VelmoraCmd " + name.str() + " "), std::string::npos) << name.str() << "\n" << usage;
+    EXPECT_EQ(CommandOutputOf({}, status), "");
+    EXPECT_EQ(status, 2);
+}
+

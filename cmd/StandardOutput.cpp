@@ -88,8 +88,17 @@ int CStandardOutput::Finish(int status)
 {
     if (m_outError == ERROR_SUCCESS)
         return status;
-    Err({"Could not write the output: " + SystemErrorText(m_outError) + "\r\n"});
+    if (!IsClosedPipe(m_outError))
+        Err({"Could not write the output: " + SystemErrorText(m_outError) + "\r\n"});
     return status == kExitDone ? kExitPartly : status;
+}
+
+// A pipe whose reader has closed its end: ERROR_NO_DATA for a pipe the
+// program made, ERROR_PIPE_NOT_CONNECTED for a Unix pipe under Wine, or
+// ERROR_BROKEN_PIPE.
+bool CStandardOutput::IsClosedPipe(DWORD error)
+{
+    return error == ERROR_BROKEN_PIPE || error == ERROR_NO_DATA || error == ERROR_PIPE_NOT_CONNECTED;
 }
 
 // Writes `bytes` now: as wide text to a console; else as UTF-8 with /utf8,

@@ -2,6 +2,7 @@
 // order, and telling which of them name one file.
 #include "cmd/SurveyedRows.h"
 
+#include "framework/PathForms.h"
 #include "resultlist/RowOrder.h"
 #include "survey/SurveyRun.h"
 

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/PathForms.h"
 #include "shellicon/FileTests.h"
 #include "text/EnvExpansion.h"
 
@@ -135,6 +136,30 @@ TEST_F(PathPlatformTest, IsDirectoryOrDrive)
     };
     for (const PathAnswer& c : cases)
         EXPECT_EQ(IsDirectoryOrDrive(c.path.c_str()), c.answer) << c.path;
+}
+
+// Short names are replaced by long ones a name at a time; ".", ".." and the
+// root stay; a name with a wildcard or one that is missing leaves the path
+// as it was.
+TEST_F(PathPlatformTest, LongNameOf)
+{
+    ASSERT_TRUE(MakeFolder(m_folder + "\\Long folder name"));
+    ASSERT_TRUE(MakeFile(m_folder + "\\Long folder name\\Long file name.txt"));
+    WIN32_FIND_DATAA folder = {}, file = {};
+    ::FindClose(::FindFirstFileA((m_folder + "\\Long folder name").c_str(), &folder));
+    ::FindClose(::FindFirstFileA((m_folder + "\\Long folder name\\Long file name.txt").c_str(), &file));
+    const std::string shortFolder = m_folder + "\\" + folder.cAlternateFileName, longFolder = m_folder + "\\Long folder name";
+    const std::string shortFile = std::string("\\") + file.cAlternateFileName, longFile = "\\Long file name.txt";
+    const std::pair<std::string, std::string> cases[] = {
+        {shortFolder + shortFile, longFolder + longFile},
+        {shortFolder + "\\.\\..\\" + folder.cAlternateFileName + "\\", longFolder + "\\.\\..\\Long folder name\\"},
+        {"\\\\?\\" + shortFolder + shortFile, "\\\\?\\" + longFolder + longFile},
+        {"C:\\", "C:\\"},
+        {shortFolder + "\\*.txt", shortFolder + "\\*.txt"},
+        {shortFolder + "\\Missing\\x.txt", shortFolder + "\\Missing\\x.txt"},
+    };
+    for (const auto& [given, expected] : cases)
+        EXPECT_EQ(LongNameOf(std::wstring(given.begin(), given.end())), std::wstring(expected.begin(), expected.end())) << given;
 }
 
 // A value of `length` characters whose every position is told apart from its

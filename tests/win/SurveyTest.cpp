@@ -787,6 +787,12 @@ TEST_F(SurveyTest, RestoreRefusesAMalformedBackupBeforeWriting)
     EXPECT_EQ(RunCommand({"backup", nowhere}).status, 2);
     EXPECT_EQ(::GetFileAttributesA(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
     ::DeleteFileA(backup.c_str());
+    // A folder too long for a temporary name beside the backup: no file is
+    // left in it.
+    const std::string longFolder = "C:\\" + std::string(250, 'v');
+    ASSERT_TRUE(MakeFolders(longFolder));
+    EXPECT_EQ(RunCommand({"backup", longFolder + "\\b.csv"}).status, 1);
+    EXPECT_TRUE(::RemoveDirectoryA(longFolder.c_str())) << "a file was left in the folder";
 
     // A backup at a drive's root is written there, whatever the drive's
     // current folder ("=C:", as a console records it) is.

@@ -14,6 +14,12 @@
 #                                      loader; otherwise prints why and exits 1
 set -eu
 
+# The ELF class of a file (1: 32-bit, 2: 64-bit), or nothing for another file.
+elf_class() {
+    [ "$(od -An -c -j1 -N3 "$(readlink -f "$1")" | tr -d ' ')" = ELF ] || return 0
+    od -An -tu1 -j4 -N1 "$(readlink -f "$1")" | tr -d ' '
+}
+
 # The loader of one bitness: Debian's own files first, then what PATH has.
 loader() {
     case $1 in
@@ -21,7 +27,11 @@ loader() {
         *)  candidates="/usr/lib/wine/wine wine" ;;
     esac
     for candidate in $candidates; do
-        if command -v "$candidate" 2>/dev/null; then
+        path=$(command -v "$candidate" 2>/dev/null) || continue
+        # Without wine32, Debian's wrapper script falls back to the 64-bit
+        # loader: only a 32-bit ELF file is a 32-bit loader.
+        if [ "$1" = 64 ] || [ "$(elf_class "$path")" = 1 ]; then
+            echo "$path"
             return 0
         fi
     done

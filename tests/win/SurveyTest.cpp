@@ -756,7 +756,7 @@ TEST_F(SurveyTest, InternetShortcutsAreListedSetBackedUpAndRestored)
 
 // A malformed backup (columns, quotes, hex, encoding, text) is refused with
 // its line before any shortcut is written; a backup into a missing folder
-// writes nothing.
+// (or one too long for a temporary file beside it) writes nothing.
 TEST_F(SurveyTest, RestoreRefusesAMalformedBackupBeforeWriting)
 {
     const std::string shortcut = folders.StartMenu() + "\\Tool.lnk";
@@ -787,8 +787,6 @@ TEST_F(SurveyTest, RestoreRefusesAMalformedBackupBeforeWriting)
     EXPECT_EQ(RunCommand({"backup", nowhere}).status, 2);
     EXPECT_EQ(::GetFileAttributesA(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
     ::DeleteFileA(backup.c_str());
-    // A folder too long for a temporary name beside the backup: no file is
-    // left in it.
     const std::string longFolder = "C:\\" + std::string(250, 'v');
     ASSERT_TRUE(MakeFolders(longFolder));
     EXPECT_EQ(RunCommand({"backup", longFolder + "\\b.csv"}).status, 1);

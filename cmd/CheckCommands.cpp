@@ -55,12 +55,12 @@ int RunCheck(const CommandLine& line, CommandOutput& output)
     // How many shortcuts where Windows acts hold each combination.
     std::map<std::uint16_t, int> acting;
     for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].acts && numbers.NumberOf(i) == static_cast<int>(i))
+        if (rows[i].acts && numbers.IsFirst(i))
             ++acting[Combination(rows[i].hotKey)];
     const int fullPath = HasSwitch(line, "fullpath") ? 1 : 0;
     bool found = false;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (numbers.NumberOf(i) != static_cast<int>(i))
+        if (!numbers.IsFirst(i))
             continue;
         const SurveyedRow& row = rows[i];
         const std::pair<bool, const char*> findings[] = {

@@ -22,8 +22,11 @@ int RunCheck(const CommandLine& line, CommandOutput& output);
 // free [MODIFIERS]: the combinations no shortcut and no running program holds
 int RunFree(const CommandLine& line, CommandOutput& output);
 
-// The whole program: the command the arguments name, or the usage.
+// The whole program: the command the arguments name, or the usage (on
+// standard output when asked for with /?, else on standard error).
 int RunCommandLine(int argc, const char* const* argv, CommandOutput& output);
+// The names of the commands RunCommandLine runs, in the usage's order.
+std::vector<CString> CommandNames();
 
 // Prints the rows as the main window's copy puts them on the clipboard, but
 // with its fields quoted as RFC 4180 does when `csv` is 1, else aligned text

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "framework/NewFile.h"
-#include "framework/SystemError.h"
 #include "framework/ScopedHandles.h"
 #include "text/PathText.h"
 
@@ -27,24 +26,6 @@ CString FullPathOf(const char* path)
     char full[MAX_PATH] = {};
     const DWORD length = ::GetFullPathNameA(path, MAX_PATH, full, nullptr);
     return length == 0 || length >= MAX_PATH ? CString() : CString(full);
-}
-
-CString WriteFailureReason(const LinkWriteFailure& failure)
-{
-    switch (failure.problem) {
-    case LinkWriteProblem::kNotShortcut:
-        return "it does not open as a shortcut";
-    case LinkWriteProblem::kTargetMissing:
-        return "its target cannot be found";
-    case LinkWriteProblem::kReadOnly:
-        return "the file is read-only";
-    case LinkWriteProblem::kChanged:
-        return "the file changed after it was read";
-    case LinkWriteProblem::kNotConfirmed:
-        return "the hotkey was written, but it could not be confirmed: " + SystemErrorText(failure.error);
-    default:
-        return SystemErrorText(failure.error);
-    }
 }
 
 int WriteFileWhole(const CString& path, const CString& bytes, bool replace, const ReadBackCheck& check,

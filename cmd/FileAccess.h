@@ -6,14 +6,10 @@
 #include <string>
 
 #include "cmd/CommandLine.h"
-#include "shell/LinkHotKey.h"
 
 // The full path of `path` (relative to the current folder); empty when it
 // cannot be made or does not fit.
 CString FullPathOf(const char* path);
-
-// Why the hotkey of a shortcut could not be written, as one clause.
-CString WriteFailureReason(const LinkWriteFailure& failure);
 
 // What is wrong with a file's bytes as read back after writing; empty when
 // nothing is.

@@ -29,7 +29,7 @@ std::vector<SurveyedRow> DuplicateRows(const std::vector<SurveyedRow>& rows)
     std::vector<std::size_t> first;
     std::map<WORD, int> holders;
     for (std::size_t i = 0; i < rows.size(); ++i)
-        if (numbers.NumberOf(i) == static_cast<int>(i)) {
+        if (numbers.IsFirst(i)) {
             first.push_back(i);
             ++holders[rows[i].hotKey];
         }

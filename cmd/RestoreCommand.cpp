@@ -28,7 +28,7 @@ bool WriteHotKey(const CString& path, WORD hotKey, CString& reason)
     LinkWriteFailure failure;
     if (SetLinkHotKey(path.GetString(), hotKey, nullptr, &failure) == 1)
         return true;
-    reason = WriteFailureReason(failure);
+    reason = WriteFailureReason(failure, ReasonLanguage::kEnglish);
     return false;
 }
 

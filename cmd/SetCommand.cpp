@@ -16,14 +16,15 @@
 
 namespace {
 // The value `text` names: "none" (any case) for 0, else the notation's text;
-// false when it is neither.
+// false when it is neither. The empty text, FormatHotKey's text for no
+// hotkey, is refused: only "none" clears a hotkey.
 bool HotKeyOfText(const CString& text, std::uint16_t& value)
 {
     if (AsciiLowerCase(text) == CString("none")) {
         value = 0;
         return true;
     }
-    return ParseHotKey(text.GetString(), &value) == 1;
+    return !text.IsEmpty() && ParseHotKey(text.GetString(), &value) == 1;
 }
 
 // What stands between a hotkey value and Windows starting the shortcut it
@@ -47,8 +48,7 @@ HotKeyWarnings WarningsFor(const CString& path, std::uint16_t value, CommandOutp
     const CListedShortcuts numbers(rows);
     const int self = numbers.ByFile(path);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        if (Combination(rows[i].hotKey) == Combination(value) && numbers.NumberOf(i) == static_cast<int>(i) &&
-            numbers.NumberOf(i) != self)
+        if (Combination(rows[i].hotKey) == Combination(value) && numbers.IsFirst(i) && numbers.NumberOf(i) != self)
             warnings.others.push_back(rows[i]);
     const SurveyedRow* own = self >= 0 ? &rows[static_cast<std::size_t>(self)] : nullptr;
     const std::uint16_t before = own != nullptr ? own->hotKey : GetLinkHotKey(path.GetString(), nullptr);
@@ -104,7 +104,8 @@ int RunSet(const CommandLine& line, CommandOutput& output)
             output.Err({line.operands[0] + " is not a shortcut file (.lnk, .pif or .url) that opens. Nothing written.\r\n"});
             return kExitRefused;
         }
-        output.Err({"Could not write the hotkey into ", NamePiece(path), ": " + WriteFailureReason(failure) + ".\r\n"});
+        output.Err({"Could not write the hotkey into ", NamePiece(path),
+                    ": " + WriteFailureReason(failure, ReasonLanguage::kEnglish) + ".\r\n"});
         return kExitPartly;
     }
     PrintWarnings(path, value, warnings, output);

@@ -6,7 +6,7 @@
 #include "export/ExportText.h"
 #include "framework/PathForms.h"
 #include "framework/SystemError.h"
-#include "text/PathText.h"
+#include "text/DoubleByte.h"
 
 namespace {
 // The characters `count` bytes at `bytes` stand for in the ANSI code page,
@@ -30,8 +30,7 @@ std::wstring ShownWideOfAnsi(const CString& ansi)
     if (bytes.empty() || AppendDecoded(bytes.data(), static_cast<int>(bytes.size()), wide))
         return wide;
     for (std::size_t i = 0; i < bytes.size();) {
-        const bool pair = IsLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() &&
-                          AppendDecoded(bytes.data() + i, 2, wide);
+        const bool pair = CharacterLength(bytes.c_str(), i) == 2 && AppendDecoded(bytes.data() + i, 2, wide);
         if (pair) {
             i += 2;
             continue;
@@ -89,8 +88,17 @@ int CStandardOutput::Finish(int status)
 {
     if (m_outError == ERROR_SUCCESS)
         return status;
-    Err({"Could not write the output: " + SystemErrorText(m_outError) + "\r\n"});
+    if (!IsClosedPipe(m_outError))
+        Err({"Could not write the output: " + SystemErrorText(m_outError) + "\r\n"});
     return status == kExitDone ? kExitPartly : status;
+}
+
+// A pipe whose reader has closed its end: ERROR_NO_DATA for a pipe the
+// program made, ERROR_PIPE_NOT_CONNECTED for a Unix pipe under Wine, or
+// ERROR_BROKEN_PIPE.
+bool CStandardOutput::IsClosedPipe(DWORD error)
+{
+    return error == ERROR_BROKEN_PIPE || error == ERROR_NO_DATA || error == ERROR_PIPE_NOT_CONNECTED;
 }
 
 // Writes `bytes` now: as wide text to a console; else as UTF-8 with /utf8,

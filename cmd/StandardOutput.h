@@ -16,7 +16,8 @@ public:
 
     int Columns(const OutputPiece& piece) const override;
     // `status` once the command has ended: a failed write of standard output
-    // makes a done command partly done, and is reported on standard error.
+    // makes a done command partly done, and is reported on standard error
+    // unless the reader of a pipe had closed it.
     int Finish(int status);
 
 protected:
@@ -30,6 +31,7 @@ private:
         bool console;
     };
     static Stream StreamOf(DWORD which);
+    static bool IsClosedPipe(DWORD error);
     // Writes `bytes` to `stream`; false when the system refused or wrote less.
     bool Write(const Stream& stream, const CString& bytes) const;
 

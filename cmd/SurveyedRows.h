@@ -42,6 +42,8 @@ public:
 
     // The number of row `row`: the index of the first row naming its file.
     int NumberOf(std::size_t row) const { return m_numbers[row]; }
+    // True when row `row` is the first row naming its file.
+    bool IsFirst(std::size_t row) const { return NumberOf(row) == static_cast<int>(row); }
     // The number of the listed shortcut whose path key is `path`'s; -1 for
     // none. No file is opened.
     int ByPath(const CString& path) const;

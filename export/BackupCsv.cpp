@@ -7,6 +7,7 @@
 #include "export/ExportText.h"
 #include "hotkey/HotKeyText.h"
 #include "text/AsciiCase.h"
+#include "text/DoubleByte.h"
 #include "text/PathText.h"
 
 namespace {
@@ -117,15 +118,12 @@ bool CsvReader::QuotedField(std::string& field, BackupError& error)
 // above) and no byte is zero.
 int IsWellEncoded(const std::string& text)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const unsigned char byte = static_cast<unsigned char>(text[i]);
-        if (byte == 0)
+    // The terminator after the last byte stands where a trail byte is missing.
+    for (std::size_t i = 0; i < text.size(); i += CharacterLength(text.c_str(), i)) {
+        if (text[i] == '\0')
             return 0;
-        if (!IsLeadByte(byte))
-            continue;
-        if (i + 1 >= text.size() || static_cast<unsigned char>(text[i + 1]) < 0x40)
+        if (IsLeadByte(static_cast<unsigned char>(text[i])) && static_cast<unsigned char>(text[i + 1]) < 0x40)
             return 0;
-        ++i;
     }
     return 1;
 }

@@ -26,6 +26,18 @@ constexpr NamedKey kNamedKeys[] = {
 constexpr std::uint8_t kFirstFunctionKey = 0x70;  // VK_F1
 constexpr std::uint8_t kLastFunctionKey = 0x87;   // VK_F24
 
+struct ModifierName {
+    std::uint8_t flag;
+    const char* text;
+};
+
+// In the order FormatHotKey writes and ParseHotKey reads them.
+constexpr ModifierName kModifierNames[] = {
+    {kHotKeyControl, "CTRL+"},
+    {kHotKeyShift, "SHIFT+"},
+    {kHotKeyAlt, "ALT+"},
+};
+
 } // namespace
 
 CString FormatHotKey(std::uint16_t value)
@@ -34,12 +46,10 @@ CString FormatHotKey(std::uint16_t value)
     const std::uint8_t key = static_cast<std::uint8_t>(value & 0xFF);
 
     CString text;
-    if (modifiers & kHotKeyControl)
-        text += "CTRL+";
-    if (modifiers & kHotKeyShift)
-        text += "SHIFT+";
-    if (modifiers & kHotKeyAlt)
-        text += "ALT+";
+    for (const ModifierName& name : kModifierNames) {
+        if (modifiers & name.flag)
+            text += name.text;
+    }
 
     if (key >= kFirstFunctionKey && key <= kLastFunctionKey) {
         char number[8];
@@ -57,18 +67,6 @@ CString FormatHotKey(std::uint16_t value)
 }
 
 namespace {
-struct ModifierName {
-    std::uint8_t flag;
-    const char* text;
-};
-
-// In the order FormatHotKey writes them.
-constexpr ModifierName kModifierNames[] = {
-    {kHotKeyControl, "CTRL+"},
-    {kHotKeyShift, "SHIFT+"},
-    {kHotKeyAlt, "ALT+"},
-};
-
 // The modifier flags that lead `text`, each at most once and in their order;
 // `text` is moved past them.
 std::uint8_t ReadModifiers(const char*& text)

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "shell/InternetShortcutText.h"
-#include "shell/LinkHotKey.h"
+#include "shell/WriteFailure.h"
 
 // Reads the internet shortcut at `path`, through a handle that shares it
 // with every other and waits out another writer: true with its values in

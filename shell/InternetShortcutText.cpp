@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "text/AsciiCase.h"
-#include "text/PathText.h"
+#include "text/DoubleByte.h"
 
 namespace {
 // One line of the text: where it starts, where its content ends and how many
@@ -39,11 +39,9 @@ bool IsBlank(char ch)
 // double-byte characters; `end` when it is not there.
 std::size_t FindByte(const std::string& text, std::size_t from, std::size_t end, char wanted)
 {
-    for (std::size_t i = from; i < end; ++i) {
+    for (std::size_t i = from; i < end; i += CharacterLength(text.c_str(), i)) {
         if (text[i] == wanted)
             return i;
-        if (IsLeadByte(static_cast<unsigned char>(text[i])))
-            ++i;
     }
     return end;
 }

@@ -100,13 +100,6 @@ int SaveThroughLinkObject(const char* path, WORD hotKey, const CShellLinkFile& l
 }
 }
 
-int FailWrite(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error)
-{
-    if (failure != nullptr)
-        *failure = {problem, error};
-    return 0;
-}
-
 int ReadLinkHotKey(const char* path, HWND owner, WORD* hotKey)
 {
     if (IsInternetShortcutPath(path)) {

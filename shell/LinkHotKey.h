@@ -4,25 +4,7 @@
 
 #include <windows.h>
 
-// Why SetLinkHotKey could not write a hotkey.
-enum class LinkWriteProblem {
-    kNone,
-    kNotShortcut,    // the file does not open as a shortcut (or no longer is one)
-    kTargetMissing,  // the shortcut's target cannot be located
-    kReadOnly,       // the file has the read-only attribute
-    kChanged,        // the file changed between reading and writing it
-    kSystem,         // a system call failed: `error` holds its error code
-    kNotConfirmed,   // the word was written, but flushing or reading it back failed (`error`)
-};
-
-struct LinkWriteFailure {
-    LinkWriteProblem problem = LinkWriteProblem::kNone;
-    DWORD error = 0;  // with kSystem: the system error code (or COM result)
-};
-
-// Records why a write failed in `failure`, when given, and gives the failed
-// write's result, 0.
-int FailWrite(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error = 0);
+#include "shell/WriteFailure.h"
 
 // The shortcut's hotkey value; 0 when it has none or cannot be opened.
 WORD GetLinkHotKey(const char* path, HWND owner);

@@ -1,4 +1,4 @@
-#include "text/PathText.h"
+#include "text/DoubleByte.h"
 
 #include <windows.h>
 

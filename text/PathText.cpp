@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "text/AsciiCase.h"
+#include "text/DoubleByte.h"
 
 namespace {
 
@@ -16,18 +17,12 @@ struct PathMarks {
 PathMarks FindPathMarks(const char* path)
 {
     PathMarks marks;
-    std::ptrdiff_t i = 0;
-    while (path[i] != '\0') {
-        const unsigned char byte = static_cast<unsigned char>(path[i]);
-        if (IsLeadByte(byte) && path[i + 1] != '\0') {
-            i += 2;
-            continue;
-        }
-        if (byte == '\\')
-            marks.backslash = i;
-        else if (byte == '.')
-            marks.dot = i;
-        ++i;
+    // No lead byte is a backslash or a dot.
+    for (std::size_t i = 0; path[i] != '\0'; i += CharacterLength(path, i)) {
+        if (path[i] == '\\')
+            marks.backslash = static_cast<std::ptrdiff_t>(i);
+        else if (path[i] == '.')
+            marks.dot = static_cast<std::ptrdiff_t>(i);
     }
     return marks;
 }

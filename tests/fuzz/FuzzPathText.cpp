@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "text/DoubleByte.h"
 #include "text/PathText.h"
 
 namespace {

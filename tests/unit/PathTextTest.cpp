@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "text/DoubleByte.h"
+
 namespace {
 
 // The path in a heap block of exactly its size, so that a scan past its

@@ -399,6 +399,12 @@ check "VelmoraCmd restore sets the cleared hotkey back and keeps the others" "$w
 check_that "the file holds its hotkey again (74 03)" [ "$(stored_hotkey "$sheet")" = 7403 ]
 check "VelmoraCmd duplicates prints nothing when no hotkey is held twice" "$work/empty" cmd duplicates
 check_that "VelmoraCmd /? shows the usage (exit 0)" [ "$(status_of cmd "/?")" = 0 ]
+# free into a pipe whose reader quits after one byte: exit 1 and no message.
+closed_pipe() {
+    { cmd free 2>"$work/pipe-err"; echo $? >"$work/pipe-status"; } | head -c 1 >/dev/null
+    [ "$(cat "$work/pipe-status")" = 1 ] && [ ! -s "$work/pipe-err" ]
+}
+check_that "VelmoraCmd free ends quietly when its reader quits early (exit 1)" closed_pipe
 check_that "VelmoraCmd refuses an unknown switch (exit 2)" [ "$(status_of cmd list /bogus)" = 2 ]
 printf '%s\r\n' "CTRL+ALT+N is also held by $notepad; Windows will start only one of them." | ansi >"$work/warning"
 check "VelmoraCmd set names the other shortcut holding the hotkey (exit 0)" "$work/warning" cmd_err set "$notes" CTRL+ALT+N

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cmd/Commands.h"
@@ -400,15 +401,13 @@ TEST_F(CommandListTest, DuplicatesLeaveOutTheHotkeysHeldOnce)
 }
 
 namespace {
-// The program's own output of `arguments`: standard output sent to `path`
-// (opened with `disposition`), standard error to a file read into `err`;
-// the exit status as the program gives it.
-int RunRedirected(std::vector<const char*> arguments, const char* path, DWORD disposition, std::string& err)
+// The program's own output of `arguments`: standard output sent to `out`
+// (closed after), standard error to a file read into `err`; the exit status
+// as the program gives it.
+int RunRedirected(std::vector<const char*> arguments, HANDLE out, std::string& err)
 {
     const std::string errPath = SpecialFolder(CSIDL_PROFILE) + "\\velmora-stderr.txt";
-    const HANDLE out = ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition, 0, nullptr);
     const HANDLE errFile = ::CreateFileA(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
-    EXPECT_NE(out, INVALID_HANDLE_VALUE) << path;
     const HANDLE savedOut = ::GetStdHandle(STD_OUTPUT_HANDLE), savedErr = ::GetStdHandle(STD_ERROR_HANDLE);
     ::SetStdHandle(STD_OUTPUT_HANDLE, out);
     ::SetStdHandle(STD_ERROR_HANDLE, errFile);
@@ -426,12 +425,21 @@ int RunRedirected(std::vector<const char*> arguments, const char* path, DWORD di
     ::DeleteFileA(errPath.c_str());
     return status;
 }
+
+// The same with standard output sent to `path`, opened with `disposition`.
+int RunRedirected(std::vector<const char*> arguments, const char* path, DWORD disposition, std::string& err)
+{
+    const HANDLE out = ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition, 0, nullptr);
+    EXPECT_NE(out, INVALID_HANDLE_VALUE) << path;
+    return RunRedirected(std::move(arguments), out, err);
+}
 }
 
 // Half-width katakana and a key whose code is a lead byte: redirected, list
 // writes the window's bytes unchanged; with /utf8 and on a console the
 // katakana shows as itself and the lead byte as its code, always valid text;
-// a full disk is exit 1 with the reason.
+// a full disk is exit 1 with the reason, a pipe its reader closed exit 1
+// without a word.
 TEST_F(CommandListTest, OutputIsEncodedWholeAtTheSink)
 {
     for (const auto& [name, hotKey] : {std::pair{"\\Kana.lnk", WORD{0x04B1}}, std::pair{"\\Ro.lnk", WORD{0x02E2}}}) {
@@ -458,6 +466,25 @@ TEST_F(CommandListTest, OutputIsEncodedWholeAtTheSink)
 
     EXPECT_EQ(RunRedirected({"list"}, "Z:\\dev\\full", OPEN_EXISTING, err), 1);
     EXPECT_NE(err.find("Could not write the output: "), std::string::npos) << err;
+
+    HANDLE reader = nullptr, writer = nullptr;
+    ASSERT_TRUE(::CreatePipe(&reader, &writer, nullptr, 0));
+    ::CloseHandle(reader);
+    EXPECT_EQ(RunRedirected({"list"}, writer, err), 1);
+    EXPECT_EQ(err, "");
+}
+
+// /? puts the usage on standard output, a line for every command the program
+// runs; no command at all is a usage error.
+TEST(CommandUsage, NamesEveryCommandOnStandardOutput)
+{
+    int status = -1;
+    const std::string usage = CommandOutputOf({"/?"}, status);
+    EXPECT_EQ(status, 0);
+    for (const CString& name : CommandNames())
+        EXPECT_NE(usage.find("  VelmoraCmd " + name.str() + " "), std::string::npos) << name.str() << "\n" << usage;
+    EXPECT_EQ(CommandOutputOf({}, status), "");
+    EXPECT_EQ(status, 2);
 }
 
 // A shortcut 1,045 characters deep below the Desktop, reached through short

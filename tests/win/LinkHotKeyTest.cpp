@@ -278,7 +278,7 @@ TEST_F(LinkHotKeyTest, SetCommandRefusesAndWritesNothing)
     } cases[] = {
         {path, "ctrl+alt+n", 2}, {path, "ALT+CTRL+N", 2}, {path, "CTRL+F25", 2}, {path, "CTRL+ALT+N ", 2},
         {folder + "\\notes.txt", "CTRL+A", 2}, {folder + "\\junk.lnk", "CTRL+A", 2}, {folder + "\\cut.lnk", "CTRL+A", 2},
-        {folder + "\\missing.lnk", "CTRL+A", 2}, {folder, "CTRL+A", 2},
+        {folder + "\\missing.lnk", "CTRL+A", 2}, {folder, "CTRL+A", 2}, {path, "", 2},
     };
     for (const auto& c : cases) {
         const std::string before = ReadFileBytes(c.path);

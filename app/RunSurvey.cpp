@@ -9,8 +9,11 @@ void CSurveyDlg::RunSurvey()
     m_bSurveyed = 1;
     BeginWaitCursor();
     ClearRowIcons();
-    // Silent whatever failed: the list holds what could be surveyed.
+    // Silent whatever failed: the list holds what could be surveyed. The
+    // list is painted once, after the rows are in.
+    m_list.SetRedraw(FALSE);
     const SurveyStatus surveyed = SurveyShortcuts(m_hWnd, m_bShowUnassigned, m_list);
+    m_list.SetRedraw(TRUE);
     EndWaitCursor();
     if (surveyed != SurveyStatus::kNoAllocator)
         PostMessage(WM_COMMAND, ID_SORT_BY_KEY, 0);

@@ -6,6 +6,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <memory>
 
@@ -17,26 +18,30 @@
 namespace {
 using IdList = std::unique_ptr<ITEMIDLIST, decltype(&::ILFree)>;
 
-// The Control Panel's items (at most `most`), then the Control Panel itself.
-std::vector<IdList> ControlPanelTargets(size_t most)
+// The Control Panel's items (at most `most`), then the Control Panel itself,
+// then those of the special folders `specials` that have an ID list.
+std::vector<IdList> ItemTargets(size_t most, std::initializer_list<int> specials = {})
 {
     std::vector<IdList> targets;
     LPITEMIDLIST received = nullptr;
-    if (FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_CONTROLS, &received)))
-        return targets;
-    IdList panel(received, ::ILFree);
-    CComPtr<IShellFolder> desktop, folder;
-    CComPtr<IEnumIDList> items;
-    LPITEMIDLIST child = nullptr;
-    if (::SHGetDesktopFolder(desktop.Receive()) == S_OK &&
-        desktop->BindToObject(panel.get(), nullptr, IID_IShellFolder, folder.ReceiveVoid()) == S_OK &&
-        folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, items.Receive()) == S_OK)
-        while (targets.size() < most && items->Next(1, &child, nullptr) == S_OK) {
-            const IdList owned(child, ::ILFree);
-            if (IdList item{::ILCombine(panel.get(), owned.get()), ::ILFree})
-                targets.push_back(std::move(item));
-        }
-    targets.push_back(std::move(panel));
+    if (SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, CSIDL_CONTROLS, &received))) {
+        IdList panel(received, ::ILFree);
+        CComPtr<IShellFolder> desktop, folder;
+        CComPtr<IEnumIDList> items;
+        LPITEMIDLIST child = nullptr;
+        if (::SHGetDesktopFolder(desktop.Receive()) == S_OK &&
+            desktop->BindToObject(panel.get(), nullptr, IID_IShellFolder, folder.ReceiveVoid()) == S_OK &&
+            folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, items.Receive()) == S_OK)
+            while (targets.size() < most && items->Next(1, &child, nullptr) == S_OK) {
+                const IdList owned(child, ::ILFree);
+                if (IdList item{::ILCombine(panel.get(), owned.get()), ::ILFree})
+                    targets.push_back(std::move(item));
+            }
+        targets.push_back(std::move(panel));
+    }
+    for (int special : specials)
+        if (SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, special, &received)))
+            targets.emplace_back(received, ::ILFree);
     return targets;
 }
 
@@ -69,7 +74,7 @@ void GatherSystemTargets(const std::string& scratch, MixTargets& targets)
     for (const std::string& path : {std::string("C:\\"), windows, windows + "\\system32",
                                     std::string("C:\\Program Files"), std::string("C:\\users\\Public"), scratch})
         AddExisting(targets.files['F'], path);
-    targets.items = ControlPanelTargets(30);
+    targets.items = ItemTargets(30);
 }
 
 // Documents, targets deleted later and shortcuts to programs, made in `scratch`.
@@ -145,6 +150,66 @@ bool WriteMixShortcut(const SurveyFolders& folders, int i, const char* stem, Sho
     paths.push_back(Format("%s\\%s %05u-%05d.lnk", folder.c_str(), stem, i * 7919u % 100003u, i));
     spec.hotKey = HotKeyOf(i);
     return MakeFolders(folder) && MakeShortcut(paths.back(), spec);
+}
+
+// Adds to the shortcut at `path` what Windows writes for a target given with
+// %NAME% references: the HasExpString flag and an environment variable block
+// holding `unexpanded`.
+bool AddEnvironmentBlock(const std::string& path, const std::string& unexpanded)
+{
+    const std::string link = ReadFileBytes(path);
+    return link.size() >= kHeaderSize && WriteFileBytes(path, WithWindowsBlocks(link, kEnvironmentBlock, unexpanded));
+}
+
+// The system programs the %SystemRoot% shortcuts point at.
+const char* const kSystemPrograms[] = {"notepad", "cmd", "taskmgr", "control", "msiexec", "winecfg", "reg", "xcopy"};
+
+// What the Windows mix's shortcut `i` points at (by its place in a block of
+// ten); as on a user's machine, almost every shortcut has a target of its own.
+void WindowsTarget(const std::vector<IdList>& items, int i, ShortcutSpec& spec)
+{
+    switch ("QQUUEEIIAA"[i % 10]) {
+    case 'Q':  // a drive that is not there: a removed disk, a disconnected share
+        spec.target = Format("Q:\\Apps\\Tool %d\\tool.exe", i);
+        spec.workingDir = Format("Q:\\Apps\\Tool %d", i);
+        break;
+    case 'U':
+        spec.target = Format("\\\\fileserver%d\\apps\\Suite %d\\run.exe", i % 3, i);
+        break;
+    case 'E':  // the expanded path as the target; the unexpanded one in a block of its own (see below)
+        spec.target = i % 2 ? Format("C:\\Program Files\\Vendor %d\\app.exe", i)
+                            : Format("%s\\system32\\%s.exe", WindowsFolder().c_str(), kSystemPrograms[i / 10 % 8]);
+        break;
+    case 'I':
+        spec.targetItems = items[static_cast<size_t>(i / 10) % items.size()].get();
+        break;
+    default:  // Windows Installer: product and component descriptors, the icon in its cache
+        spec.target = Format("::{9db1186f-40df-11d1-aa8c-00c04fb67863}:{2A3E5C4F-0000-4000-8000-%012d}"
+                             "::{9db1186e-40df-11d1-aa8c-00c04fb67863}:w_1^VZ]8ITBVO%d>Office_Files>Word::",
+                             i / 10, i / 10);
+        spec.iconFile = Format("C:\\Windows\\Installer\\{2A3E5C4F-0000-4000-8000-%012d}\\icon.exe", i / 10);
+    }
+}
+
+// The target of Windows-shaped shortcut `i`, by its place in a block of a
+// hundred; `ids` holds the ID lists it may point at.
+void ShapedTarget(const std::vector<IdList>& ids, int i, ShortcutSpec& spec)
+{
+    const int place = i % 100;
+    if (place < 34)
+        spec.targetItems = ids[static_cast<size_t>(i / 3) % ids.size()].get();
+    else if (place < 69)
+        spec.target = Format("C:\\Program Files\\Vendor %d\\Product %d\\app%d.exe", i % 37, i / 37, i);
+    else if (place < 79)
+        spec.target = Format("D:\\Games\\Game %d\\game.exe", i);
+    else if (place < 85)
+        spec.target = Format("E:\\Tools\\tool%d.exe", i);
+    else if (place < 93)
+        spec.target = Format("..\\Tools %d\\run.exe", i);
+    else if (place < 97)
+        spec.target = "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
+    else
+        spec.target = WindowsFolder() + (place == 97 ? "\\notepad.exe" : place == 98 ? "\\regedit.exe" : "\\winhlp32.exe");
 }
 } // namespace
 
@@ -228,51 +293,10 @@ bool MakeDesktopTree(const SurveyFolders& folders, int entries, Paths& paths)
     return true;
 }
 
-namespace {
-// Adds to the shortcut at `path` what Windows writes for a target given with
-// %NAME% references: the HasExpString flag and an environment variable block
-// holding `unexpanded`.
-bool AddEnvironmentBlock(const std::string& path, const std::string& unexpanded)
-{
-    const std::string link = ReadFileBytes(path);
-    return link.size() >= kHeaderSize && WriteFileBytes(path, WithWindowsBlocks(link, kEnvironmentBlock, unexpanded));
-}
-
-// The system programs the %SystemRoot% shortcuts point at.
-const char* const kSystemPrograms[] = {"notepad", "cmd", "taskmgr", "control", "msiexec", "winecfg", "reg", "xcopy"};
-
-// What the Windows mix's shortcut `i` points at (by its place in a block of
-// ten); as on a user's machine, almost every shortcut has a target of its own.
-void WindowsTarget(const std::vector<IdList>& items, int i, ShortcutSpec& spec)
-{
-    switch ("QQUUEEIIAA"[i % 10]) {
-    case 'Q':  // a drive that is not there: a removed disk, a disconnected share
-        spec.target = Format("Q:\\Apps\\Tool %d\\tool.exe", i);
-        spec.workingDir = Format("Q:\\Apps\\Tool %d", i);
-        break;
-    case 'U':
-        spec.target = Format("\\\\fileserver%d\\apps\\Suite %d\\run.exe", i % 3, i);
-        break;
-    case 'E':  // the expanded path as the target; the unexpanded one in a block of its own (see below)
-        spec.target = i % 2 ? Format("C:\\Program Files\\Vendor %d\\app.exe", i)
-                            : Format("%s\\system32\\%s.exe", WindowsFolder().c_str(), kSystemPrograms[i / 10 % 8]);
-        break;
-    case 'I':
-        spec.targetItems = items[static_cast<size_t>(i / 10) % items.size()].get();
-        break;
-    default:  // Windows Installer: product and component descriptors, the icon in its cache
-        spec.target = Format("::{9db1186f-40df-11d1-aa8c-00c04fb67863}:{2A3E5C4F-0000-4000-8000-%012d}"
-                             "::{9db1186e-40df-11d1-aa8c-00c04fb67863}:w_1^VZ]8ITBVO%d>Office_Files>Word::",
-                             i / 10, i / 10);
-        spec.iconFile = Format("C:\\Windows\\Installer\\{2A3E5C4F-0000-4000-8000-%012d}\\icon.exe", i / 10);
-    }
-}
-} // namespace
-
 bool MakeWindowsMix(const SurveyFolders& folders, int count, Paths& paths)
 {
     const CComInit com;
-    const std::vector<IdList> items = ControlPanelTargets(30);
+    const std::vector<IdList> items = ItemTargets(30);
     if (items.empty())
         return false;
     for (int i = 0; i < count; ++i) {
@@ -288,43 +312,12 @@ bool MakeWindowsMix(const SurveyFolders& folders, int count, Paths& paths)
     return true;
 }
 
-namespace {
-// The special folders whose ID lists the Windows-shaped fixture's targets
-// are, besides the Control Panel's items.
-const int kSpecialTargets[] = {CSIDL_DRIVES, CSIDL_PRINTERS, CSIDL_PERSONAL, CSIDL_BITBUCKET, CSIDL_NETWORK,
-                               CSIDL_FONTS};
-
-// The target of Windows-shaped shortcut `i`, by its place in a block of a
-// hundred; `ids` holds the ID lists it may point at.
-void ShapedTarget(const std::vector<IdList>& ids, int i, ShortcutSpec& spec)
-{
-    const int place = i % 100;
-    if (place < 34)
-        spec.targetItems = ids[static_cast<size_t>(i / 3) % ids.size()].get();
-    else if (place < 69)
-        spec.target = Format("C:\\Program Files\\Vendor %d\\Product %d\\app%d.exe", i % 37, i / 37, i);
-    else if (place < 79)
-        spec.target = Format("D:\\Games\\Game %d\\game.exe", i);
-    else if (place < 85)
-        spec.target = Format("E:\\Tools\\tool%d.exe", i);
-    else if (place < 93)
-        spec.target = Format("..\\Tools %d\\run.exe", i);
-    else if (place < 97)
-        spec.target = "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
-    else
-        spec.target = WindowsFolder() + (place == 97 ? "\\notepad.exe" : place == 98 ? "\\regedit.exe" : "\\winhlp32.exe");
-}
-} // namespace
-
 bool MakeWindowsShaped(const SurveyFolders& folders, int count, Paths& paths)
 {
     const CComInit com;
-    std::vector<IdList> ids = ControlPanelTargets(24);
-    for (int special : kSpecialTargets) {
-        LPITEMIDLIST received = nullptr;
-        if (SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, special, &received)))
-            ids.emplace_back(received, ::ILFree);
-    }
+    // Besides the Control Panel's items, the special folders' ID lists.
+    const std::vector<IdList> ids =
+        ItemTargets(24, {CSIDL_DRIVES, CSIDL_PRINTERS, CSIDL_PERSONAL, CSIDL_BITBUCKET, CSIDL_NETWORK, CSIDL_FONTS});
     if (ids.size() < 2)
         return false;
     for (int i = 0; i < count; ++i) {

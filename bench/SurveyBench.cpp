@@ -17,6 +17,7 @@
 #include "app/SurveyDlg.h"
 #include "cmd/Commands.h"
 #include "framework/Com.h"
+#include "framework/ScopedHandles.h"
 #include "hotkey/HotKeyText.h"
 #include "resultlist/RowOrder.h"
 #include "shell/LinkHotKey.h"
@@ -52,6 +53,15 @@ double Best(const Samples& s)
     return *std::min_element(s.begin(), s.end());
 }
 
+// Runs `step` and adds its time to `s`.
+template <class Step>
+void Timed(Samples& s, Step step)
+{
+    const double start = NowMs();
+    step();
+    s.push_back(NowMs() - start);
+}
+
 // A row of the fixture's Markdown table.
 void Row(const std::string& label, const std::string& cell)
 {
@@ -66,26 +76,23 @@ void Time(const std::string& label, const Samples& s, size_t units, const char* 
                       *std::max_element(s.begin(), s.end())));
 }
 
-// The time of WM_COMMAND `id`'s handler, sent to `window` as a menu item or
-// the button sends it. What it posts stays queued.
-double TimedCommand(const MainDialogDriver& window, UINT id)
+// A ratio against its goal, as "**1.05x**, goal met" (`bold` "": unmarked).
+std::string Goal(double ratio, double goal, const char* bold = "**")
 {
-    const double start = NowMs();
-    window.Send(id);
-    return NowMs() - start;
+    return Format("%s%.2fx%s, goal %s", bold, ratio, bold, ratio <= goal ? "met" : "MISSED");
 }
 
 // The lines (CR LF) of the text on the clipboard, opened by `owner`, or -1.
 int ClipboardLines(HWND owner)
 {
     int lines = -1;
-    const HANDLE data = ::OpenClipboard(owner) ? ::GetClipboardData(CF_TEXT) : nullptr;
+    const CScopedClipboard clipboard(owner);
+    const HANDLE data = clipboard.IsOpen() ? ::GetClipboardData(CF_TEXT) : nullptr;
     if (const char* text = data != nullptr ? static_cast<const char*>(::GlobalLock(data)) : nullptr) {
         for (lines = 0; (text = std::strstr(text, "\r\n")) != nullptr; text += 2)
             ++lines;
         ::GlobalUnlock(data);
     }
-    ::CloseClipboard();
     return lines;
 }
 
@@ -102,11 +109,7 @@ bool IsSorted(const std::vector<ListRow>& rows, int key)
 // The rows a survey gives: hotkey text by path.
 struct RowStore : CRowSink {
     std::map<std::string, std::string> rows;
-    void SetRedraw(BOOL) override {}
-    void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest>) override
-    {
-        rows[path.str()] = hotKeyText.str();
-    }
+    void Add(SurveyRow row) override { rows[row.path.str()] = FormatHotKey(row.hotKey).str(); }
 };
 
 // The reference, not a loop the survey has: per file CoCreateInstance, QI,
@@ -152,21 +155,19 @@ int ListProcess()
     std::string command = path;
     command = "\"" + command.substr(0, command.rfind('\\') + 1) + "VelmoraCmd.exe\" list";
     SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-    const HANDLE nul = ::CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+    const CScopedFile nul(::CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr));
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = nul;
+    startup.hStdOutput = startup.hStdError = nul.Get();
     PROCESS_INFORMATION process = {};
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                          &process))
+        return -1;
+    const CScopedFile thread(process.hThread), running(process.hProcess);
     DWORD status = static_cast<DWORD>(-1);
-    if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                         &process)) {
-        ::WaitForSingleObject(process.hProcess, INFINITE);
-        ::GetExitCodeProcess(process.hProcess, &status);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
-    }
-    ::CloseHandle(nul);
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    ::GetExitCodeProcess(process.hProcess, &status);
     return static_cast<int>(status);
 }
 
@@ -175,13 +176,18 @@ struct Figures {
     size_t distinctIcons = 0;
 };
 
+// The collection phase into `collected`, timed into `s`, checked (`what`) to find `files` files.
+void TimedCollection(HWND owner, size_t files, SurveyFiles& collected, Samples& s, const char* what)
+{
+    Timed(s, [&] { Check(CollectSurveyFiles(owner, collected) == SurveyStatus::kDone, what); });
+    Check(collected.GetSize() == static_cast<int>(files), what);
+}
+
 // The survey's phases as SurveyShortcuts runs them, each timed, into a RowStore.
 void TimePhases(HWND owner, size_t files, Figures& f)
 {
     SurveyFiles collected;
-    const double start = NowMs();
-    Check(CollectSurveyFiles(owner, collected) == SurveyStatus::kDone && collected.GetSize() == static_cast<int>(files), "every file found");
-    f.collect.push_back(NowMs() - start);
+    TimedCollection(owner, files, collected, f.collect, "every file found");
     const CComInit com;
     RowStore store;
     CSurveyPhaseTimes times;
@@ -199,36 +205,26 @@ void MeasureRound(const Paths& paths, Figures& f, std::unique_ptr<MainDialogDriv
 {
     window = std::make_unique<MainDialogDriver>();
     const HWND owner = window->dialog.m_hWnd;
-    double start = NowMs();
-    Check(BareLinkLoop(paths, owner) == static_cast<int>(paths.size()), "the bare loop reads every hotkey");
-    f.bare.push_back(NowMs() - start);
+    const int files = static_cast<int>(paths.size());
+    Timed(f.bare, [&] { Check(BareLinkLoop(paths, owner) == files, "the bare loop reads every hotkey"); });
     TimePhases(owner, paths.size(), f);
-    start = NowMs();
-    window->Command(IDC_START_SURVEY);  // with the posted sort by key, the repaint
-    f.survey.push_back(NowMs() - start);
+    Timed(f.survey, [&] { window->Command(IDC_START_SURVEY); });  // with the posted sort by key, the repaint
     const std::vector<ListRow> rows = window->Rows();
     Check(rows.size() == paths.size() && IsSorted(rows, kSortByKey), "the survey lists every file, sorted by key");
-    start = NowMs();
-    window->ScrollToEnd();
-    f.scroll.push_back(NowMs() - start);
+    Timed(f.scroll, [&] { window->ScrollToEnd(); });
     window->list.SendMessage(LVM_ENSUREVISIBLE, 0, FALSE);
     ::UpdateWindow(window->list.m_hWnd);
-    start = NowMs();
-    window->ScrollToEnd();  // every icon found already: the list's painting alone
-    f.repaint.push_back(NowMs() - start);
+    Timed(f.repaint, [&] { window->ScrollToEnd(); });  // every icon found already: the list's painting alone
     f.distinctIcons = static_cast<size_t>(CSurveyDlgProbe::Icons(window->dialog).OwnedCount());
-    start = NowMs();
-    Check(ListInProcess() == static_cast<int>(paths.size()), "VelmoraCmd list prints every file");
-    f.list.push_back(NowMs() - start);
-    start = NowMs();
-    Check(ListProcess() == 0, "VelmoraCmd.exe list runs");
-    f.listProcess.push_back(NowMs() - start);
+    Timed(f.list, [&] { Check(ListInProcess() == files, "VelmoraCmd list prints every file"); });
+    Timed(f.listProcess, [] { Check(ListProcess() == 0, "VelmoraCmd.exe list runs"); });
 }
 
-// The files whose row, as the window drew it, differs from the file asked
-// afresh: a row with FormatHotKey's text exactly for each file GetLinkHotKey
-// gives a hotkey; one icon handle per GetIconLocation answer, none without one.
-int RowsUnlikeFresh(const Paths& paths, const MainDialogDriver& window)
+// Checks that no file's row, as the window drew it, differs from the file
+// asked afresh: a row with FormatHotKey's text exactly for each file
+// GetLinkHotKey gives a hotkey; one icon handle per IconLocationOf answer,
+// none without one.
+void CheckRowsAskedAfresh(const Paths& paths, const MainDialogDriver& window)
 {
     std::map<std::string, std::pair<std::string, HICON>> drawn;
     for (const ListRow& row : window.Rows())
@@ -243,18 +239,17 @@ int RowsUnlikeFresh(const Paths& paths, const MainDialogDriver& window)
             differing += hotKey != 0 || row != drawn.end();
             continue;
         }
-        CString file;
-        int index = 0;
         const HICON icon = row->second.second;
-        if (GetIconLocation(window.dialog.m_hWnd, path.c_str(), file, &index, 1) != 1) {
+        const std::optional<CIconLocation> found = IconLocationOf(window.dialog.m_hWnd, path.c_str(), 1);
+        if (!found) {
             differing += icon != nullptr;
             continue;
         }
-        const auto location = std::make_pair(file.str(), index);
+        const auto location = std::make_pair(found->file.str(), found->index);
         differing += iconOf.emplace(location, icon).first->second != icon;
         differing += icon != nullptr && locationOf.emplace(icon, location).first->second != location;
     }
-    return differing;
+    Check(differing == 0, "the rows drawn are each file's answers asked afresh");
 }
 
 // The figures of the rounds, and their ratios to the bare loop.
@@ -262,8 +257,7 @@ void Report(const Figures& f, size_t files, double r4Goal)
 {
     const double bare = Best(f.bare), phases = Best(f.collect) + Best(f.open) + Best(f.icons) + Best(f.rows);
     const double r4 = Best(f.survey) / bare, r6 = (phases - Best(f.icons)) / bare;
-    const double r5 = (Best(f.survey) + Best(f.scroll)) / bare;
-    const double r5b = (Best(f.survey) + Best(f.scroll) - Best(f.repaint)) / bare;
+    const double r5 = (Best(f.survey) + Best(f.scroll)) / bare, r5b = r5 - Best(f.repaint) / bare;
     Time("1. Bare shell link loop (the reference)", f.bare, files);
     Time("2. Survey to sorted rows and the first paint (start button's handler, posted sort, repaint)", f.survey,
          files);
@@ -276,16 +270,13 @@ void Report(const Figures& f, size_t files, double r4Goal)
     Time("3d. Phase: rows into a store (AddShortcutRows, each row)", f.rows, files, "row");
     Row("3e. Phases in sequence (sum of the best)", Format("%.1f ms, %zu distinct icons", phases, f.distinctIcons));
     Row(Format("R4. Survey to sorted rows and first paint (2) / bare loop (1); goal <= %.1fx, moonshot 1.0x", r4Goal),
-        Format("**%.2fx**, goal %s", r4, r4 <= r4Goal ? "met" : "MISSED"));
-    Row("R5. Every row painted ((2) + (2b)) / bare loop (1); goal <= 2.0x",
-        Format("**%.2fx**, goal %s", r5, r5 <= 2.0 ? "met" : "MISSED"));
+        Goal(r4, r4Goal));
+    Row("R5. Every row painted ((2) + (2b)) / bare loop (1); goal <= 2.0x", Goal(r5, 2.0));
     Row("R5b. Every row's icon found, the painting aside ((2) + (2b) - (2c)) / bare loop (1)", Format("%.2fx", r5b));
-    Row("R6. Phases without icons (3a + 3b + 3d) / bare loop (1); goal <= 0.8x",
-        Format("%.2fx, goal %s", r6, r6 <= 0.8 ? "met" : "MISSED"));
-    const double r7 = Best(f.list) / Best(f.survey);
+    Row("R6. Phases without icons (3a + 3b + 3d) / bare loop (1); goal <= 0.8x", Goal(r6, 0.8, ""));
     Time("5a. VelmoraCmd list in-process (RunCommandLine, no icons, printed into a string)", f.list, files);
     Time("5b. VelmoraCmd.exe list as its own process, start and exit included, output to NUL", f.listProcess, files);
-    Row("R7. list in-process (5a) / survey (2); goal <= 1.0x", Format("**%.2fx**, goal %s", r7, r7 <= 1.0 ? "met" : "MISSED"));
+    Row("R7. list in-process (5a) / survey (2); goal <= 1.0x", Goal(Best(f.list) / Best(f.survey), 1.0));
 }
 
 // The sorts and the copies of the listed rows, each checked: every sort
@@ -294,13 +285,14 @@ void SortsAndCopies(const MainDialogDriver& window)
 {
     const size_t rows = window.Rows().size();
     Samples byName, byKey, text, csv;
+    // Each handler timed as the menu item sends it; what it posts stays queued.
     auto sort = [&window](UINT id, Samples& s) {
-        s.push_back(TimedCommand(window, id));
+        Timed(s, [&] { window.Send(id); });
         PumpMessages();
         Check(IsSorted(window.Rows(), id == ID_SORT_BY_NAME ? kSortByName : kSortByKey), "a sort orders the rows");
     };
     auto copy = [&window, rows](UINT id, Samples& s) {
-        s.push_back(TimedCommand(window, id));
+        Timed(s, [&] { window.Send(id); });
         Check(ClipboardLines(window.dialog.m_hWnd) == static_cast<int>(rows), "a copy holds every row");
     };
     for (int round = 0; round < kRounds; ++round)
@@ -312,21 +304,20 @@ void SortsAndCopies(const MainDialogDriver& window)
     Time("4d. Copy as CSV (ID_EDIT_COPY_CSV's handler; goal < 100 ms at 10,000 rows)", csv, rows, "row");
 }
 
-// Writes a fixture by `make` into the emptied surveyed folders and measures
-// it in interleaved rounds, so that a slow spell weighs on every figure.
-template <class Make>
-void RunFixture(const std::string& title, double r4Goal, Make make)
+// Writes `count` files by `make` into the emptied surveyed folders and measures
+// them in interleaved rounds, so that a slow spell weighs on every figure.
+void RunFixture(const std::string& title, double r4Goal, bool (*make)(const SurveyFolders&, int, Paths&), int count)
 {
     std::printf("\n### %s\n\n| Measurement | Result |\n|---|---|\n", title.c_str());
     const SurveyFolders folders;
     Paths paths;
-    if (!make(folders, paths))
+    if (!make(folders, count, paths))
         return Check(false, "the fixture's files are written");
     Figures figures;
     std::unique_ptr<MainDialogDriver> window;
     for (int round = 0; round < kRounds; ++round)
         MeasureRound(paths, figures, window);
-    Check(RowsUnlikeFresh(paths, *window) == 0, "the rows drawn are each file's answers asked afresh");
+    CheckRowsAskedAfresh(paths, *window);
     Report(figures, paths.size(), r4Goal);
     SortsAndCopies(*window);
     std::fflush(stdout);
@@ -338,9 +329,9 @@ void RunFixture(const std::string& title, double r4Goal, Make make)
 size_t WalkFolder(const std::wstring& folder)
 {
     WIN32_FIND_DATAW entry;
-    const HANDLE search = ::FindFirstFileExW((folder + L"*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-                                             nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE)
+    const CScopedFind search(::FindFirstFileExW((folder + L"*").c_str(), FindExInfoBasic, &entry,
+                                                FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!search.IsOpen())
         return 0;
     size_t entries = 0;
     do {
@@ -348,8 +339,7 @@ size_t WalkFolder(const std::wstring& folder)
         entries += !dots;
         if (!dots && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
             entries += WalkFolder(folder + entry.cFileName + L"\\");
-    } while (::FindNextFileW(search, &entry));
-    ::FindClose(search);
+    } while (::FindNextFileW(search.Get(), &entry));
     return entries;
 }
 
@@ -376,30 +366,23 @@ void RunTreeFixture(int entries)
     std::unique_ptr<MainDialogDriver> window;
     for (int round = 0; round < kRounds; ++round) {
         window = std::make_unique<MainDialogDriver>();
-        double start = NowMs();
-        seen = BareWalk(folders);
-        walk.push_back(NowMs() - start);
+        Timed(walk, [&] { seen = BareWalk(folders); });
         SurveyFiles files;
-        start = NowMs();
-        Check(CollectSurveyFiles(window->dialog.m_hWnd, files) == SurveyStatus::kDone && files.GetSize() == static_cast<int>(paths.size()),
-              "the collection finds every shortcut of the tree");
-        collect.push_back(NowMs() - start);
-        start = NowMs();
-        window->Command(IDC_START_SURVEY);
-        survey.push_back(NowMs() - start);
+        TimedCollection(window->dialog.m_hWnd, paths.size(), files, collect,
+                        "the collection finds every shortcut of the tree");
+        Timed(survey, [&] { window->Command(IDC_START_SURVEY); });
         Check(window->Rows().size() == paths.size(), "the survey lists every shortcut of the tree");
     }
     Check(seen >= static_cast<size_t>(entries), "the bare walk sees every file");
     window->ScrollToEnd();
-    Check(RowsUnlikeFresh(paths, *window) == 0, "the rows drawn are each file's answers asked afresh");
+    CheckRowsAskedAfresh(paths, *window);
     Time("W1. Bare walk of the three folders (one basic, large-fetch search per folder)", walk, seen, "entry");
     Time("W2. Phase: collection (CollectSurveyFiles)", collect, seen, "entry");
     Time("W3. Survey to sorted rows and the first paint (start button's handler, posted sort, repaint)", survey, seen,
          "entry");
-    const double rw = Best(survey) / Best(walk);
     Row("RW. Survey (W3) / bare walk (W1); goal <= 1.2x, moonshot 1.0x",
-        Format("**%.2fx**, goal %s; collection (W2) / W1: %.2fx; %zu entries, %zu shortcuts", rw,
-               rw <= 1.2 ? "met" : "MISSED", Best(collect) / Best(walk), seen, paths.size()));
+        Goal(Best(survey) / Best(walk), 1.2) + Format("; collection (W2) / W1: %.2fx; %zu entries, %zu shortcuts",
+                                                      Best(collect) / Best(walk), seen, paths.size()));
     std::fflush(stdout);
 }
 } // namespace
@@ -420,15 +403,11 @@ int main(int argc, char** argv)
     ::InitCommonControlsEx(&controls);
     std::printf("Program: %zu-bit. Times: best of %d rounds [range, ms].\n", sizeof(void*) * 8, kRounds);
     for (int count : counts)
-        RunFixture(Format("%d copies of one program shortcut", count), 1.2,
-                   [count](const SurveyFolders& folders, Paths& paths) { return MakeCopies(folders, count, paths); });
+        RunFixture(Format("%d copies of one program shortcut", count), 1.2, MakeCopies, count);
     const int mix = std::min(1000, *std::min_element(counts.begin(), counts.end()));
-    RunFixture(Format("a mix of %d shortcuts", mix), 1.5,
-               [mix](const SurveyFolders& folders, Paths& paths) { return MakeMix(folders, mix, paths); });
-    RunFixture(Format("a Windows-style mix of %d shortcuts", mix), 1.5,
-               [mix](const SurveyFolders& folders, Paths& paths) { return MakeWindowsMix(folders, mix, paths); });
-    RunFixture(Format("a Windows-shaped mix of %d shortcuts", mix), 1.3,
-               [mix](const SurveyFolders& folders, Paths& paths) { return MakeWindowsShaped(folders, mix, paths); });
+    RunFixture(Format("a mix of %d shortcuts", mix), 1.5, MakeMix, mix);
+    RunFixture(Format("a Windows-style mix of %d shortcuts", mix), 1.5, MakeWindowsMix, mix);
+    RunFixture(Format("a Windows-shaped mix of %d shortcuts", mix), 1.3, MakeWindowsShaped, mix);
     RunTreeFixture(std::min(100000, 100 * *std::min_element(counts.begin(), counts.end())));
     if (g_failed)
         std::puts("\nSome checks FAILED (see standard error).");

@@ -6,11 +6,17 @@
 #include <vector>
 
 #include "framework/ScopedHandles.h"
+#include "hotkey/HotKeyText.h"
 #include "resultlist/DisplayName.h"
 
 void CResultList::SetRedraw(BOOL redraw)
 {
     SendMessage(WM_SETREDRAW, redraw);
+}
+
+void CResultList::Add(SurveyRow row)
+{
+    AddRow(row.path, FormatHotKey(row.hotKey), std::move(row.icon));
 }
 
 void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon)

@@ -22,9 +22,13 @@ public:
     CResultList(const CResultList&) = delete;
     CResultList& operator=(const CResultList&) = delete;
 
-    // Filling, as the survey does.
-    void SetRedraw(BOOL redraw) override;
-    void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon) override;
+    // Filling: the survey's rows, each a row as AddRow appends it.
+    void Add(SurveyRow row) override;
+    // Appends a row: the shortcut's full path, its hotkey text and what its
+    // icon is found from (none: the row has no icon).
+    void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon);
+    // Turns repainting off while rows go in, and on again after them.
+    void SetRedraw(BOOL redraw);
     // Empties the list: every row goes, and the row icons are destroyed with them.
     void RemoveAllRows();
 

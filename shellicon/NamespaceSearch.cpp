@@ -2,56 +2,45 @@
 
 #include <cstring>
 
-int CNamespaceListings::GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex)
+std::optional<CIconLocation> CNamespaceListings::IconLocationOf(HWND owner, const char* path)
 {
     IShellFolder* folder = nullptr;
     LPCITEMIDLIST item = nullptr;
     if (!m_namespace.FindItem(owner, path, &folder, &item))
-        return 0;
-    return GetItemIconLocation(owner, folder, item, iconFile, iconIndex);
+        return std::nullopt;
+    return ItemIconLocation(owner, folder, item);
 }
 
-int CNamespaceListings::GetIconLocation(HWND owner, const char* path, const std::string& answerKey, CString& iconFile,
-                                        int* iconIndex)
+std::optional<CIconLocation> CNamespaceListings::IconLocationOf(HWND owner, const char* path,
+                                                                const std::string& answerKey)
 {
     // A known answer needs only the item's name found; the first asks its folder.
-    auto known = m_answers.find(answerKey);
-    if (known != m_answers.end() && !m_namespace.FindItem(owner, path))
-        return 0;
-    if (known == m_answers.end()) {
-        IShellFolder* folder = nullptr;
-        LPCITEMIDLIST item = nullptr;
-        if (!m_namespace.FindItem(owner, path, &folder, &item))
-            return 0;
-        IconAnswer answer;
-        answer.found = GetItemIconLocation(owner, folder, item, answer.file, &answer.index);
-        known = m_answers.emplace(answerKey, answer).first;
-    }
-    if (known->second.found != 1)
-        return 0;
-    iconFile = known->second.file;
-    *iconIndex = known->second.index;
-    return 1;
+    const auto known = m_answers.find(answerKey);
+    if (known != m_answers.end())
+        return m_namespace.FindItem(owner, path) ? known->second : std::nullopt;
+    IShellFolder* folder = nullptr;
+    LPCITEMIDLIST item = nullptr;
+    if (!m_namespace.FindItem(owner, path, &folder, &item))
+        return std::nullopt;
+    return m_answers.emplace(answerKey, ItemIconLocation(owner, folder, item)).first->second;
 }
 
-int GetShellItemIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex)
+std::optional<CIconLocation> ShellItemIconLocation(HWND owner, const char* path)
 {
     CNamespaceListings listings;
-    return listings.GetIconLocation(owner, path, iconFile, iconIndex);
+    return listings.IconLocationOf(owner, path);
 }
 
-int GetItemIconLocation(HWND owner, IShellFolder* folder, LPCITEMIDLIST item, CString& iconFile, int* iconIndex)
+std::optional<CIconLocation> ItemIconLocation(HWND owner, IShellFolder* folder, LPCITEMIDLIST item)
 {
     CComPtr<IExtractIconA> extractor;
     LPCITEMIDLIST items[1] = {item};
     if (folder->GetUIObjectOf(owner, 1, items, IID_IExtractIconA, nullptr, extractor.ReceiveVoid()) != S_OK)
-        return 0;
+        return std::nullopt;
     char location[MAX_PATH] = {};
     int index = 0;
     UINT flags = 0;  // not read: a location that is no file name is passed on as well
     if (extractor->GetIconLocation(GIL_FORSHELL, location, MAX_PATH, &index, &flags) != S_OK)
-        return 0;
-    iconFile = CString(location, static_cast<int>(strnlen(location, sizeof(location))));
-    *iconIndex = index;
-    return 1;
+        return std::nullopt;
+    return CIconLocation{CString(location, static_cast<int>(strnlen(location, sizeof(location)))), index};
 }

@@ -6,10 +6,11 @@
 #include <shlobj.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
-#include "framework/AfxString.h"
 #include "shell/NamespaceListing.h"
+#include "shellicon/IconRequest.h"
 
 // The namespace's listings and the icon answers for as long as this object
 // lives: every folder is enumerated once and walked again for every later
@@ -20,34 +21,27 @@ public:
     CNamespaceListings(const CNamespaceListings&) = delete;
     CNamespaceListings& operator=(const CNamespaceListings&) = delete;
 
-    // GetShellItemIconLocation over the listings held.
-    int GetIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex);
+    // ShellItemIconLocation over the listings held.
+    std::optional<CIconLocation> IconLocationOf(HWND owner, const char* path);
     // The same for an item whose icon depends only on `answerKey`: its
     // folder is asked for the first item found with that key, and every later
     // one found with it takes that answer.
-    int GetIconLocation(HWND owner, const char* path, const std::string& answerKey, CString& iconFile,
-                        int* iconIndex);
+    std::optional<CIconLocation> IconLocationOf(HWND owner, const char* path, const std::string& answerKey);
     // Lets go of the folder objects before COM ends; the listings and the
     // answers stay for the next bracket.
     void ReleaseFolders() { m_namespace.ReleaseFolders(); }
 
 private:
-    // An item's icon location as its folder gave it; `found` 0: none.
-    struct IconAnswer {
-        int found = 0;
-        CString file;
-        int index = 0;
-    };
-
     CShellNamespace m_namespace;
-    std::map<std::string, IconAnswer> m_answers;
+    // Each item's icon location as its folder gave it, by answer key; none: no location.
+    std::map<std::string, std::optional<CIconLocation>> m_answers;
 };
 
-// 1 when the namespace holds an item whose parsing name is `path` (letter
-// case ignored) and its icon location was read into `iconFile`/`*iconIndex`;
-// 0 otherwise, with both left untouched. COM must be initialised. Every call
-// lists the folders afresh.
-int GetShellItemIconLocation(HWND owner, const char* path, CString& iconFile, int* iconIndex);
+// The icon location of the namespace's item whose parsing name is `path`
+// (letter case ignored); none when there is no such item or its location
+// could not be read. COM must be initialised. Every call lists the folders
+// afresh.
+std::optional<CIconLocation> ShellItemIconLocation(HWND owner, const char* path);
 
-// 1 when `folder`'s icon extractor for `item` gave its icon location.
-int GetItemIconLocation(HWND owner, IShellFolder* folder, LPCITEMIDLIST item, CString& iconFile, int* iconIndex);
+// The icon location `folder`'s icon extractor gives for `item`; none when it gives none.
+std::optional<CIconLocation> ItemIconLocation(HWND owner, IShellFolder* folder, LPCITEMIDLIST item);

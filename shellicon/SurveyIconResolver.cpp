@@ -3,27 +3,24 @@
 #include <shellapi.h>
 
 #include "framework/App.h"
+#include "shellicon/IconLocation.h"
 #include "text/EnvExpansion.h"
 
 HICON CSurveyIconResolver::IconOf(const CIconRequest& request)
 {
     if (request.internetShortcut)
         return InternetShortcutIcon(request);
-    CIconLocation location;
-    if (GetLinkIconLocation(m_owner, request.path.GetString(), request.fields, m_lookups, location.file,
-                            &location.index) != 1)
-        return nullptr;
-    return IconFor(location);
+    return IconFor(LinkIconLocation(m_owner, request.path.GetString(), request.fields, m_lookups));
 }
 
-HICON CSurveyIconResolver::IconFor(const CIconLocation& location)
+HICON CSurveyIconResolver::IconFor(const std::optional<CIconLocation>& location)
 {
-    if (location.file.IsEmpty() || location.file.GetLength() >= MAX_PATH)
+    if (!location || location->file.IsEmpty() || location->file.GetLength() >= MAX_PATH)
         return nullptr;
-    const auto key = std::make_pair(location.file.str(), location.index);
+    const auto key = std::make_pair(location->file.str(), location->index);
     auto found = m_extracted.find(key);
     if (found == m_extracted.end()) {
-        HICON icon = ::ExtractIconA(AfxGetInstanceHandle(), location.file.GetString(), location.index);
+        HICON icon = ::ExtractIconA(AfxGetInstanceHandle(), location->file.GetString(), location->index);
         if (icon == reinterpret_cast<HICON>(1))  // "not a file with icons", not a handle
             icon = nullptr;
         found = m_extracted.emplace(key, icon).first;
@@ -33,12 +30,10 @@ HICON CSurveyIconResolver::IconFor(const CIconLocation& location)
 
 HICON CSurveyIconResolver::InternetShortcutIcon(const CIconRequest& request)
 {
-    CIconLocation location;
-    ExpandEnvVars(request.fields.iconFile.GetString(), location.file);
-    location.index = request.fields.iconIndex;
-    if (const HICON own = IconFor(location))
-        return own;
-    if (GetFileIconLocation(m_owner, request.path.GetString(), m_lookups, location.file, &location.index) != 1)
-        return nullptr;
-    return IconFor(location);
+    const CIconLocation& own = request.fields.icon;
+    CIconLocation expanded{CString(), own.index};
+    ExpandEnvVars(own.file.GetString(), expanded.file);
+    if (const HICON icon = IconFor(expanded))
+        return icon;
+    return IconFor(FileIconLocation(m_owner, request.path.GetString(), m_lookups, own.index));
 }

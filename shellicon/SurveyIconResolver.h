@@ -12,25 +12,12 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
-#include "framework/AfxString.h"
-#include "shellicon/IconLocation.h"
 #include "shellicon/IconLookups.h"
-
-// An icon as a file that holds icons and the index of the icon in it.
-struct CIconLocation {
-    CString file;
-    int index = 0;
-};
-
-// What a listed row's icon is found from.
-struct CIconRequest {
-    CString path;                   // the shortcut file
-    bool internetShortcut = false;  // true: `fields` holds only its IconFile and IconIndex values
-    LinkIconFields fields;
-};
+#include "shellicon/IconRequest.h"
 
 class CSurveyIconResolver {
 public:
@@ -47,9 +34,9 @@ public:
     void ReleaseShellObjects() { m_lookups.Namespace().ReleaseFolders(); }
 
 private:
-    // The handle of the icon at `location`; null when the file has no such
-    // icon or the location is no usable file name.
-    HICON IconFor(const CIconLocation& location);
+    // The handle of the icon at `location`; null for none, when the file has
+    // no such icon or the location is no usable file name.
+    HICON IconFor(const std::optional<CIconLocation>& location);
     // An internet shortcut's own IconFile and IconIndex where they give an
     // icon, else the icon the shell shows for the file.
     HICON InternetShortcutIcon(const CIconRequest& request);

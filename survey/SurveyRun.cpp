@@ -9,7 +9,6 @@
 #include "framework/Com.h"
 #include "framework/FileIdentity.h"
 #include "framework/PathForms.h"
-#include "hotkey/HotKeyText.h"
 #include "shell/InternetShortcut.h"
 #include "shell/ShellItemId.h"
 #include "shell/ShellLink.h"
@@ -84,8 +83,8 @@ SurveyStatus GetSurveyFolders(HWND owner, std::vector<RootFolder>& folders)
     return status;
 }
 
-// Each folder's LNK files, then its PIF files, folder by folder, each with
-// its place.
+// Each folder's LNK files, then its PIF files, then its URL files, folder by
+// folder, each with its place.
 void CollectShortcutFiles(const std::vector<RootFolder>& folders, SurveyFiles& files)
 {
     for (const RootFolder& folder : folders) {
@@ -99,30 +98,43 @@ void CollectShortcutFiles(const std::vector<RootFolder>& folders, SurveyFiles& f
     }
 }
 
-// A row for the internet shortcut `path` when it reads as one and is listed
-// (a hotkey, or with `showUnassigned` 1 any); a file that does not is left out.
-void AddInternetShortcutRow(const CString& path, const SurveyPlace& place, int showUnassigned, CRowSink& rows)
-{
-    InternetShortcut shortcut;
-    if (!ReadInternetShortcutFile(path.GetString(), shortcut) || (shortcut.hotKey == 0 && showUnassigned != 1))
-        return;
-    std::optional<CIconRequest> icon;
-    if (rows.WantsIcons()) {
-        icon.emplace(CIconRequest{path, true, {}});
-        icon->fields.iconFile = shortcut.iconFile.c_str();
-        icon->fields.iconIndex = shortcut.iconIndex;
+// One shortcut file as the survey reads it: a shell link, or an internet
+// shortcut read whole.
+class COpenedShortcut {
+public:
+    // Opens `path` as the kind its name gives; false when it does not open
+    // (a link that does not load and resolve, a file that reads as no
+    // internet shortcut).
+    bool Open(const CString& path, HWND owner, IClassFactory* linkClass)
+    {
+        m_internet = IsInternetShortcutPath(path.GetString());
+        if (m_internet) {
+            if (!ReadInternetShortcutFile(path.GetString(), m_internetShortcut))
+                return false;
+            m_hotKey = m_internetShortcut.hotKey;
+            return true;
+        }
+        if (m_link.Open(path.GetString(), owner, linkClass) != S_OK)
+            return false;
+        m_link.Link()->GetHotkey(&m_hotKey);
+        return true;
     }
-    rows.AddRow(path, FormatHotKey(shortcut.hotKey), std::move(icon));
-    if (rows.WantsLinkDetails())
-        rows.AddLinkDetails({shortcut.hotKey, CString(shortcut.url), place});
-}
+    WORD HotKey() const { return m_hotKey; }
+    CIconRequest IconRequest(const CString& path)
+    {
+        if (!m_internet)
+            return LinkIconRequest(path, m_link);
+        return InternetShortcutIconRequest(
+            path, {m_internetShortcut.iconFile.c_str(), m_internetShortcut.iconIndex});
+    }
+    CString Target() { return m_internet ? CString(m_internetShortcut.url) : LinkTargetPath(m_link); }
 
-// The row's details, for a sink that wants them.
-void AddLinkDetails(CShellLinkFile& link, WORD hotKey, const SurveyPlace& place, CRowSink& rows)
-{
-    if (rows.WantsLinkDetails())
-        rows.AddLinkDetails({hotKey, LinkTargetPath(link), place});
-}
+private:
+    bool m_internet = false;
+    WORD m_hotKey = 0;
+    CShellLinkFile m_link;                // a link's object
+    InternetShortcut m_internetShortcut;  // an internet shortcut's values
+};
 
 // Adds the time since its last lap to one phase's total; idle without totals.
 class CPhaseClock {
@@ -179,26 +191,20 @@ void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, C
                            linkClass.ReceiveVoid()) != S_OK)
         linkClass.Release();
     CPhaseClock clock(times);
+    const SurveyRowReading& reading = rows.Reading();
     for (int i = 0; i < files.GetSize(); ++i) {
-        const SurveyPlace& place = files.places[static_cast<std::size_t>(i)];
-        if (IsInternetShortcutPath(files[i].GetString())) {
-            AddInternetShortcutRow(files[i], place, showUnassigned, rows);
-            continue;
-        }
-        CShellLinkFile link;
-        WORD hotKey = 0;
-        const bool opened = link.Open(files[i].GetString(), owner, linkClass.Get()) == S_OK;
-        if (opened)
-            link.Link()->GetHotkey(&hotKey);
+        COpenedShortcut shortcut;
+        const bool opened = shortcut.Open(files[i], owner, linkClass.Get());
         clock.Lap(&CSurveyPhaseTimes::opening);
-        if (!opened || (hotKey == 0 && showUnassigned != 1))
+        if (!opened || (shortcut.HotKey() == 0 && showUnassigned != 1))
             continue;
-        std::optional<CIconRequest> icon;
-        if (rows.WantsIcons())
-            icon.emplace(CIconRequest{files[i], false, ReadLinkIconFields(link)});
+        SurveyRow row{files[i], shortcut.HotKey(), files.places[static_cast<std::size_t>(i)], std::nullopt, CString()};
+        if (reading.icons)
+            row.icon = shortcut.IconRequest(files[i]);
         clock.Lap(&CSurveyPhaseTimes::icons);
-        rows.AddRow(files[i], FormatHotKey(hotKey), std::move(icon));
-        AddLinkDetails(link, hotKey, place, rows);
+        if (reading.targets)
+            row.target = shortcut.Target();
+        rows.Add(std::move(row));
         clock.Lap(&CSurveyPhaseTimes::rows);
     }
 }
@@ -212,8 +218,6 @@ SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows)
     const CComInit com;
     if (!com.Succeeded())
         return SurveyStatus::kNoCom;
-    rows.SetRedraw(FALSE);
     AddShortcutRows(owner, files, showUnassigned, rows);
-    rows.SetRedraw(TRUE);
     return collected;
 }

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <utility>
 #include <string>
 #include <thread>
@@ -72,14 +73,17 @@ std::ostream& operator<<(std::ostream& out, const Location& location)
     return out << location.result << " \"" << location.file << "\" " << location.index;
 }
 
-// GetIconLocation with outputs that start as "untouched" and 7, so writes
-// show; COM flag 0 as in the survey.
+// An answer as the cases spell it: none as result 0, "untouched" and 7.
+Location AsLocation(const std::optional<CIconLocation>& found)
+{
+    return found ? Location{1, found->file.str(), found->index} : Location{0, "untouched", 7};
+}
+
+// IconLocationOf with 7 as the index kept where a value names none, so that
+// shows; COM flag 0 as in the survey.
 Location Resolve(const std::string& path, int comFlag = 0)
 {
-    CString file("untouched");
-    int index = 7;
-    const int result = GetIconLocation(nullptr, path.c_str(), file, &index, comFlag);
-    return {result, file.str(), index};
+    return AsLocation(IconLocationOf(nullptr, path.c_str(), comFlag, 7));
 }
 
 const Location kProgram = {1, kProgramIcon, 11};
@@ -361,18 +365,15 @@ TEST_F(IconLocationTest, ShortcutsWithoutFileSystemTargetAskTheNamespace)
     const std::string controls = Path("Control Panel Shortcut.lnk");
     ASSERT_TRUE(SaveControlPanelLink(controls));
 
-    CString shellFile;
-    int shellIndex = 0;
-    ASSERT_EQ(GetShellItemIconLocation(nullptr, controls.c_str(), shellFile, &shellIndex), 1);
-    const Location fromNamespace = {1, shellFile.str(), shellIndex};
+    const Location fromNamespace = AsLocation(ShellItemIconLocation(nullptr, controls.c_str()));
+    ASSERT_EQ(fromNamespace.result, 1);
     EXPECT_FALSE(fromNamespace.file.empty());
     EXPECT_EQ(Resolve(controls), fromNamespace);
 
     char shortPath[MAX_PATH] = {};
     ASSERT_GT(::GetShortPathNameA(controls.c_str(), shortPath, MAX_PATH), 0u);
     ASSERT_NE(std::string(shortPath), controls);
-    CString unused("untouched");
-    ASSERT_EQ(GetShellItemIconLocation(nullptr, shortPath, unused, &shellIndex), 0);
+    ASSERT_EQ(AsLocation(ShellItemIconLocation(nullptr, shortPath)).result, 0);
     EXPECT_EQ(Resolve(shortPath), kProgram);
 }
 
@@ -431,12 +432,9 @@ TEST_F(IconLocationTest, SurveyResolutionOfOpenedLinksMatchesGetIconLocation)
     for (int i = 0; i < files.GetSize(); ++i) {
         CShellLinkFile link;
         ASSERT_EQ(link.Open(files[i].GetString(), nullptr), S_OK) << files[i].str();
-        CString file;
-        int index = 0;
-        const int result =
-            GetLinkIconLocation(nullptr, files[i].GetString(), ReadLinkIconFields(link), lookups, file, &index);
+        const Location surveyed =
+            AsLocation(LinkIconLocation(nullptr, files[i].GetString(), ReadLinkIconFields(link), lookups));
         lookups.Namespace().ReleaseFolders();
-        const Location surveyed = result == 1 ? Location{1, file.str(), index} : kNothing;
         const Location alone = Resolve(files[i].str());
         EXPECT_EQ(surveyed, alone.result == 1 ? alone : kNothing) << files[i].str();
     }

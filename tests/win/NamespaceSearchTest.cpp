@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,13 +81,16 @@ std::ostream& operator<<(std::ostream& out, const Found& found)
     return out << found.result << " \"" << found.file << "\" " << found.index;
 }
 
-// GetShellItemIconLocation with outputs that start as "untouched" and 7.
+// An answer as the cases spell it: none as result 0, "untouched" and 7.
+Found AsFound(const std::optional<CIconLocation>& found)
+{
+    return found ? Found{1, found->file.str(), found->index} : Found{0, "untouched", 7};
+}
+
+// ShellItemIconLocation's answer.
 Found Search(const std::string& path)
 {
-    CString file("untouched");
-    int index = 7;
-    const int result = GetShellItemIconLocation(nullptr, path.c_str(), file, &index);
-    return {result, file.str(), index};
+    return AsFound(ShellItemIconLocation(nullptr, path.c_str()));
 }
 
 const Found kNotFound = {0, "untouched", 7};
@@ -223,10 +227,7 @@ TEST_F(NamespaceSearchTest, ListingsKeptForManySearchesAnswerAsFreshSearches)
                                             items[1]};
     CNamespaceListings listings;
     for (const std::string& path : paths) {
-        CString file("untouched");
-        int index = 7;
-        const int result = listings.GetIconLocation(nullptr, path.c_str(), file, &index);
-        EXPECT_EQ((Found{result, file.str(), index}), Search(path)) << path;
+        EXPECT_EQ(AsFound(listings.IconLocationOf(nullptr, path.c_str())), Search(path)) << path;
         if (&path - paths.data() >= 4)
             listings.ReleaseFolders();
     }
@@ -252,10 +253,7 @@ TEST_F(NamespaceSearchTest, FindShellItemTellsWhereTheMatchLies)
     EXPECT_EQ(FindShellItem(nullptr, item.c_str(), drives.Get(), foundFolder, foundItem), 0);
     ASSERT_TRUE(foundFolder);
     ASSERT_NE(foundItem.Get(), nullptr);
-    CString file;
-    int index = 7;
-    EXPECT_EQ(GetItemIconLocation(nullptr, foundFolder.Get(), foundItem.Get(), file, &index), 1);
-    EXPECT_EQ((Found{1, file.str(), index}), FoundAt(item));
+    EXPECT_EQ(AsFound(ItemIconLocation(nullptr, foundFolder.Get(), foundItem.Get())), FoundAt(item));
 
     EXPECT_EQ(
         FindShellItem(nullptr, (m_folder + "\\Deep\\Missing.vlmns").c_str(), drives.Get(), foundFolder, foundItem), 0);
@@ -277,10 +275,8 @@ TEST_F(NamespaceSearchTest, DescendsIntoANameEndingWithABackslash)
     CComPtr<IShellFolder> foundFolder;
     CShellItemId foundItem;
     EXPECT_EQ(FindShellItem(nullptr, Lower(item).c_str(), desktop.Get(), foundFolder, foundItem), 0);
-    CString file;
-    int index = 7;
-    const int result = foundFolder ? GetItemIconLocation(nullptr, foundFolder.Get(), foundItem.Get(), file, &index) : 0;
-    EXPECT_EQ((Found{result, file.str(), index}), FoundAt(item));
+    const Found found = foundFolder ? AsFound(ItemIconLocation(nullptr, foundFolder.Get(), foundItem.Get())) : kNotFound;
+    EXPECT_EQ(found, FoundAt(item));
     ::DeleteFileA(item.c_str());
 }
 

@@ -172,13 +172,9 @@ TEST_F(SurveyIconTest, ASinkDecliningIconsIsHandedNone)
 {
     Shortcut(folders.StartMenu() + "\\One.lnk", m_windows + "\\notepad.exe", 0);
     Shortcut(folders.Desktop() + "\\Two.lnk", "%SystemRoot%\\system32\\shell32.dll", 3);
-    struct : CRowSink {
-        void SetRedraw(BOOL) override {}
-        bool WantsIcons() const override { return false; }
-        void AddRow(const CString& path, const CString&, std::optional<CIconRequest> icon) override
-        {
-            rows.push_back({path.str(), icon.has_value()});
-        }
+    struct Sink : CRowSink {
+        Sink() : CRowSink({/*icons*/ false, /*targets*/ false}) {}
+        void Add(SurveyRow row) override { rows.push_back({row.path.str(), row.icon.has_value()}); }
         std::vector<std::pair<std::string, bool>> rows;
     } sink;
     ASSERT_EQ(SurveyShortcuts(nullptr, 0, sink), SurveyStatus::kDone);

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "framework/FileIdentity.h"
+#include "framework/NewFile.h"
 #include "framework/ScopedHandles.h"
 #include "text/PathText.h"
 
@@ -41,17 +41,18 @@ int WriteFileWhole(const CString& path, const CString& bytes, bool replace, cons
         output.Err({NamePiece(full), " exists; add /force to replace it. Nothing written.\r\n"});
         return kExitRefused;
     }
-    char temporary[MAX_PATH] = {};
-    if (::GetTempFileNameA(FolderOf(full).GetString(), "vlm", 0, temporary) == 0) {
+    const std::wstring temporary = NewTemporaryFileBeside(WideFromAnsi(full.GetString()));
+    if (temporary.empty()) {
         output.Err({"Could not create a temporary file beside ", NamePiece(full), "; nothing written.\r\n"});
         return kExitPartly;
     }
+    const CString ansiTemporary = AnsiFromWide(temporary.c_str());
     std::string readBack;
-    const bool written = WriteNewFile(WideFromAnsi(temporary), bytes.str()) && ReadFileWhole(temporary, readBack);
+    const bool written = WriteNewFile(temporary, bytes.str()) && ReadFileWhole(ansiTemporary, readBack);
     const CString problem = written ? check(readBack) : CString("it could not be written");
     if (!problem.IsEmpty() ||
-        !::MoveFileExA(temporary, full.GetString(), replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
-        ::DeleteFileA(temporary);
+        !::MoveFileExA(ansiTemporary.GetString(), full.GetString(), replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
+        ::DeleteFileA(ansiTemporary.GetString());
         output.Err({"Could not write ", NamePiece(full), problem.IsEmpty() ? CString() : ": " + problem,
                     "; nothing written.\r\n"});
         return kExitPartly;

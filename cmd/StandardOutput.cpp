@@ -4,7 +4,7 @@
 #include <string>
 
 #include "export/ExportText.h"
-#include "framework/FileIdentity.h"
+#include "framework/PathForms.h"
 #include "framework/SystemError.h"
 #include "text/DoubleByte.h"
 

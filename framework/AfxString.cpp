@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/App.h"
+#include "framework/InstanceHandle.h"
 
 bool CString::LoadFromResource(unsigned id)
 {

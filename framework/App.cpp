@@ -37,8 +37,6 @@ void CWinApp::OnHelp()
 
 CWinApp* AfxGetApp() { return g_app; }
 
-HINSTANCE AfxGetInstanceHandle() { return ::GetModuleHandleA(nullptr); }
-
 CString AfxGetAppName()
 {
     const CString path = ModuleFileName();

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "framework/AfxString.h"
+#include "framework/InstanceHandle.h"
 
 class CWnd;
 
@@ -33,7 +34,6 @@ public:
 };
 
 CWinApp* AfxGetApp();
-HINSTANCE AfxGetInstanceHandle();
 // The program file's name without its extension.
 CString AfxGetAppName();
 // A message box owned by the main window with the application name as

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "framework/AfxString.h"
-#include "framework/FileIdentity.h"
+#include "framework/NewFile.h"
 #include "framework/ScopedHandles.h"
 #include "shell/LinkFileCheck.h"
 
@@ -35,12 +35,11 @@ DWORD ReadText(const char* path, std::string& text)
 int ReplaceText(const char* path, const std::string& read, const std::string& text, LinkWriteFailure* failure)
 {
     const std::wstring wide = WideFromAnsi(path);
-    const std::wstring folder = wide.substr(0, wide.rfind(L'\\') + 1);
-    WCHAR temporary[MAX_PATH] = {};
-    if (::GetTempFileNameW(folder.c_str(), L"vlm", 0, temporary) == 0)
+    const std::wstring temporary = NewTemporaryFileBeside(wide);
+    if (temporary.empty())
         return FailWrite(failure, LinkWriteProblem::kSystem, ::GetLastError());
     const auto fail = [&](LinkWriteProblem problem, DWORD error) {
-        ::DeleteFileW(temporary);
+        ::DeleteFileW(temporary.c_str());
         return FailWrite(failure, problem, error);
     };
     if (!WriteNewFile(temporary, text))
@@ -53,7 +52,7 @@ int ReplaceText(const char* path, const std::string& read, const std::string& te
     // A file open without delete sharing refuses the rename over it as
     // access denied, not as a sharing violation.
     const bool replaced = RetryWhileShared(
-        [&] { return ::ReplaceFileW(wide.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE; },
+        [&] { return ::ReplaceFileW(wide.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE; },
         [](bool done) {
             const DWORD error = done ? ERROR_SUCCESS : ::GetLastError();
             return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;

@@ -12,6 +12,7 @@
 
 #include "framework/FileIdentity.h"
 #include "framework/FindFile.h"
+#include "framework/PathForms.h"
 #include "framework/ScopedHandles.h"
 #include "shell/ShortcutFileKind.h"
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "framework/PathForms.h"
+
 namespace {
 // `path` made full by the platform's rules for text alone.
 std::wstring FullWidePath(const std::wstring& path)

@@ -8,6 +8,7 @@
 
 #include "framework/Com.h"
 #include "framework/FileIdentity.h"
+#include "framework/PathForms.h"
 #include "shell/InternetShortcut.h"
 #include "shell/ShellItemId.h"
 #include "shell/ShellLink.h"
@@ -38,7 +39,7 @@ std::wstring SpecialFolderPath(HWND owner, int folder)
 std::vector<std::pair<SurveyRoot, std::wstring>> SurveyRootPaths(HWND owner)
 {
     std::wstring pinned = SpecialFolderPath(owner, CSIDL_APPDATA);
-    const DWORD attributes = pinned.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW((pinned += kPinnedFolder).c_str());
+    const DWORD attributes = pinned.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(LongPathForm(pinned += kPinnedFolder).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         pinned.clear();
     return {{SurveyRoot::kStartMenu, SpecialFolderPath(owner, CSIDL_STARTMENU)},

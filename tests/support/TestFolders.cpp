@@ -30,7 +30,8 @@ void EmptyFolder(const std::string& path)
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
-        const std::string name = entry.cFileName;
+        // The short name, where there is one, keeps a deep path within MAX_PATH.
+        const std::string name = entry.cAlternateFileName[0] != '\0' ? entry.cAlternateFileName : entry.cFileName;
         if (name == "." || name == "..")
             continue;
         const std::string full = path + "\\" + name;

@@ -487,3 +487,39 @@ TEST(CommandUsage, NamesEveryCommandOnStandardOutput)
     EXPECT_EQ(status, 2);
 }
 
+// A shortcut 1,045 characters deep below the Desktop, reached through short
+// names (the platform's long-name call overran its own buffer on it): every
+// command ends done or partly done, and with /utf8 names it by its long name.
+TEST_F(CommandListTest, EveryCommandNamesAShortcutPastAThousandCharactersByItsLongName)
+{
+    std::string shortPath = folders.Desktop(), longPath = folders.Desktop(), err;
+    for (char level = '0'; level <= '9'; ++level) {
+        const std::string name = std::string(99, 'x') + level;
+        WIN32_FIND_DATAA entry = {};
+        ASSERT_TRUE(::CreateDirectoryA((shortPath + "\\" + name).c_str(), nullptr)) << level;
+        ::FindClose(::FindFirstFileA((shortPath + "\\" + name).c_str(), &entry));
+        shortPath += std::string("\\") + entry.cAlternateFileName;
+        longPath += "\\" + name;
+    }
+    ShortcutSpec spec;
+    spec.target = folders.Target();
+    spec.hotKey = 0x0641;
+    const std::string deep = shortPath + "\\Deep shortcut.lnk", beta = folders.Desktop() + "\\Beta.lnk";
+    ASSERT_TRUE(MakeShortcut(deep, spec));
+    ASSERT_GT((longPath += "\\Deep shortcut.lnk").size(), 1040u);
+    const std::string file = SpecialFolder(CSIDL_PROFILE) + "\\velmora-deep.txt", backup = file + ".csv";
+    const std::pair<std::vector<const char*>, std::string> runs[] = {  // the arguments, what the output holds
+        {{"list", "/utf8"}, "Deep shortcut.lnk"}, {{"list", "/fullpath", "/utf8"}, longPath}, {{"list", "/csv"}, ""},
+        {{"duplicates", "/fullpath", "/utf8"}, longPath}, {{"check", "/utf8"}, "Deep shortcut.lnk"},
+        {{"backup", backup.c_str(), "/force", "/utf8"}, ""}, {{"restore", backup.c_str(), "/utf8"}, longPath},
+        {{"set", beta.c_str(), "CTRL+ALT+B", "/utf8"}, ""}, {{"set", deep.c_str(), "CTRL+ALT+C"}, ""},
+        {{"free", "CTRL+ALT", "/utf8"}, ""},
+    };
+    for (const auto& [arguments, named] : runs) {
+        const int status = RunRedirected(arguments, file.c_str(), CREATE_ALWAYS, err);
+        EXPECT_TRUE(status == 0 || status == 1) << arguments[0] << " " << status << " " << err;
+        EXPECT_NE(ReadFileBytes(file).find(named), std::string::npos) << arguments[0];
+    }
+    ::DeleteFileA(file.c_str());
+    ::DeleteFileA(backup.c_str());
+}

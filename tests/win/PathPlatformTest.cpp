@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/PathForms.h"
 #include "shellicon/FileTests.h"
 #include "text/EnvExpansion.h"
 
@@ -135,6 +136,22 @@ TEST_F(PathPlatformTest, IsDirectoryOrDrive)
     };
     for (const PathAnswer& c : cases)
         EXPECT_EQ(IsDirectoryOrDrive(c.path.c_str()), c.answer) << c.path;
+}
+
+// Short names are replaced a name at a time; "." and ".." stay; a wildcard or a missing name leaves the path.
+TEST_F(PathPlatformTest, LongNameOf)
+{
+    const std::string longName = m_folder + "\\Long folder name";
+    WIN32_FIND_DATAA entry = {};
+    ASSERT_TRUE(MakeFolder(longName));
+    ::FindClose(::FindFirstFileA(longName.c_str(), &entry));
+    const std::string shortName = m_folder + "\\" + entry.cAlternateFileName;
+    const std::pair<std::string, std::string> cases[] = {
+        {"\\\\?\\" + shortName, "\\\\?\\" + longName}, {shortName + "\\*", shortName + "\\*"}, {shortName + "\\x", shortName + "\\x"},
+        {shortName + "\\.\\..\\" + entry.cAlternateFileName + "\\", longName + "\\.\\..\\Long folder name\\"},
+    };
+    for (const auto& [given, expected] : cases)
+        EXPECT_EQ(LongNameOf(std::wstring(given.begin(), given.end())), std::wstring(expected.begin(), expected.end())) << given;
 }
 
 // A value of `length` characters whose every position is told apart from its

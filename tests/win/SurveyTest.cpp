@@ -756,7 +756,7 @@ TEST_F(SurveyTest, InternetShortcutsAreListedSetBackedUpAndRestored)
 
 // A malformed backup (columns, quotes, hex, encoding, text) is refused with
 // its line before any shortcut is written; a backup into a missing folder
-// writes nothing.
+// (or one too long for a temporary file beside it) writes nothing.
 TEST_F(SurveyTest, RestoreRefusesAMalformedBackupBeforeWriting)
 {
     const std::string shortcut = folders.StartMenu() + "\\Tool.lnk";
@@ -787,6 +787,10 @@ TEST_F(SurveyTest, RestoreRefusesAMalformedBackupBeforeWriting)
     EXPECT_EQ(RunCommand({"backup", nowhere}).status, 2);
     EXPECT_EQ(::GetFileAttributesA(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
     ::DeleteFileA(backup.c_str());
+    const std::string longFolder = "C:\\" + std::string(250, 'v');
+    ASSERT_TRUE(MakeFolders(longFolder));
+    EXPECT_EQ(RunCommand({"backup", longFolder + "\\b.csv"}).status, 1);
+    EXPECT_TRUE(::RemoveDirectoryA(longFolder.c_str())) << "a file was left in the folder";
 
     // A backup at a drive's root is written there, whatever the drive's
     // current folder ("=C:", as a console records it) is.

@@ -1,8 +1,8 @@
 #include "shell/ShortcutFileKind.h"
 
 #include "framework/AfxString.h"
-#include "framework/FileIdentity.h"
 #include "framework/FindFile.h"
+#include "framework/PathForms.h"
 
 namespace {
 // `text` with each character outside ASCII as '_': the kind rule reads only

@@ -12,7 +12,6 @@
 
 #include "framework/FileIdentity.h"
 #include "framework/FindFile.h"
-#include "framework/PathForms.h"
 #include "framework/ScopedHandles.h"
 #include "shell/ShortcutFileKind.h"
 

@@ -2,7 +2,7 @@
 #include "app/SurveyDlg.h"
 #include "dialogs/AssignHotKeyDlg.h"
 #include "framework/App.h"
-#include "hotkey/HotKeyText.h"
+#include "rules/HotKeyText.h"
 #include "shell/LinkHotKey.h"
 
 namespace {

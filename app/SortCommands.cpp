@@ -1,6 +1,6 @@
 // View > sort: the two sort orders of the result list.
 #include "app/SurveyDlg.h"
-#include "resultlist/RowOrder.h"
+#include "rules/RowOrder.h"
 
 // View > sort by key name (also posted at the end of every survey).
 void CSurveyDlg::OnSortByKey()

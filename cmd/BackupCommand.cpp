@@ -3,7 +3,7 @@
 #include "cmd/Commands.h"
 
 #include "cmd/FileAccess.h"
-#include "export/BackupCsv.h"
+#include "rules/BackupCsv.h"
 
 namespace {
 // Why `bytes` do not read back as exactly `rows`; empty when they do.

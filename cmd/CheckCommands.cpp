@@ -6,8 +6,8 @@
 #include <set>
 
 #include "cmd/RegisteredHotKeys.h"
-#include "hotkey/HotKeyReach.h"
-#include "hotkey/HotKeyText.h"
+#include "rules/HotKeyReach.h"
+#include "rules/HotKeyText.h"
 
 namespace {
 // The modifier sets the shortcut Properties dialog gives, in the order free

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "export/ExportText.h"
-#include "resultlist/DisplayName.h"
-#include "text/AsciiCase.h"
+#include "rules/ExportText.h"
+#include "rules/DisplayName.h"
+#include "rules/AsciiCase.h"
 
 OutputPiece NamePiece(const CString& path, int fullPath, bool csvField)
 {

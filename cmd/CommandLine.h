@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "export/ExportText.h"
+#include "rules/ExportText.h"
 #include "framework/AfxString.h"
 
 // Exit statuses.

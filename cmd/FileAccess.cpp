@@ -5,7 +5,7 @@
 
 #include "framework/NewFile.h"
 #include "framework/ScopedHandles.h"
-#include "text/PathText.h"
+#include "rules/PathText.h"
 
 namespace {
 // The folder part of a full path: without its last backslash, except at a

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "export/ExportText.h"
+#include "rules/ExportText.h"
 
 void PrintList(const std::vector<SurveyedRow>& rows, int fullPath, int csv, CommandOutput& output)
 {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "hotkey/HotKeyText.h"
+#include "rules/HotKeyText.h"
 
 namespace {
 // The RegisterHotKey modifiers of the hotkey value `value`.

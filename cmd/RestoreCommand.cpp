@@ -9,8 +9,8 @@
 #include <string>
 
 #include "cmd/FileAccess.h"
-#include "cmd/RestorePlan.h"
-#include "export/BackupCsv.h"
+#include "rules/RestorePlan.h"
+#include "rules/BackupCsv.h"
 #include "shell/LinkHotKey.h"
 #include "text/UpperCase.h"
 

@@ -8,11 +8,11 @@
 
 #include "cmd/FileAccess.h"
 #include "cmd/RegisteredHotKeys.h"
-#include "hotkey/HotKeyReach.h"
-#include "hotkey/HotKeyText.h"
+#include "rules/HotKeyReach.h"
+#include "rules/HotKeyText.h"
 #include "shell/LinkHotKey.h"
 #include "shell/ShortcutFileKind.h"
-#include "text/AsciiCase.h"
+#include "rules/AsciiCase.h"
 
 namespace {
 // The value `text` names: "none" (any case) for 0, else the notation's text;

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
-#include "export/ExportText.h"
+#include "rules/ExportText.h"
 #include "framework/PathForms.h"
 #include "framework/SystemError.h"
-#include "text/DoubleByte.h"
+#include "rules/DoubleByte.h"
 
 namespace {
 // The characters `count` bytes at `bytes` stand for in the ANSI code page,

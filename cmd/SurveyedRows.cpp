@@ -2,8 +2,8 @@
 // list's order.
 #include "cmd/SurveyedRows.h"
 
-#include "hotkey/HotKeyText.h"
-#include "resultlist/RowOrder.h"
+#include "rules/HotKeyText.h"
+#include "rules/RowOrder.h"
 #include "survey/SurveyRun.h"
 
 namespace {

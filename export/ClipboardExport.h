@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "export/ExportText.h"
+#include "rules/ExportText.h"
 
 class CResultList;
 

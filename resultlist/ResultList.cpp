@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "framework/ScopedHandles.h"
-#include "hotkey/HotKeyText.h"
-#include "resultlist/DisplayName.h"
+#include "rules/HotKeyText.h"
+#include "rules/DisplayName.h"
 
 void CResultList::SetRedraw(BOOL redraw)
 {

@@ -1,6 +1,6 @@
 // Sorting the result list by key name or by file name.
 #include "resultlist/ResultList.h"
-#include "resultlist/RowOrder.h"
+#include "rules/RowOrder.h"
 
 // Each row's sort text is taken once, indexed by its item data, so a
 // comparison needs no lookup in the control.

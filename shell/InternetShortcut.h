@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "shell/InternetShortcutText.h"
+#include "rules/InternetShortcutText.h"
 #include "shell/WriteFailure.h"
 
 // Reads the internet shortcut at `path`, through a handle that shares it

@@ -1,4 +1,4 @@
-// The kind of a shortcut file on disk (see text/ShortcutKind.h): by its long
+// The kind of a shortcut file on disk (see rules/ShortcutKind.h): by its long
 // name, and where that does not decide, by the short name the file system
 // reports for it, which is looked up only then.
 #pragma once
@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "text/ShortcutKind.h"
+#include "rules/ShortcutKind.h"
 
 // The short (8.3) name of the file or folder at `path`, as a search of that
 // exact path reports it; empty for none, and for a path holding a character

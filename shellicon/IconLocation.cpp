@@ -6,10 +6,10 @@
 #include "shell/ShellLink.h"
 #include "shell/ShortcutFileKind.h"
 #include "shellicon/IconLookups.h"
-#include "shellicon/IconSpec.h"
+#include "rules/IconSpec.h"
 #include "shellicon/NamespaceSearch.h"
-#include "text/EnvExpansion.h"
-#include "text/PathText.h"
+#include "rules/EnvExpansion.h"
+#include "rules/PathText.h"
 
 namespace {
 

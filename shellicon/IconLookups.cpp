@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "shellicon/FileTests.h"
+#include "shellicon/ExistingPaths.h"
 
 namespace {
 

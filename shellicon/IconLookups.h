@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "shellicon/FileTests.h"
+#include "shellicon/ExistingPaths.h"
 #include "shellicon/NamespaceSearch.h"
 
 class CIconLookups {

@@ -4,7 +4,7 @@
 
 #include "framework/App.h"
 #include "shellicon/IconLocation.h"
-#include "text/EnvExpansion.h"
+#include "rules/EnvExpansion.h"
 
 HICON CSurveyIconResolver::IconOf(const CIconRequest& request)
 {

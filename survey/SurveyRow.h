@@ -7,7 +7,7 @@
 
 #include "framework/AfxString.h"
 #include "shellicon/IconRequest.h"
-#include "survey/SurveyPlace.h"
+#include "rules/SurveyPlace.h"
 
 struct SurveyRow {
     CString path;                      // the shortcut file's full path

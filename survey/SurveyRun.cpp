@@ -15,7 +15,7 @@
 #include "shell/ShortcutFileKind.h"
 #include "shellicon/IconLocation.h"
 #include "survey/FileSearch.h"
-#include "text/PathText.h"
+#include "rules/PathText.h"
 
 namespace {
 // The taskbar's pinned shortcuts, below the user's application data.

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework/AfxString.h"
-#include "survey/SurveyPlace.h"
+#include "rules/SurveyPlace.h"
 #include "survey/SurveyRow.h"
 
 // Where a survey puts its rows, in the order it finds them. The survey

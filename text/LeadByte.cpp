@@ -1,4 +1,4 @@
-#include "text/DoubleByte.h"
+#include "rules/DoubleByte.h"
 
 #include <windows.h>
 

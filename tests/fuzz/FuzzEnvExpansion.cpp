@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "text/EnvExpansion.h"
+#include "rules/EnvExpansion.h"
 
 namespace {
 

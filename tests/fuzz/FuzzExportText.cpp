@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "cmd/RestorePlan.h"
-#include "export/BackupCsv.h"
-#include "export/ExportText.h"
+#include "rules/RestorePlan.h"
+#include "rules/BackupCsv.h"
+#include "rules/ExportText.h"
 
 namespace {
 

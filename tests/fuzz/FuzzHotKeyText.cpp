@@ -7,7 +7,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "hotkey/HotKeyText.h"
+#include "rules/HotKeyText.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "shellicon/IconSpec.h"
+#include "rules/IconSpec.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "text/DoubleByte.h"
-#include "text/PathText.h"
-#include "text/ShortcutKind.h"
+#include "rules/DoubleByte.h"
+#include "rules/PathText.h"
+#include "rules/ShortcutKind.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "resultlist/RowOrder.h"
-#include "text/PathText.h"
+#include "rules/RowOrder.h"
+#include "rules/PathText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "text/EnvExpansion.h"
+#include "rules/EnvExpansion.h"
 
 #include <map>
 #include <string>

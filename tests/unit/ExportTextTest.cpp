@@ -1,6 +1,6 @@
 // The comma-separated and column-aligned texts of the result list.
-#include "export/BackupCsv.h"
-#include "export/ExportText.h"
+#include "rules/BackupCsv.h"
+#include "rules/ExportText.h"
 
 #include <string>
 #include <vector>

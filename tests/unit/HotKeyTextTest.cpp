@@ -1,5 +1,5 @@
-#include "hotkey/HotKeyText.h"
-#include "survey/SurveyPlace.h"
+#include "rules/HotKeyText.h"
+#include "rules/SurveyPlace.h"
 
 #include <cstdint>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "shellicon/IconSpec.h"
+#include "rules/IconSpec.h"
 
 #include <string>
 

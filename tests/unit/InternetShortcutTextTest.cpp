@@ -1,5 +1,5 @@
 // Reading an internet shortcut's INI text and rewriting its HotKey value.
-#include "shell/InternetShortcutText.h"
+#include "rules/InternetShortcutText.h"
 
 #include <gtest/gtest.h>
 

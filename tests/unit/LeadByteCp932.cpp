@@ -1,6 +1,6 @@
 // The lead bytes of code page 932 (Shift_JIS), standing in for the platform's
 // table where there is no Windows to ask.
-#include "text/DoubleByte.h"
+#include "rules/DoubleByte.h"
 
 bool IsLeadByte(unsigned char byte)
 {

@@ -1,5 +1,5 @@
-#include "text/PathText.h"
-#include "text/ShortcutKind.h"
+#include "rules/PathText.h"
+#include "rules/ShortcutKind.h"
 
 #include <cstring>
 #include <memory>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "text/DoubleByte.h"
+#include "rules/DoubleByte.h"
 
 namespace {
 

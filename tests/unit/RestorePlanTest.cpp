@@ -1,5 +1,5 @@
 // The restore's plan against a snapshot of listed shortcuts.
-#include "cmd/RestorePlan.h"
+#include "rules/RestorePlan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "resultlist/RowOrder.h"
+#include "rules/RowOrder.h"
 
 #include <string>
 #include <vector>

@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/PathForms.h"
-#include "shellicon/FileTests.h"
-#include "text/EnvExpansion.h"
+#include "shellicon/ExistingPaths.h"
+#include "rules/EnvExpansion.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "framework/Com.h"
-#include "hotkey/HotKeyText.h"
+#include "rules/HotKeyText.h"
 #include "framework/App.h"
 #include "shell/LinkFileCheck.h"
 #include "shell/LinkFormat.h"

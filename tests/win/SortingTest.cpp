@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "resultlist/RowOrder.h"
+#include "rules/RowOrder.h"
 #include "support/WindowDriver.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "cmd/Commands.h"
-#include "hotkey/HotKeyText.h"
+#include "rules/HotKeyText.h"
 #include "shell/LinkFormat.h"
 #include "shell/LinkHotKey.h"
 #include "support/AnsiText.h"

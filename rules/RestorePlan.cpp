@@ -1,4 +1,4 @@
-#include "cmd/RestorePlan.h"
+#include "rules/RestorePlan.h"
 
 #include <map>
 #include <set>

@@ -1,10 +1,10 @@
-#include "shell/InternetShortcutText.h"
+#include "rules/InternetShortcutText.h"
 
 #include <set>
 #include <vector>
 
-#include "text/AsciiCase.h"
-#include "text/DoubleByte.h"
+#include "rules/AsciiCase.h"
+#include "rules/DoubleByte.h"
 
 namespace {
 // One line of the text: where it starts, where its content ends and how many

@@ -1,4 +1,4 @@
-#include "shellicon/FileTests.h"
+#include "shellicon/ExistingPaths.h"
 
 #include <cstring>
 #include <string>

@@ -1,6 +1,6 @@
-#include "hotkey/HotKeyReach.h"
+#include "rules/HotKeyReach.h"
 
-#include "hotkey/HotKeyText.h"
+#include "rules/HotKeyText.h"
 
 namespace {
 constexpr std::uint8_t kTab = 0x09, kEscape = 0x1B, kDelete = 0x2E;

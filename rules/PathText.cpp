@@ -1,8 +1,8 @@
-#include "text/PathText.h"
+#include "rules/PathText.h"
 
 #include <cstddef>
 
-#include "text/DoubleByte.h"
+#include "rules/DoubleByte.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "survey/SurveyPlace.h"
+#include "rules/SurveyPlace.h"
 
 bool WindowsActsOn(const SurveyPlace& place)
 {

@@ -1,10 +1,10 @@
-#include "resultlist/RowOrder.h"
+#include "rules/RowOrder.h"
 
 #include <algorithm>
 #include <cstddef>
 
-#include "resultlist/DisplayName.h"
-#include "text/AsciiCase.h"
+#include "rules/DisplayName.h"
+#include "rules/AsciiCase.h"
 
 CString SortTextOf(int sortKey, int fullPath, const CString& path, const CString& hotKeyText)
 {

@@ -1,4 +1,4 @@
-#include "hotkey/HotKeyText.h"
+#include "rules/HotKeyText.h"
 
 #include <cstdio>
 #include <cstring>

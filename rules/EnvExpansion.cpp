@@ -1,4 +1,4 @@
-#include "text/EnvExpansion.h"
+#include "rules/EnvExpansion.h"
 
 void ExpandEnvVarsWith(const char* source, CString& dest, const EnvLookup& lookup)
 {

@@ -1,4 +1,4 @@
-#include "text/AsciiCase.h"
+#include "rules/AsciiCase.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // The comma-separated and column-aligned texts of the result list.
-#include "export/ExportText.h"
+#include "rules/ExportText.h"
 
 #include <algorithm>
 #include <string>

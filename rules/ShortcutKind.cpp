@@ -1,10 +1,10 @@
-#include "text/ShortcutKind.h"
+#include "rules/ShortcutKind.h"
 
 #include <string>
 #include <utility>
 
-#include "text/AsciiCase.h"
-#include "text/PathText.h"
+#include "rules/AsciiCase.h"
+#include "rules/PathText.h"
 
 namespace {
 // Each kind with the letters of its extension, in lower case.

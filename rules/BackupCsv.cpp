@@ -1,14 +1,14 @@
 // Writing and reading the hotkey backup file.
-#include "export/BackupCsv.h"
+#include "rules/BackupCsv.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "export/ExportText.h"
-#include "hotkey/HotKeyText.h"
-#include "text/AsciiCase.h"
-#include "text/DoubleByte.h"
-#include "text/ShortcutKind.h"
+#include "rules/ExportText.h"
+#include "rules/HotKeyText.h"
+#include "rules/AsciiCase.h"
+#include "rules/DoubleByte.h"
+#include "rules/ShortcutKind.h"
 
 namespace {
 const char kHeader[] = "Path,Target,HotKey,Text";

@@ -1,6 +1,6 @@
-#include "resultlist/DisplayName.h"
+#include "rules/DisplayName.h"
 
-#include "text/PathText.h"
+#include "rules/PathText.h"
 
 CString DisplayName(const char* path, int fullPath)
 {

@@ -13,7 +13,8 @@ public:
     CSurveyedRows() : CRowSink({/*icons*/ false, /*targets*/ true}) {}
     void Add(SurveyRow row) override
     {
-        m_rows.push_back({row.path, FormatHotKey(row.hotKey), row.hotKey, row.target, WindowsActsOn(row.place)});
+        m_rows.push_back(
+            {row.path, FormatHotKey(row.hotKey), row.hotKey, row.target, row.arguments, WindowsActsOn(row.place)});
     }
     const std::vector<SurveyedRow>& Rows() const { return m_rows; }
 

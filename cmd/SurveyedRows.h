@@ -16,6 +16,7 @@ struct SurveyedRow {
     CString hotKeyText;  // FormatHotKey of hotKey
     WORD hotKey;         // the stored value, 0 for none
     CString target;      // the target's file-system path or an internet shortcut's URL, empty for none
+    CString arguments;   // the arguments a link gives its target, empty for none
     bool acts;           // Windows acts on its hotkey where it lies
 };
 

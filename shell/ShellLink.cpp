@@ -8,6 +8,14 @@ CString LinkTargetPath(CShellLinkFile& link)
     return target.result == S_OK ? CString(target.path) : CString();
 }
 
+CString LinkArguments(const CShellLinkFile& link)
+{
+    // The shell's own limit for the text (INFOTIPSIZE); longer arguments
+    // come back cut at the same length each time.
+    char text[1024] = {};
+    return link.Link()->GetArguments(text, sizeof(text)) == S_OK ? CString(text) : CString();
+}
+
 HRESULT CShellLinkFile::Open(const char* path, HWND owner, IClassFactory* factory)
 {
     const HRESULT hr = Load(path, factory);

@@ -42,3 +42,5 @@ private:
 
 // The file-system path of an opened link's target; empty when it has none.
 CString LinkTargetPath(CShellLinkFile& link);
+// The arguments an opened link gives its target; empty when it has none.
+CString LinkArguments(const CShellLinkFile& link);

@@ -16,6 +16,8 @@ struct SurveyRow {
     std::optional<CIconRequest> icon;  // what its icon is found from; none when not read
     CString target;                    // the target's file-system path or an internet shortcut's URL;
                                        // empty for none and when not read
+    CString arguments;                 // the arguments a link gives its target; empty for none and when
+                                       // targets are not read
 };
 
 // What a survey reads for its rows besides path, hotkey and place.

@@ -129,6 +129,7 @@ public:
             path, {m_internetShortcut.iconFile.c_str(), m_internetShortcut.iconIndex});
     }
     CString Target() { return m_internet ? CString(m_internetShortcut.url) : LinkTargetPath(m_link); }
+    CString Arguments() const { return m_internet ? CString() : LinkArguments(m_link); }
 
 private:
     bool m_internet = false;
@@ -199,12 +200,15 @@ void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, C
         clock.Lap(&CSurveyPhaseTimes::opening);
         if (!opened || (shortcut.HotKey() == 0 && showUnassigned != 1))
             continue;
-        SurveyRow row{files[i], shortcut.HotKey(), files.places[static_cast<std::size_t>(i)], std::nullopt, CString()};
+        SurveyRow row{files[i], shortcut.HotKey(), files.places[static_cast<std::size_t>(i)], std::nullopt, CString(),
+                      CString()};
         if (reading.icons)
             row.icon = shortcut.IconRequest(files[i]);
         clock.Lap(&CSurveyPhaseTimes::icons);
-        if (reading.targets)
+        if (reading.targets) {
             row.target = shortcut.Target();
+            row.arguments = shortcut.Arguments();
+        }
         rows.Add(std::move(row));
         clock.Lap(&CSurveyPhaseTimes::rows);
     }

@@ -11,9 +11,10 @@
 #include "rules/ShortcutKind.h"
 
 namespace {
-const char kHeader[] = "Path,Target,HotKey,Text";
+// The header without arguments is the older one, which its error message names.
+const char kOldHeader[] = "Path,Target,HotKey,Text";
+const char kHeader[] = "Path,Target,HotKey,Text,Arguments";
 const char kLineEnd[] = "\r\n";
-constexpr std::size_t kFieldCount = 4;
 
 // One record of a CSV text: its fields and the line it starts on.
 struct CsvRecord {
@@ -145,33 +146,49 @@ int HexWord(const std::string& digits)
     return value;
 }
 
-// Why a record's fields are not a backup row, or null when they are one.
-const char* RowProblem(const std::vector<std::string>& fields, BackupRow& row)
+// The text a row gives the hotkey word `value`: none for 0.
+std::string WordText(std::uint16_t value)
 {
-    if (fields.size() != kFieldCount)
-        return "a row does not have 4 fields (path, target, hotkey, text)";
+    return value == 0 ? std::string() : FormatHotKey(value).str();
+}
+
+// Why a record's fields are not a backup row under a header of `count`
+// fields, or null when they are one.
+const char* RowProblem(const std::vector<std::string>& fields, std::size_t count, BackupRow& row)
+{
+    if (fields.size() != count)
+        return count == 4 ? "a row does not have 4 fields (path, target, hotkey, text)"
+                          : "a row does not have 5 fields (path, target, hotkey, text, arguments)";
     // The hotkey text is checked as the text of its word below, whatever
     // bytes that is (a key code may be a lead byte).
     for (std::size_t i : {0, 1})
         if (!IsWellEncoded(fields[i]))
             return "a path is not text in the ANSI code page";
+    if (count == 5 && !IsWellEncoded(fields[4]))
+        return "the arguments are not text in the ANSI code page";
     if (KindOfLongName(fields[0].c_str()).kind == ShortcutKind::kNone)
         return "the path is not a .LNK, .PIF or .URL file";
     const int value = HexWord(fields[2]);
-    if (value <= 0)
+    if (value < 0 || (value == 0 && count == 4))
         return "the hotkey is not 4 hex digits other than 0000";
-    if (FormatHotKey(static_cast<std::uint16_t>(value)).str() != fields[3])
+    if (WordText(static_cast<std::uint16_t>(value)) != fields[3])
         return "the hotkey text is not the text of the hotkey";
     row = {CString(fields[0]), CString(fields[1]), static_cast<std::uint16_t>(value)};
+    if (count == 5)
+        row.arguments = CString(fields[4]);
     return nullptr;
 }
-// 1 when the record's fields are the header's names.
-int IsHeader(const CsvRecord& record)
+
+// The number of fields of the header the record is (4 or 5); 0 when it is
+// no header.
+std::size_t HeaderFields(const CsvRecord& record)
 {
     std::string joined;
     for (std::size_t i = 0; i < record.fields.size(); ++i)
         joined += (i == 0 ? "" : ",") + record.fields[i];
-    return record.fields.size() == kFieldCount && joined == kHeader ? 1 : 0;
+    if (joined == kHeader && record.fields.size() == 5)
+        return 5;
+    return joined == kOldHeader && record.fields.size() == 4 ? 4 : 0;
 }
 
 } // namespace
@@ -183,7 +200,7 @@ CString FormatBackupCsv(const std::vector<BackupRow>& rows)
         char hex[8];
         std::snprintf(hex, sizeof(hex), "%04X", row.hotKey);
         text += CsvField(row.path.str()) + "," + CsvField(row.target.str()) + "," + hex + "," +
-                CsvField(FormatHotKey(row.hotKey).str()) + kLineEnd;
+                CsvField(WordText(row.hotKey)) + "," + CsvField(row.arguments.value_or(CString()).str()) + kLineEnd;
     }
     return CString(text);
 }
@@ -195,19 +212,21 @@ int ParseBackupCsv(const std::string& text, std::vector<BackupRow>& rows, Backup
     CsvRecord record;
     if (!reader.Next(record, error))
         return 0;
-    if (!IsHeader(record)) {
-        error = {record.line, CString("the first line is not the header ") + kHeader};
+    const std::size_t fields = HeaderFields(record);
+    if (fields == 0) {
+        error = {record.line, CString("the first line is not the header ") + kOldHeader};
         return 0;
     }
     while (!reader.AtEnd()) {
         BackupRow row;
-        const char* problem = reader.Next(record, error) ? RowProblem(record.fields, row) : "";
+        const char* problem = reader.Next(record, error) ? RowProblem(record.fields, fields, row) : "";
         if (problem != nullptr) {
             if (*problem != '\0')
                 error = {record.line, CString(problem)};
             rows.clear();
             return 0;
         }
+        row.line = record.line;
         rows.push_back(row);
     }
     return 1;

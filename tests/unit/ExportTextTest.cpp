@@ -132,6 +132,7 @@ TEST(FormatAlignedText, RowsKeepTheirOrder)
 
 namespace {
 const char kBackupHeader[] = "Path,Target,HotKey,Text\r\n";
+const char kArgumentsHeader[] = "Path,Target,HotKey,Text,Arguments\r\n";
 
 // The rows a backup text reads as, or the refusal's "line N: reason".
 std::string ReadBackup(const std::string& text, std::vector<BackupRow>& rows)
@@ -145,19 +146,46 @@ std::string ReadBackup(const std::string& text, std::vector<BackupRow>& rows)
 }
 
 // Fields with a comma, a quote or a line break are quoted, quotes doubled;
-// the hotkey is 4 upper-case hex digits and its text.
+// the hotkey is 4 upper-case hex digits and its text, none for 0000.
 TEST(FormatBackupCsv, QuotesOnlyFieldsThatNeedIt)
 {
     const std::vector<BackupRow> rows = {
         {"C:\\Menu\\a,b.lnk", "C:\\x \"y\".exe", 0x0374},
         {"C:\\Menu\\\x83\x5C.lnk", "", 0x062C},
-        {"C:\\Menu\\two\r\nlines.lnk", "C:\\t\nu.exe", 0x0421},
+        {"C:\\Menu\\two\r\nlines.lnk", "C:\\t\nu.exe", 0x0421, CString("-a \"b,c\"")},
+        {"C:\\Menu\\none.lnk", "C:\\n.exe", 0, CString("-n")},
     };
-    EXPECT_EQ(FormatBackupCsv(rows).str(), std::string(kBackupHeader) +
-                                               "\"C:\\Menu\\a,b.lnk\",\"C:\\x \"\"y\"\".exe\",0374,CTRL+SHIFT+F5\r\n"
-                                               "C:\\Menu\\\x83\x5C.lnk,,062C,\"CTRL+ALT+,\"\r\n"
-                                               "\"C:\\Menu\\two\r\nlines.lnk\",\"C:\\t\nu.exe\",0421,ALT+Page Up\r\n");
-    EXPECT_EQ(FormatBackupCsv({}).str(), kBackupHeader);
+    EXPECT_EQ(FormatBackupCsv(rows).str(), std::string(kArgumentsHeader) +
+                                               "\"C:\\Menu\\a,b.lnk\",\"C:\\x \"\"y\"\".exe\",0374,CTRL+SHIFT+F5,\r\n"
+                                               "C:\\Menu\\\x83\x5C.lnk,,062C,\"CTRL+ALT+,\",\r\n"
+                                               "\"C:\\Menu\\two\r\nlines.lnk\",\"C:\\t\nu.exe\",0421,ALT+Page Up,\"-a \"\"b,c\"\"\"\r\n"
+                                               "C:\\Menu\\none.lnk,C:\\n.exe,0000,,-n\r\n");
+    EXPECT_EQ(FormatBackupCsv({}).str(), kArgumentsHeader);
+}
+
+// Under the header with arguments, rows read back with their arguments (none
+// under the older header), their lines and 0000 for no hotkey; a row of four
+// fields, a text for 0000 or arguments out of the code page are refused.
+TEST(ParseBackupCsv, ReadsArgumentsAndRowsWithoutHotkey)
+{
+    const std::string rows = "\"C:\\two\r\nlines.lnk\",C:\\t.exe,0374,CTRL+SHIFT+F5,\"-a \"\"b\"\"\"\r\nC:\\n.lnk,,0000,,\r\n";
+    std::vector<BackupRow> read;
+    ASSERT_EQ(ReadBackup(kArgumentsHeader + rows, read), "");
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].arguments.value_or("none").str(), "-a \"b\"");
+    EXPECT_EQ(read[1].arguments.value_or("none").str(), "");
+    EXPECT_EQ(read[1].hotKey, 0);
+    EXPECT_EQ(std::to_string(read[0].line) + std::to_string(read[1].line), "24");
+    EXPECT_EQ(FormatBackupCsv(read).str(), kArgumentsHeader + rows);
+    ASSERT_EQ(ReadBackup(std::string(kBackupHeader) + "C:\\a.lnk,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n", read), "");
+    EXPECT_FALSE(read[0].arguments.has_value());
+    const std::pair<std::string, const char*> refused[] = {
+        {"C:\\a.lnk,C:\\a.exe,0374,CTRL+SHIFT+F5\r\n", "line 2: a row does not have 5 fields (path, target, hotkey, text, arguments)"},
+        {"C:\\a.lnk,C:\\a.exe,0000,F5,\r\n", "line 2: the hotkey text is not the text of the hotkey"},
+        {"C:\\a.lnk,C:\\a.exe,0374,CTRL+SHIFT+F5,\x83\r\n", "line 2: the arguments are not text in the ANSI code page"},
+    };
+    for (const auto& [row, refusal] : refused)
+        EXPECT_EQ(ReadBackup(kArgumentsHeader + row, read), refusal) << row;
 }
 
 // What the writer writes reads back as the same rows, and so does text that

@@ -4,16 +4,30 @@
 #include <set>
 
 namespace {
+// True when `shortcut` has the target of `row`, and its arguments when the
+// row has them.
+bool SameTarget(const RestoreRow& row, const ListedShortcut& shortcut)
+{
+    return !row.target.empty() && shortcut.target == row.target &&
+           (!row.arguments || *row.arguments == shortcut.arguments);
+}
+
 // The plan of a row that names no listed shortcut: the listed shortcuts to
 // its target that no backup row names; moved (or kept) when there is one.
 PlannedRow PlanFallback(const RestoreRow& row, const std::set<int>& named, const std::vector<ListedShortcut>& listed)
 {
     std::map<int, std::uint16_t> found;
     for (const ListedShortcut& shortcut : listed)
-        if (!row.target.empty() && shortcut.target == row.target && named.count(shortcut.shortcut) == 0)
+        if (SameTarget(row, shortcut) && named.count(shortcut.shortcut) == 0)
             found.emplace(shortcut.shortcut, shortcut.hotKey);
-    if (found.size() != 1)
-        return {found.empty() ? RestoreStep::kMissing : RestoreStep::kAmbiguous, -1, row.hotKey};
+    if (found.size() > 1) {
+        PlannedRow ambiguous{RestoreStep::kAmbiguous, -1, row.hotKey};
+        for (const auto& candidate : found)
+            ambiguous.candidates.push_back(candidate.first);
+        return ambiguous;
+    }
+    if (found.empty())
+        return {RestoreStep::kMissing, -1, row.hotKey};
     const auto& [shortcut, now] = *found.begin();
     return {now == row.hotKey ? RestoreStep::kKept : RestoreStep::kMoved, shortcut, row.hotKey};
 }
@@ -28,7 +42,7 @@ void MarkDisputedShortcuts(std::vector<PlannedRow>& plan)
             placed[planned.shortcut].insert(planned.hotKey);
     for (PlannedRow& planned : plan)
         if (planned.shortcut >= 0 && placed[planned.shortcut].size() > 1)
-            planned = {RestoreStep::kAmbiguous, -1, planned.hotKey};
+            planned = {RestoreStep::kAmbiguous, -1, planned.hotKey, {planned.shortcut}};
 }
 }
 
@@ -43,6 +57,8 @@ const char* StepWord(RestoreStep step)
         return "moved";
     case RestoreStep::kMissing:
         return "missing";
+    case RestoreStep::kNoted:
+        return "noted";
     default:
         return "ambiguous";
     }
@@ -60,7 +76,9 @@ std::vector<PlannedRow> PlanRestore(const std::vector<RestoreRow>& backup, const
     std::vector<PlannedRow> plan;
     for (const RestoreRow& row : backup) {
         const auto own = now.find(row.shortcut);
-        if (own != now.end())
+        if (row.hotKey == 0)
+            plan.push_back({RestoreStep::kNoted, -1, 0});
+        else if (own != now.end())
             plan.push_back({own->second == row.hotKey ? RestoreStep::kKept : RestoreStep::kSet, row.shortcut, row.hotKey});
         else
             plan.push_back(PlanFallback(row, named, listed));

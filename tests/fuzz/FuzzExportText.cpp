@@ -118,7 +118,8 @@ void CheckRestorePlan(const std::vector<BackupRow>& rows)
     Check(plan.size() == backup.size(), "a plan without a step for each row");
     std::map<int, std::uint16_t> given;
     for (const PlannedRow& planned : plan) {
-        const bool placed = planned.step != RestoreStep::kMissing && planned.step != RestoreStep::kAmbiguous;
+        const bool placed = planned.step == RestoreStep::kKept || planned.step == RestoreStep::kSet ||
+                            planned.step == RestoreStep::kMoved;
         Check(placed == (planned.shortcut >= 0), "a step and its shortcut disagree");
         Check(!placed || std::any_of(listed.begin(), listed.end(), [&](const ListedShortcut& shortcut) {
                   return shortcut.shortcut == planned.shortcut;

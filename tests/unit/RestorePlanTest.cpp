@@ -42,3 +42,26 @@ TEST(PlanRestore, PlacesRowsOnlyOnListedShortcuts)
     for (const auto& c : cases)
         EXPECT_EQ(Plan(c.backup, listed), c.plan) << c.what;
 }
+
+// Listed: 0 an old shortcut to the editor without a hotkey, 1 and 2 the
+// browser with two profiles. A shortcut a 0000 row names is no destination;
+// arguments, when the backup has them, tell the profiles apart.
+TEST(PlanRestore, LearnsWhichShortcutsAreNotNew)
+{
+    const std::vector<ListedShortcut> listed = {
+        {0, "C:\\EDIT.EXE", 0, ""}, {1, "C:\\WEB.EXE", 0, "-p work"}, {2, "C:\\WEB.EXE", 0, "-p home"}};
+    const struct {
+        const char* what;
+        std::vector<RestoreRow> backup;
+        const char* plan;
+    } cases[] = {
+        {"named without a hotkey", {{-1, "C:\\EDIT.EXE", 0x0651, ""}, {0, "C:\\EDIT.EXE", 0, ""}}, "missing@-1 noted@-1 "},
+        {"old backup, no 0000 rows", {{-1, "C:\\EDIT.EXE", 0x0651}}, "moved@0 "},
+        {"by arguments", {{-1, "C:\\WEB.EXE", 0x0652, "-p home"}, {-1, "C:\\WEB.EXE", 0x0653, "-p none"}},
+         "moved@2 missing@-1 "},
+        {"old backup, no arguments", {{-1, "C:\\WEB.EXE", 0x0652}}, "ambiguous@-1 "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Plan(c.backup, listed), c.plan) << c.what;
+    EXPECT_EQ(PlanRestore({{-1, "C:\\WEB.EXE", 0x0652}}, listed)[0].candidates, (std::vector<int>{1, 2}));
+}

@@ -1,5 +1,7 @@
 // restore FILE [/dryrun]: the hotkeys of a backup put back, at the same path
-// or on the one shortcut now pointing at the same target. Only shortcuts the
+// or on the one new shortcut now pointing at the same target with the same
+// arguments; the backup's rows without a hotkey only tell which shortcuts
+// are not new, and are never written or printed. Only shortcuts the
 // survey lists are written: a path the backup names is looked up among them,
 // never opened. Every row is planned against one snapshot before the first
 // write; /dryrun prints the plan and writes nothing.
@@ -45,8 +47,10 @@ public:
 
     bool Apply(const PlannedRow& planned, const BackupRow& row)
     {
+        if (planned.step == RestoreStep::kNoted)
+            return true;
         if (planned.shortcut < 0) {
-            m_output.Out({CString(StepWord(planned.step)) + " ", NamePiece(row.path), "\r\n"});
+            m_output.Out(Candidates(planned, {CString(StepWord(planned.step)) + " ", NamePiece(row.path)}, row));
             return false;
         }
         const CString& path = m_surveyed[static_cast<std::size_t>(planned.shortcut)].path;
@@ -62,11 +66,31 @@ public:
             m_output.Err({"Could not write the hotkey into ", NamePiece(path), ": " + reason + ".\r\n"});
             return false;
         }
-        m_output.Out({CString(StepWord(planned.step)) + " ", NamePiece(path), "\r\n"});
+        OutputLine printed{CString(StepWord(planned.step)) + " ", NamePiece(path)};
+        if (planned.step == RestoreStep::kMoved)
+            printed.insert(printed.end(), {" (from backup line " + std::to_string(row.line) + ": ", NamePiece(row.path), ")"});
+        printed.push_back("\r\n");
+        m_output.Out(printed);
         return true;
     }
 
 private:
+    // `start` ended with the backup line of `row` and the shortcuts an
+    // ambiguous row could have gone to, or with nothing for a missing one.
+    OutputLine Candidates(const PlannedRow& planned, OutputLine start, const BackupRow& row) const
+    {
+        if (planned.step == RestoreStep::kAmbiguous) {
+            start.push_back(" (backup line " + std::to_string(row.line) + "; candidates: ");
+            for (std::size_t i = 0; i < planned.candidates.size(); ++i) {
+                const auto shortcut = static_cast<std::size_t>(planned.candidates[i]);
+                start.insert(start.end(), {i == 0 ? "" : " | ", NamePiece(m_surveyed[shortcut].path)});
+            }
+            start.push_back(")");
+        }
+        start.push_back("\r\n");
+        return start;
+    }
+
     const std::vector<SurveyedRow>& m_surveyed;
     bool m_dryRun;
     CommandOutput& m_output;
@@ -104,10 +128,14 @@ int RunRestore(const CommandLine& line, CommandOutput& output)
     const CListedShortcuts numbers(surveyed);
     std::vector<ListedShortcut> listed;
     for (std::size_t i = 0; i < surveyed.size(); ++i)
-        listed.push_back({numbers.NumberOf(i), TargetKey(surveyed[i].target), surveyed[i].hotKey});
+        listed.push_back({numbers.NumberOf(i), TargetKey(surveyed[i].target), surveyed[i].hotKey,
+                          surveyed[i].arguments.str()});
     std::vector<RestoreRow> requests;
-    for (const BackupRow& row : rows)
+    for (const BackupRow& row : rows) {
         requests.push_back({numbers.ByPath(row.path), TargetKey(row.target), row.hotKey});
+        if (row.arguments)
+            requests.back().arguments = row.arguments->str();
+    }
     const std::vector<PlannedRow> plan = PlanRestore(requests, listed);
     CRestoreRun run(surveyed, HasSwitch(line, "dryrun"), output);
     bool all = true;

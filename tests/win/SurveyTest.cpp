@@ -420,14 +420,23 @@ std::string Hex(WORD word)
     return hex;
 }
 
-// Writes a shortcut to `target` with `hotKey`.
-void ShortcutTo(const std::string& path, const std::string& target, WORD hotKey)
+// Writes a shortcut to `target` with `hotKey` and `arguments`.
+void ShortcutTo(const std::string& path, const std::string& target, WORD hotKey, const char* arguments = "")
 {
     MakeFolders(path.substr(0, path.rfind('\\')));
     ShortcutSpec spec;
     spec.target = target;
     spec.hotKey = hotKey;
+    spec.arguments = arguments;
     ASSERT_TRUE(MakeShortcut(path, spec)) << path;
+}
+
+// The line of `backup` that begins with `path` and a comma, counting from 1.
+std::string BackupLine(const std::string& backup, const std::string& path)
+{
+    const std::string text = "\r\n" + ReadFileBytes(backup);
+    const std::size_t at = text.find("\r\n" + path + ",");
+    return std::to_string(at == std::string::npos ? 0 : std::count(text.begin(), text.begin() + at + 1, '\n') + 1);
 }
 }
 
@@ -461,8 +470,9 @@ TEST_F(SurveyTest, RestorePutsTheSavedHotkeysBackWhereTheShortcutsNowAre)
     ShortcutTo(twinA, WindowsFile("system32\\winecfg.exe"), 0);
     ShortcutTo(twinB, WindowsFile("system32\\winecfg.exe"), 0);
 
-    const std::string report = "moved " + renamed + "\r\nset " + change + "\r\nambiguous " + twin + "\r\nkept " +
-                               keep + "\r\nmissing " + gone + "\r\n";
+    const std::string report = "moved " + renamed + " (from backup line 2: " + moved + ")\r\nset " + change +
+                               "\r\nambiguous " + twin + " (backup line 4; candidates: " + twinB + " | " + twinA +
+                               ")\r\nkept " + keep + "\r\nmissing " + gone + "\r\n";
     const std::string before = ReadFileBytes(change) + ReadFileBytes(renamed);
     const CommandRun dryRun = RunCommand({"restore", backup, "/dryrun"});
     EXPECT_EQ(dryRun.status, 1);
@@ -481,9 +491,36 @@ TEST_F(SurveyTest, RestorePutsTheSavedHotkeysBackWhereTheShortcutsNowAre)
     ASSERT_TRUE(::DeleteFileA(twinB.c_str()));
     const CommandRun again = RunCommand({"restore", backup});
     EXPECT_EQ(again.status, 1);
-    EXPECT_EQ(again.out, "kept " + renamed + "\r\nkept " + change + "\r\nmoved " + twinA + "\r\nkept " + keep +
-                             "\r\nmissing " + gone + "\r\n");
+    EXPECT_EQ(again.out, "kept " + renamed + "\r\nkept " + change + "\r\nmoved " + twinA + " (from backup line 4: " + twin +
+                             ")\r\nkept " + keep + "\r\nmissing " + gone + "\r\n");
     EXPECT_EQ(GetLinkHotKey(twinA.c_str(), nullptr), 0x0752);
+    ::DeleteFileA(backup.c_str());
+}
+
+// A shortcut the backup names without a hotkey is not new: a gone
+// shortcut's hotkey never moves onto it, and shortcuts to one program are
+// told apart by their arguments.
+TEST_F(SurveyTest, RestoreMovesHotkeysOnlyOntoNewShortcuts)
+{
+    const std::string notes = folders.Desktop() + "\\Notes.lnk", test1 = folders.Desktop() + "\\Test1.lnk",
+                      doc = folders.StartMenu() + "\\Doc.lnk", docNew = folders.StartMenu() + "\\Programs\\Doc.lnk",
+                      other = folders.Desktop() + "\\Other.lnk";
+    ShortcutTo(notes, WindowsFile("notepad.exe"), 0);
+    ShortcutTo(test1, WindowsFile("notepad.exe"), 0x0651);
+    ShortcutTo(doc, WindowsFile("regedit.exe"), 0x0652, "a.txt");
+    const std::string backup = TempFile("velmora-new.csv");
+    ASSERT_EQ(RunCommand({"backup", backup}).status, 0);
+    for (const std::string& removed : {test1, doc})
+        ASSERT_TRUE(::DeleteFileA(removed.c_str())) << removed;
+    ShortcutTo(docNew, WindowsFile("regedit.exe"), 0, "a.txt");
+    ShortcutTo(other, WindowsFile("regedit.exe"), 0, "b.txt");
+    const CommandRun dryRun = RunCommand({"restore", backup, "/dryrun"});
+    EXPECT_EQ(dryRun.out, "missing " + test1 + "\r\nmoved " + docNew + " (from backup line " + BackupLine(backup, doc) +
+                              ": " + doc + ")\r\n");
+    EXPECT_EQ(RunCommand({"restore", backup}).status, 1);
+    EXPECT_EQ(GetLinkHotKey(notes.c_str(), nullptr), 0);
+    EXPECT_EQ(GetLinkHotKey(docNew.c_str(), nullptr), 0x0652);
+    EXPECT_EQ(GetLinkHotKey(other.c_str(), nullptr), 0);
     ::DeleteFileA(backup.c_str());
 }
 
@@ -514,6 +551,7 @@ TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
     const std::string backup = TempFile("velmora-plan.csv");
     ASSERT_EQ(RunCommand({"backup", backup}).status, 0);
     std::string plan, report, before;
+    const std::string fresh = folders.StartMenu() + "\\Programs\\Tool.lnk";
     for (const auto& row : rows) {
         if (row.update == kCleared || row.update == kReadOnly) {
             ASSERT_EQ(SetLinkHotKey(row.path.c_str(), 0, nullptr), 1);
@@ -521,10 +559,12 @@ TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
             ASSERT_TRUE(::DeleteFileA(row.path.c_str()));
         }
         const bool locked = row.update == kReadOnly && ::SetFileAttributesA(row.path.c_str(), FILE_ATTRIBUTE_READONLY);
-        plan += (locked ? "set" : row.line) + (" " + row.path) + "\r\n";
-        report += row.line + (" " + row.path) + (locked ? ": the file is read-only" : "") + "\r\n";
+        const std::string candidates = row.update == kDeleted && row.after == 0 && std::string(row.line) == "ambiguous"
+                                           ? " (backup line " + BackupLine(backup, row.path) + "; candidates: " + fresh + ")"
+                                           : "";
+        plan += (locked ? "set" : row.line) + (" " + row.path) + candidates + "\r\n";
+        report += row.line + (" " + row.path) + candidates + (locked ? ": the file is read-only" : "") + "\r\n";
     }
-    const std::string fresh = folders.StartMenu() + "\\Programs\\Tool.lnk";
     ShortcutTo(fresh, WindowsFile("regedit.exe"), 0);
     for (const auto& row : rows)
         before += ReadFileBytes(row.path);
@@ -660,7 +700,8 @@ TEST_F(SurveyTest, RestoreWritesOnlySurveyedShortcutsOnce)
         std::string text = "Path,Target,HotKey,Text\r\n" + outside + ",,0374,CTRL+SHIFT+F5\r\n", report = "missing " + outside + "\r\n";
         for (int i = 0; i < 3; ++i) {
             text += spellings[i] + ",," + Hex(c.words[i]) + "," + FormatHotKey(c.words[i]).str() + "\r\n";
-            report += std::string(c.step) + " " + (c.after != 0 ? twin : spellings[i]) + "\r\n";
+            report += std::string(c.step) + " " + (c.after != 0 ? twin : spellings[i]) +
+                      (c.after != 0 ? "" : " (backup line " + std::to_string(i + 3) + "; candidates: " + twin + ")") + "\r\n";
         }
         ASSERT_TRUE(WriteFileBytes(backup, text));
         const CommandRun run = RunCommand({"restore", backup});
@@ -742,12 +783,12 @@ TEST_F(SurveyTest, InternetShortcutsAreListedSetBackedUpAndRestored)
     EXPECT_EQ(ReadFileBytes(site), "[InternetShortcut]\nURL=http://intranet/\nHotKey=884\n");
     const std::string backup = TempFile("velmora-url.csv");
     ASSERT_EQ(RunCommand({"backup", backup}).status, 0);
-    EXPECT_EQ(ReadFileBytes(backup), "Path,Target,HotKey,Text\r\n" + site + ",http://intranet/,0374,CTRL+SHIFT+F5\r\n");
+    EXPECT_EQ(ReadFileBytes(backup), "Path,Target,HotKey,Text,Arguments\r\n" + site + ",http://intranet/,0374,CTRL+SHIFT+F5,\r\n");
     ASSERT_TRUE(::DeleteFileA(site.c_str()));
     const std::string renamed = folders.Desktop() + "\\Intranet.url";
     ASSERT_TRUE(WriteFileBytes(renamed, "[InternetShortcut]\r\nURL=http://intranet/\r\n"));
     const CommandRun restored = RunCommand({"restore", backup});
-    EXPECT_EQ(restored.out, "moved " + renamed + "\r\n");
+    EXPECT_EQ(restored.out, "moved " + renamed + " (from backup line 2: " + site + ")\r\n");
     EXPECT_EQ(ReadFileBytes(renamed), "[InternetShortcut]\r\nURL=http://intranet/\r\nHotKey=884\r\n");
     for (const auto& [name, bytes] : malformed)
         EXPECT_EQ(ReadFileBytes(folders.Desktop() + name), bytes) << name;
@@ -801,7 +842,7 @@ TEST_F(SurveyTest, RestoreRefusesAMalformedBackupBeforeWriting)
     ::SetEnvironmentVariableA("=C:", nullptr);
     ::SetCurrentDirectoryA(current);
     EXPECT_EQ(root.status, 0) << root.err;
-    EXPECT_EQ(ReadFileBytes("C:\\velmora-root.csv"), "Path,Target,HotKey,Text\r\n" + shortcut + "," + WindowsFile("notepad.exe") +
-                                                         ",0374,CTRL+SHIFT+F5\r\n");
+    EXPECT_EQ(ReadFileBytes("C:\\velmora-root.csv"), "Path,Target,HotKey,Text,Arguments\r\n" + shortcut + "," +
+                                                         WindowsFile("notepad.exe") + ",0374,CTRL+SHIFT+F5,\r\n");
     ::DeleteFileA("C:\\velmora-root.csv");
 }

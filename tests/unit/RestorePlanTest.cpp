@@ -15,12 +15,15 @@ std::string Plan(const std::vector<RestoreRow>& backup, const std::vector<Listed
 }
 
 // Listed: 0 and 1 (one file listed twice, as two spellings of its path), 2,
-// and 3 and 4, two shortcuts to one target.
+// 3 and 4, two shortcuts to one target, 5 a shortcut without a hotkey, 6 and
+// 7 one program with two arguments. A shortcut a row names without a hotkey
+// is no destination; arguments, when the backup has them, tell 6 from 7.
 TEST(PlanRestore, PlacesRowsOnlyOnListedShortcuts)
 {
     const std::vector<ListedShortcut> listed = {
         {0, "C:\\EDIT.EXE", 0x0641}, {0, "C:\\EDIT.EXE", 0x0641}, {2, "C:\\TOOL.EXE", 0},
-        {3, "C:\\TWIN.EXE", 0},      {4, "C:\\TWIN.EXE", 0},
+        {3, "C:\\TWIN.EXE", 0},      {4, "C:\\TWIN.EXE", 0},      {5, "C:\\NOTE.EXE", 0},
+        {6, "C:\\WEB.EXE", 0, "-p a"}, {7, "C:\\WEB.EXE", 0, "-p b"},
     };
     const struct {
         const char* what;
@@ -38,30 +41,13 @@ TEST(PlanRestore, PlacesRowsOnlyOnListedShortcuts)
         {"three spellings, one word", {{0, "", 0x0202}, {0, "", 0x0202}, {0, "", 0x0202}}, "set@0 set@0 set@0 "},
         {"two fallbacks, two words", {{-1, "C:\\TOOL.EXE", 0x0201}, {-1, "C:\\TOOL.EXE", 0x0202}},
          "ambiguous@-1 ambiguous@-1 "},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Plan(c.backup, listed), c.plan) << c.what;
-}
-
-// Listed: 0 an old shortcut to the editor without a hotkey, 1 and 2 the
-// browser with two profiles. A shortcut a 0000 row names is no destination;
-// arguments, when the backup has them, tell the profiles apart.
-TEST(PlanRestore, LearnsWhichShortcutsAreNotNew)
-{
-    const std::vector<ListedShortcut> listed = {
-        {0, "C:\\EDIT.EXE", 0, ""}, {1, "C:\\WEB.EXE", 0, "-p work"}, {2, "C:\\WEB.EXE", 0, "-p home"}};
-    const struct {
-        const char* what;
-        std::vector<RestoreRow> backup;
-        const char* plan;
-    } cases[] = {
-        {"named without a hotkey", {{-1, "C:\\EDIT.EXE", 0x0651, ""}, {0, "C:\\EDIT.EXE", 0, ""}}, "missing@-1 noted@-1 "},
-        {"old backup, no 0000 rows", {{-1, "C:\\EDIT.EXE", 0x0651}}, "moved@0 "},
-        {"by arguments", {{-1, "C:\\WEB.EXE", 0x0652, "-p home"}, {-1, "C:\\WEB.EXE", 0x0653, "-p none"}},
-         "moved@2 missing@-1 "},
+        {"named without a hotkey", {{-1, "C:\\NOTE.EXE", 0x0651, ""}, {5, "C:\\NOTE.EXE", 0, ""}}, "missing@-1 noted@-1 "},
+        {"old backup, no 0000 rows", {{-1, "C:\\NOTE.EXE", 0x0651}}, "moved@5 "},
+        {"by arguments", {{-1, "C:\\WEB.EXE", 0x0652, "-p b"}, {-1, "C:\\WEB.EXE", 0x0653, "-p c"}}, "moved@7 missing@-1 "},
         {"old backup, no arguments", {{-1, "C:\\WEB.EXE", 0x0652}}, "ambiguous@-1 "},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Plan(c.backup, listed), c.plan) << c.what;
-    EXPECT_EQ(PlanRestore({{-1, "C:\\WEB.EXE", 0x0652}}, listed)[0].candidates, (std::vector<int>{1, 2}));
+    EXPECT_EQ(PlanRestore({{-1, "C:\\WEB.EXE", 0x0652}}, listed)[0].candidates, (std::vector<int>{6, 7}));
 }
+

@@ -7,10 +7,11 @@
 #include <cstdint>
 
 #include "cmd/FileAccess.h"
-#include "cmd/RegisteredHotKeys.h"
+#include "rules/HotKeyFindings.h"
 #include "rules/HotKeyReach.h"
 #include "rules/HotKeyText.h"
 #include "shell/LinkHotKey.h"
+#include "shell/RegisteredHotKeys.h"
 #include "shell/ShortcutFileKind.h"
 #include "rules/AsciiCase.h"
 
@@ -36,10 +37,7 @@ struct HotKeyWarnings {
     bool surveyed = true;             // the survey ran whole
 };
 
-// The warnings for writing `value` into the shortcut `path`. The running
-// programs are asked only when no other shortcut holds the value and the
-// shortcut did not hold it already: Explorer itself may hold the values of
-// the shortcuts it acts on.
+// The warnings for writing `value` into the shortcut `path`.
 HotKeyWarnings WarningsFor(const CString& path, std::uint16_t value, CommandOutput& output)
 {
     HotKeyWarnings warnings;
@@ -47,14 +45,12 @@ HotKeyWarnings WarningsFor(const CString& path, std::uint16_t value, CommandOutp
     warnings.surveyed = SurveyInListOrder(1, rows, output);
     const CListedShortcuts numbers(rows);
     const int self = numbers.ByFile(path);
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (Combination(rows[i].hotKey) == Combination(value) && numbers.IsFirst(i) && numbers.NumberOf(i) != self)
-            warnings.others.push_back(rows[i]);
+    for (std::size_t holder : HoldersOf(HotKeyFactsOf(rows, numbers), value, self, false))
+        warnings.others.push_back(rows[holder]);
     const SurveyedRow* own = self >= 0 ? &rows[static_cast<std::size_t>(self)] : nullptr;
     const std::uint16_t before = own != nullptr ? own->hotKey : GetLinkHotKey(path.GetString(), nullptr);
     warnings.inert = own == nullptr || !own->acts;
-    warnings.registered = warnings.others.empty() && Combination(before) != Combination(value) &&
-                          IsRegisteredElsewhere(value);
+    warnings.registered = IsRegisteredForShortcut(warnings.others.size(), before, value, IsRegisteredElsewhere);
     return warnings;
 }
 

@@ -52,3 +52,11 @@ bool SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, Comma
         output.Err({"The survey could not run whole: " + CString(problem) + ".\r\n"});
     return problem == nullptr;
 }
+
+std::vector<HotKeyRowFacts> HotKeyFactsOf(const std::vector<SurveyedRow>& rows, const CListedShortcuts& numbers)
+{
+    std::vector<HotKeyRowFacts> facts;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        facts.push_back({rows[i].hotKey, rows[i].acts, numbers.IsFirst(i)});
+    return facts;
+}

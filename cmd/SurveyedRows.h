@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cmd/CommandLine.h"
+#include "rules/HotKeyFindings.h"
 #include "survey/ListedShortcuts.h"
 
 struct SurveyedRow {
@@ -25,3 +26,7 @@ struct SurveyedRow {
 // False, with the reason on standard error, when the survey could not run
 // or could not search every folder (`rows` then holds what it found).
 bool SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, CommandOutput& output);
+
+// The facts the hotkey findings go by of each of `rows`, numbered by file in
+// `numbers`.
+std::vector<HotKeyRowFacts> HotKeyFactsOf(const std::vector<SurveyedRow>& rows, const CListedShortcuts& numbers);

@@ -1,3 +1,4 @@
+#include "rules/HotKeyFindings.h"
 #include "rules/HotKeyText.h"
 #include "rules/SurveyPlace.h"
 
@@ -167,4 +168,18 @@ TEST(WindowsActsOn, EachRootAtTheTopAndInASubfolder)
         EXPECT_EQ(WindowsActsOn({r.root, true}), r.top) << static_cast<int>(r.root);
         EXPECT_EQ(WindowsActsOn({r.root, false}), r.sub) << static_cast<int>(r.root);
     }
+}
+
+// A file listed twice (its second row not first) is one holder: never a
+// duplicate of itself, never its own holder; an inert row is held but is no
+// duplicate.
+TEST(HoldersOf, CountEachFileOnceAndNeverTheOwnFile)
+{
+    const std::vector<HotKeyRowFacts> rows = {{0x0641, true, true}, {0x0641, true, false}, {0x0E41, false, true}};
+    const std::vector<RowFinding> findings = FindingsOf(rows);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].row, 2u);
+    EXPECT_EQ(findings[0].finding, HotKeyFinding::kInert);
+    EXPECT_EQ(HoldersOf(rows, 0x0641, 0, false), std::vector<std::size_t>{2});
+    EXPECT_EQ(HoldersOf(rows, 0x0641, -1, true), std::vector<std::size_t>{0});
 }

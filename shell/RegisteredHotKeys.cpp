@@ -1,4 +1,4 @@
-#include "cmd/RegisteredHotKeys.h"
+#include "shell/RegisteredHotKeys.h"
 
 #include <windows.h>
 

@@ -64,7 +64,7 @@ int RunFree(const CommandLine& line, CommandOutput& output)
     std::set<std::uint16_t> held;
     for (const SurveyedRow& row : rows)
         held.insert(Combination(row.hotKey));
-    for (std::uint16_t value : FreeCombinations(modifierSets, held, IsRegisteredElsewhere))
-        output.Out({FormatHotKey(value) + "\r\n"});
+    ForEachFreeCombination(modifierSets, held, IsRegisteredElsewhere,
+                           [&output](std::uint16_t value) { output.Out({FormatHotKey(value) + "\r\n"}); });
     return kExitDone;
 }

@@ -67,15 +67,13 @@ std::vector<std::uint16_t> DialogModifierSets()
     return {0x0600, 0x0300, 0x0500, 0x0700};
 }
 
-std::vector<std::uint16_t> FreeCombinations(const std::vector<std::uint16_t>& modifierSets,
-                                            const std::set<std::uint16_t>& held, bool (*registered)(std::uint16_t))
+void ForEachFreeCombination(const std::vector<std::uint16_t>& modifierSets, const std::set<std::uint16_t>& held,
+                            bool (*registered)(std::uint16_t), const std::function<void(std::uint16_t)>& each)
 {
-    std::vector<std::uint16_t> free;
     for (std::uint16_t modifiers : modifierSets)
         for (std::uint8_t key : OfferedKeys()) {
             const std::uint16_t value = static_cast<std::uint16_t>(modifiers | key);
             if (held.count(value) == 0 && !registered(value))
-                free.push_back(value);
+                each(value);
         }
-    return free;
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -47,8 +48,9 @@ bool IsRegisteredForShortcut(std::size_t holders, std::uint16_t before, std::uin
 // free combinations are listed.
 std::vector<std::uint16_t> DialogModifierSets();
 
-// The combinations of each of `modifierSets` with the keys 0 to 9, A to Z
-// and F1 to F24 that no value of `held` holds and `registered` does not
-// report, set by set.
-std::vector<std::uint16_t> FreeCombinations(const std::vector<std::uint16_t>& modifierSets,
-                                            const std::set<std::uint16_t>& held, bool (*registered)(std::uint16_t));
+// Calls `each` with every combination of each of `modifierSets` with the
+// keys 0 to 9, A to Z and F1 to F24 that no value of `held` holds and
+// `registered` does not report, set by set, as soon as it is found: a
+// program that prints them shows each before the next probe.
+void ForEachFreeCombination(const std::vector<std::uint16_t>& modifierSets, const std::set<std::uint16_t>& held,
+                            bool (*registered)(std::uint16_t), const std::function<void(std::uint16_t)>& each);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,12 @@ public:
     CString(const char* text) : m_str(text ? text : "") {}
     CString(const char* text, int length) : m_str(text, static_cast<std::size_t>(length)) {}
     CString(const std::string& text) : m_str(text) {}
+    // The text a call wrote into `buffer` of `size` bytes, up to its
+    // terminator or the buffer's end, whichever comes first.
+    static CString OfBuffer(const char* buffer, std::size_t size)
+    {
+        return CString(buffer, static_cast<int>(strnlen(buffer, size)));
+    }
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     bool IsEmpty() const { return m_str.empty(); }

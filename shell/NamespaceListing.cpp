@@ -26,10 +26,10 @@ CString StrRetText(const STRRET& text, LPCITEMIDLIST item)
         if (text.uOffset >= item->mkid.cb)
             return CString();
         const char* start = reinterpret_cast<const char*>(item) + text.uOffset;
-        return CString(start, static_cast<int>(strnlen(start, item->mkid.cb - text.uOffset)));
+        return CString::OfBuffer(start, item->mkid.cb - text.uOffset);
     }
     case STRRET_CSTR:
-        return CString(text.cStr, static_cast<int>(strnlen(text.cStr, sizeof(text.cStr))));
+        return CString::OfBuffer(text.cStr, sizeof(text.cStr));
     default:
         return CString();
     }

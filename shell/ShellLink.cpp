@@ -13,7 +13,7 @@ CString LinkArguments(const CShellLinkFile& link)
     // The shell's own limit for the text (INFOTIPSIZE); longer arguments
     // come back cut at the same length each time.
     char text[1024] = {};
-    return link.Link()->GetArguments(text, sizeof(text)) == S_OK ? CString(text) : CString();
+    return link.Link()->GetArguments(text, sizeof(text)) == S_OK ? CString::OfBuffer(text, sizeof(text)) : CString();
 }
 
 HRESULT CShellLinkFile::Open(const char* path, HWND owner, IClassFactory* factory)

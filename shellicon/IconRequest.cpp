@@ -11,10 +11,10 @@ LinkIconFields ReadLinkIconFields(CShellLinkFile& link)
     LinkIconFields fields;
     const CLinkTarget& target = link.Target();
     fields.targetResult = target.result;
-    fields.target = CString(target.path, static_cast<int>(strnlen(target.path, MAX_PATH)));
+    fields.target = CString::OfBuffer(target.path, MAX_PATH);
     char icon[MAX_PATH] = {};
     link.Link()->GetIconLocation(icon, MAX_PATH, &fields.icon.index);
-    fields.icon.file = CString(icon, static_cast<int>(strnlen(icon, MAX_PATH)));
+    fields.icon.file = CString::OfBuffer(icon, MAX_PATH);
     LPITEMIDLIST items = nullptr;
     if (target.result != S_OK && link.Link()->GetIDList(&items) == S_OK && items != nullptr) {
         fields.idList.assign(reinterpret_cast<const char*>(items), ::ILGetSize(items));

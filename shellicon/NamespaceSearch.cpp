@@ -42,5 +42,5 @@ std::optional<CIconLocation> ItemIconLocation(HWND owner, IShellFolder* folder, 
     UINT flags = 0;  // not read: a location that is no file name is passed on as well
     if (extractor->GetIconLocation(GIL_FORSHELL, location, MAX_PATH, &index, &flags) != S_OK)
         return std::nullopt;
-    return CIconLocation{CString(location, static_cast<int>(strnlen(location, sizeof(location)))), index};
+    return CIconLocation{CString::OfBuffer(location, sizeof(location)), index};
 }

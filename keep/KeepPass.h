@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "framework/AfxString.h"
@@ -43,5 +44,5 @@ public:
 
 private:
     struct State;
-    State* m_state;
+    std::unique_ptr<State> m_state;
 };

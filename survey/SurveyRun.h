@@ -37,7 +37,7 @@ enum class SurveyStatus {
 };
 
 // Surveys the folders with `owner` as the shell's owner window: a row
-// for every shortcut that opens and resolves and has a hotkey (with
+// for every shortcut that opens and has a hotkey, its target found or not (with
 // `showUnassigned` 1, for every one that opens). COM is initialised for the
 // rows alone.
 SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
@@ -64,7 +64,7 @@ SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files);
 
 // How long each per-file phase took over one AddShortcutRows, in ms.
 struct CSurveyPhaseTimes {
-    double opening = 0;  // opening the shortcut (a link loaded and resolved), reading its hotkey
+    double opening = 0;  // opening the shortcut (a plain link read, any other loaded), reading its hotkey
     double icons = 0;    // reading what the listed shortcut's icon is found from
     double rows = 0;     // reading the row's target, the row into the sink
 };

@@ -14,7 +14,8 @@ public:
     void Add(SurveyRow row) override
     {
         m_rows.push_back(
-            {row.path, FormatHotKey(row.hotKey), row.hotKey, row.target, row.arguments, WindowsActsOn(row.place)});
+            {row.path, FormatHotKey(row.hotKey), row.hotKey, row.target, row.arguments, WindowsActsOn(row.place),
+             row.targetGone});
     }
     const std::vector<SurveyedRow>& Rows() const { return m_rows; }
 
@@ -57,6 +58,6 @@ std::vector<HotKeyRowFacts> HotKeyFactsOf(const std::vector<SurveyedRow>& rows, 
 {
     std::vector<HotKeyRowFacts> facts;
     for (std::size_t i = 0; i < rows.size(); ++i)
-        facts.push_back({rows[i].hotKey, rows[i].acts, numbers.IsFirst(i)});
+        facts.push_back({rows[i].hotKey, rows[i].acts, numbers.IsFirst(i), rows[i].missing});
     return facts;
 }

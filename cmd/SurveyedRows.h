@@ -19,6 +19,7 @@ struct SurveyedRow {
     CString target;      // the target's file-system path or an internet shortcut's URL, empty for none
     CString arguments;   // the arguments a link gives its target, empty for none
     bool acts;           // Windows acts on its hotkey where it lies
+    bool missing;        // its target is gone
 };
 
 // Surveys the folders as the main window does (`showUnassigned` 1:

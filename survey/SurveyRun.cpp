@@ -14,6 +14,7 @@
 #include "shell/ShellItemId.h"
 #include "shell/ShellLink.h"
 #include "shell/ShortcutFileKind.h"
+#include "shellicon/ExistingPaths.h"
 #include "shellicon/IconLocation.h"
 #include "survey/FileSearch.h"
 #include "rules/PathText.h"
@@ -145,6 +146,12 @@ public:
         return OpenLink() ? LinkTargetPath(m_link) : CString();
     }
     CString Arguments() { return !m_internet && OpenLink() ? LinkArguments(m_link) : CString(); }
+    // True for a link whose file-system target names nothing.
+    bool TargetGone()
+    {
+        const CString target = m_internet ? CString() : Target();
+        return !target.IsEmpty() && NamesNothing(target.GetString()) == 1;
+    }
 
 private:
     // The link object opened on the file, the first time only; false when it
@@ -238,6 +245,7 @@ void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, C
         if (reading.targets) {
             row.target = shortcut.Target();
             row.arguments = shortcut.Arguments();
+            row.targetGone = shortcut.TargetGone();
         }
         rows.Add(std::move(row));
         clock.Lap(&CSurveyPhaseTimes::rows);

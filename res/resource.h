@@ -28,6 +28,9 @@
 #define IDS_COLUMN_HOTKEY         205
 #define IDS_COLUMN_REASON         206
 #define IDS_COLUMN_FREE           207
+// The diagnosis dialog's reason for a shortcut whose target is gone, in the
+// next block.
+#define IDS_CHECK_MISSING         208
 
 // Controls.
 #define IDC_RESULT_LIST           1000

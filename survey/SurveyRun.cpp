@@ -211,6 +211,12 @@ private:
 };
 }
 
+bool IsTargetGone(const CString& path, HWND owner)
+{
+    COpenedShortcut shortcut(path, owner, nullptr);
+    return shortcut.Open() && shortcut.TargetGone();
+}
+
 SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files)
 {
     std::vector<RootFolder> folders;

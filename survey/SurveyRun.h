@@ -42,6 +42,11 @@ enum class SurveyStatus {
 // rows alone.
 SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
 
+// True when the shortcut at `path` is a link whose file-system target names
+// nothing: the target is gone, so its hotkey starts nothing. The survey gives
+// its rows this answer when it reads their targets. COM must be initialised.
+bool IsTargetGone(const CString& path, HWND owner);
+
 // The survey's phases, which SurveyShortcuts runs in this order; the
 // benchmark calls them to time each one.
 

@@ -16,6 +16,13 @@ bool CString::LoadFromResource(unsigned id)
     return length > 0;
 }
 
+CString CString::FromResource(unsigned id)
+{
+    CString text;
+    text.LoadFromResource(id);
+    return text;
+}
+
 std::wstring WideFromCodePage(unsigned codePage, const char* text)
 {
     const int length = ::MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);

@@ -9,6 +9,17 @@
 #define IDR_MAINFRAME             128
 #define IDD_ASSIGN_HOTKEY         130
 
+// Strings the code shows, in a block of their own (192 to 207).
+#define IDS_COLUMN_FILE_NAME      192
+#define IDS_COLUMN_HOTKEY         193
+#define IDS_SURVEY_AGAIN          194
+#define IDS_HOTKEY_NOT_WRITTEN    195
+#define IDS_REASON_NOT_SHORTCUT   196
+#define IDS_REASON_TARGET_MISSING 197
+#define IDS_REASON_READ_ONLY      198
+#define IDS_REASON_CHANGED        199
+#define IDS_REASON_NOT_CONFIRMED  200
+
 // Controls.
 #define IDC_RESULT_LIST           1000
 #define IDC_START_SURVEY          1001

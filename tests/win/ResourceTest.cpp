@@ -928,7 +928,7 @@ TEST(ResourceTest, ModuleHoldsExactlyTheProgramsResourcesAllInJapanese)
         {Key(3), {}},  // RT_ICON: the images the group names, below
         {Key(4), {Key(IDR_MAINMENU)}},
         {Key(5), {Key(IDD_ABOUTBOX), Key(IDD_MAIN), Key(IDD_ASSIGN_HOTKEY)}},
-        {Key(6), {Key(IDS_ABOUTBOX / 16 + 1)}},
+        {Key(6), {Key(IDS_ABOUTBOX / 16 + 1), Key(IDS_COLUMN_FILE_NAME / 16 + 1)}},
         {Key(14), {Key(IDR_MAINFRAME)}},
         {Key(16), {Key(VS_VERSION_INFO)}},  // RT_VERSION
         {Key(24), {Key(1)}},  // RT_MANIFEST, the process's own

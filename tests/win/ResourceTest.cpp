@@ -1104,6 +1104,17 @@ bool IsAscii(const std::wstring& text)
     return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; });
 }
 
+// The names of the module's resources of one type, as numbers.
+std::vector<WORD> NamesOf(LPCSTR type)
+{
+    std::vector<std::string> keys;
+    ::EnumResourceNamesA(::GetModuleHandleA(nullptr), type, CollectName, reinterpret_cast<LONG_PTR>(&keys));
+    std::vector<WORD> names;
+    for (const std::string& key : keys)
+        names.push_back(static_cast<WORD>(std::stoul(key)));
+    return names;
+}
+
 // The English menu and strings are ASCII, so any ANSI code page shows them.
 TEST(ResourceTest, EnglishMenuAndStringsAreAscii)
 {
@@ -1117,10 +1128,8 @@ TEST(ResourceTest, EnglishMenuAndStringsAreAscii)
         for (const MenuEntry& item : popup.items)
             EXPECT_TRUE(IsAscii(item.text)) << Narrow(item.text, CP_UTF8);
     }
-    std::vector<std::string> blocks;
-    ::EnumResourceNamesA(::GetModuleHandleA(nullptr), RT_STRING, CollectName, reinterpret_cast<LONG_PTR>(&blocks));
-    for (const std::string& block : blocks) {
-        const ResourceData data = LoadInLanguage(RT_STRING, MAKEINTRESOURCEA(std::stoul(block)), kEnglish);
+    for (const WORD block : NamesOf(RT_STRING)) {
+        const ResourceData data = LoadInLanguage(RT_STRING, MAKEINTRESOURCEA(block), kEnglish);
         TemplateReader reader(data.bytes, data.size);
         for (int i = 0; i < 16 && reader.Ok(); ++i) {
             std::wstring text;
@@ -1143,12 +1152,12 @@ TEST(ResourceTest, DialogTextsFitTheirControlsInBothLanguages)
     INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_LISTVIEW_CLASSES | ICC_HOTKEY_CLASS};
     ASSERT_TRUE(::InitCommonControlsEx(&classes));
     for (const WORD language : {kJapanese, kEnglish}) {
-        for (const ExpectedDialog& expected : AllDialogs()) {
-            SCOPED_TRACE("dialog " + std::to_string(expected.name) + ", language " + std::to_string(language));
-            const DialogTemplate parsed = LoadDialog(expected.name, language);
+        for (const WORD name : NamesOf(RT_DIALOG)) {
+            SCOPED_TRACE("dialog " + std::to_string(name) + ", language " + std::to_string(language));
+            const DialogTemplate parsed = LoadDialog(name, language);
             for (const Control& control : parsed.controls)
                 EXPECT_TRUE(language != kEnglish || IsAscii(control.text.text + parsed.title));
-            const ResourceData data = LoadInLanguage(RT_DIALOG, MAKEINTRESOURCEA(expected.name), language);
+            const ResourceData data = LoadInLanguage(RT_DIALOG, MAKEINTRESOURCEA(name), language);
             std::vector<BYTE> bytes(data.bytes, data.bytes + data.size);
             ASSERT_TRUE(parsed.parsed);
             bytes[parsed.extended ? 15 : 3] &= static_cast<BYTE>(~(WS_VISIBLE >> 24));  // the style's high byte

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cmd/CommandLine.h"
-#include "cmd/SurveyedRows.h"
+#include "survey/SurveyedRows.h"
 
 // list [/all] [/fullpath] [/csv]
 int RunList(const CommandLine& line, CommandOutput& output);
@@ -21,6 +21,11 @@ int RunRestore(const CommandLine& line, CommandOutput& output);
 int RunCheck(const CommandLine& line, CommandOutput& output);
 // free [MODIFIERS]: the combinations no shortcut and no running program holds
 int RunFree(const CommandLine& line, CommandOutput& output);
+
+// Surveys into `rows` as the survey's SurveyInListOrder does. False, with the reason
+// on standard error, when the survey could not run or could not search every
+// folder (`rows` then holds what it found).
+bool SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, CommandOutput& output);
 
 // The whole program: the command the arguments name, or the usage (on
 // standard output when asked for with /?, else on standard error).

@@ -24,7 +24,7 @@ void InsertResultColumns(const CListCtrl& list)
 {
     RECT client = {};
     list.GetClientRect(&client);
-    const CString titles[2] = {CString::FromResource(IDS_COLUMN_FILE_NAME), CString::FromResource(IDS_COLUMN_HOTKEY)};
+    const CString titles[2] = {CString::FromResource(IDS_COLUMN_NAME), CString::FromResource(IDS_COLUMN_HOTKEY)};
     for (int i = 0; i < 2; ++i) {
         LVCOLUMNA column = {};
         column.mask = LVCF_WIDTH | LVCF_TEXT;
@@ -48,6 +48,7 @@ const MessageEntry<CSurveyDlg> CSurveyDlg::kMessageTable[] = {
     OnCommand<&CSurveyDlg::OnEditSetHotKey>(ID_EDIT_SET_HOTKEY),
     OnNotify<&CSurveyDlg::OnDblClkResultList>(NM_DBLCLK, IDC_RESULT_LIST),
     OnCommand<&CSurveyDlg::OnEditCopyCsv>(ID_EDIT_COPY_CSV),
+    OnCommand<&CSurveyDlg::OnViewCheck>(ID_VIEW_CHECK),
 };
 
 CSurveyDlg::CSurveyDlg(CWnd* parent)

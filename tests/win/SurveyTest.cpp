@@ -16,7 +16,7 @@
 
 #include "cmd/Commands.h"
 #include "rules/HotKeyText.h"
-#include "shell/LinkFormat.h"
+#include "rules/LinkFormat.h"
 #include "shell/LinkHotKey.h"
 #include "support/AnsiText.h"
 #include "support/Shortcuts.h"

@@ -36,12 +36,6 @@ enum class SurveyStatus {
     kNoAllocator,    // the shell's allocator could not be had: nothing was looked at
 };
 
-// Surveys the folders with `owner` as the shell's owner window: a row
-// for every shortcut that opens and resolves and has a hotkey (with
-// `showUnassigned` 1, for every one that opens). COM is initialised for the
-// rows alone.
-SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
-
 // The survey's phases, which SurveyShortcuts runs in this order; the
 // benchmark calls them to time each one.
 
@@ -61,6 +55,12 @@ struct SurveyFiles {
 // pinned shortcuts); a folder without a path is skipped, and one reached
 // through two of them is walked once. kDone, kUnnamedFolder or kNoAllocator.
 SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files);
+
+// Surveys the folders with `owner` as the shell's owner window: a row
+// for every shortcut that opens and resolves and has a hotkey (with
+// `showUnassigned` 1, for every one that opens). COM is initialised for the
+// rows alone. `found`, when given, gets every file collected, listed or not.
+SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows, SurveyFiles* found = nullptr);
 
 // How long each per-file phase took over one AddShortcutRows, in ms.
 struct CSurveyPhaseTimes {

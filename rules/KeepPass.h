@@ -81,12 +81,15 @@ struct KeepPlan {
     bool again = false;              // a kept row's file is busy: pass again later
 };
 
-// Plans a pass over `kept` against `listed`:
+// Plans a pass over `kept` against `listed`, whose shortcuts are numbered by
+// the index of the first row naming their file (as CListedShortcuts does):
 // - a listed kept shortcut holding another combination is adopted; one whose
 //   hotkey fell to none is cleared when its file is the same, and otherwise
-//   given back, unless another listed shortcut where Windows acts holds it;
+//   given back;
 // - a gone kept row moves to the one new listed shortcut without a hotkey to
 //   its target (and arguments), or, when none is, to the one with its file
 //   name in its folder tree; more than one is ambiguous; none leaves the row;
+// - nothing is given back or moved onto a combination another listed
+//   shortcut where Windows acts holds: the row is held;
 // - a busy row is left as it is and asks for another pass.
 KeepPlan PlanKeepPass(const std::vector<KeptShortcut>& kept, const std::vector<KeepListed>& listed);

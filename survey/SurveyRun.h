@@ -36,12 +36,6 @@ enum class SurveyStatus {
     kNoAllocator,    // the shell's allocator could not be had: nothing was looked at
 };
 
-// Surveys the folders with `owner` as the shell's owner window: a row
-// for every shortcut that opens and has a hotkey, its target found or not (with
-// `showUnassigned` 1, for every one that opens). COM is initialised for the
-// rows alone.
-SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
-
 // True when the shortcut at `path` is a link whose file-system target names
 // nothing: the target is gone, so its hotkey starts nothing. The survey gives
 // its rows this answer when it reads their targets. COM must be initialised.
@@ -66,6 +60,12 @@ struct SurveyFiles {
 // pinned shortcuts); a folder without a path is skipped, and one reached
 // through two of them is walked once. kDone, kUnnamedFolder or kNoAllocator.
 SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files);
+
+// Surveys the folders with `owner` as the shell's owner window: a row
+// for every shortcut that opens and has a hotkey, its target found or not (with
+// `showUnassigned` 1, for every one that opens). COM is initialised for the
+// rows alone. `found`, when given, gets every file collected, listed or not.
+SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows, SurveyFiles* found = nullptr);
 
 // How long each per-file phase took over one AddShortcutRows, in ms.
 struct CSurveyPhaseTimes {

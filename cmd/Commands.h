@@ -21,6 +21,8 @@ int RunRestore(const CommandLine& line, CommandOutput& output);
 int RunCheck(const CommandLine& line, CommandOutput& output);
 // free [MODIFIERS]: the combinations no shortcut and no running program holds
 int RunFree(const CommandLine& line, CommandOutput& output);
+// keep on [FILE], keep off, keep: the keeper started, stopped, or its state
+int RunKeep(const CommandLine& line, CommandOutput& output);
 
 // The whole program: the command the arguments name, or the usage (on
 // standard output when asked for with /?, else on standard error).

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/AfxString.h"
@@ -41,6 +43,12 @@ enum class SurveyStatus {
 // `showUnassigned` 1, for every one that opens). COM is initialised for the
 // rows alone.
 SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
+
+// The wide paths of the surveyed folders, in the order they are walked
+// (empty for one without a path): the Start Menu, the Desktop, the common
+// Start Menu, the common Desktop and the pinned shortcuts, that one even
+// when it does not exist yet (the survey then skips it).
+std::vector<std::pair<SurveyRoot, std::wstring>> SurveyRootPaths(HWND owner);
 
 // The survey's phases, which SurveyShortcuts runs in this order; the
 // benchmark calls them to time each one.

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cmd/CommandLine.h"
-#include "cmd/SurveyedRows.h"
+#include "survey/SurveyedRows.h"
 
 // list [/all] [/fullpath] [/csv]
 int RunList(const CommandLine& line, CommandOutput& output);
@@ -23,6 +23,11 @@ int RunCheck(const CommandLine& line, CommandOutput& output);
 int RunFree(const CommandLine& line, CommandOutput& output);
 // keep on [FILE], keep off, keep: the keeper started, stopped, or its state
 int RunKeep(const CommandLine& line, CommandOutput& output);
+
+// Surveys into `rows` as the survey's SurveyInListOrder does. False, with the reason
+// on standard error, when the survey could not run or could not search every
+// folder (`rows` then holds what it found).
+bool SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, CommandOutput& output);
 
 // The whole program: the command the arguments name, or the usage (on
 // standard output when asked for with /?, else on standard error).

@@ -1,10 +1,9 @@
 // Collecting the survey's rows without a window and putting them in the
 // list's order.
-#include "cmd/SurveyedRows.h"
+#include "survey/SurveyedRows.h"
 
 #include "rules/HotKeyText.h"
 #include "rules/RowOrder.h"
-#include "survey/SurveyRun.h"
 
 namespace {
 // Keeps the rows the survey adds, with their targets and without icons.
@@ -21,8 +20,21 @@ public:
 private:
     std::vector<SurveyedRow> m_rows;
 };
+}
 
-// Why a survey with `status` did not run whole; null when it did.
+SurveyStatus SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows)
+{
+    CSurveyedRows sink;
+    const SurveyStatus status = SurveyShortcuts(nullptr, showUnassigned, sink);
+    std::vector<CString> sortTexts;
+    for (const SurveyedRow& row : sink.Rows())
+        sortTexts.push_back(SortTextOf(kSortByKey, 0, row.path, row.hotKeyText));
+    rows.clear();
+    for (int position : SortedRowOrder(sortTexts))
+        rows.push_back(sink.Rows()[static_cast<std::size_t>(position)]);
+    return status;
+}
+
 const char* SurveyProblem(SurveyStatus status)
 {
     switch (status) {
@@ -35,22 +47,6 @@ const char* SurveyProblem(SurveyStatus status)
     default:
         return "the shell's memory allocator is not available";
     }
-}
-}
-
-bool SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, CommandOutput& output)
-{
-    CSurveyedRows sink;
-    const char* problem = SurveyProblem(SurveyShortcuts(nullptr, showUnassigned, sink));
-    std::vector<CString> sortTexts;
-    for (const SurveyedRow& row : sink.Rows())
-        sortTexts.push_back(SortTextOf(kSortByKey, 0, row.path, row.hotKeyText));
-    rows.clear();
-    for (int position : SortedRowOrder(sortTexts))
-        rows.push_back(sink.Rows()[static_cast<std::size_t>(position)]);
-    if (problem != nullptr)
-        output.Err({"The survey could not run whole: " + CString(problem) + ".\r\n"});
-    return problem == nullptr;
 }
 
 std::vector<HotKeyRowFacts> HotKeyFactsOf(const std::vector<SurveyedRow>& rows, const CListedShortcuts& numbers)

@@ -1,16 +1,16 @@
-// The survey as the command program takes it: every listed shortcut with
-// its hotkey value and target, in the main window's order after a survey,
-// numbered by file by the one rule for whether two paths name the same
-// shortcut (ListedShortcuts.h).
+// The survey as the command program and the keeper take it: every listed
+// shortcut with its hotkey value and target, in the main window's order
+// after a survey, numbered by file by the one rule for whether two paths name
+// the same shortcut (ListedShortcuts.h).
 #pragma once
 
 #include <windows.h>
 
 #include <vector>
 
-#include "cmd/CommandLine.h"
 #include "rules/HotKeyFindings.h"
 #include "survey/ListedShortcuts.h"
+#include "survey/SurveyRun.h"
 
 struct SurveyedRow {
     CString path;        // the shortcut file's full path
@@ -23,9 +23,12 @@ struct SurveyedRow {
 
 // Surveys the folders as the main window does (`showUnassigned` 1:
 // also the shortcuts without a hotkey) into `rows`, sorted by key name.
-// False, with the reason on standard error, when the survey could not run
-// or could not search every folder (`rows` then holds what it found).
-bool SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, CommandOutput& output);
+// kDone when every folder was searched; otherwise `rows` holds what was found.
+SurveyStatus SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows);
+
+// Why a survey with `status` did not run whole, as an English clause; null
+// when it did.
+const char* SurveyProblem(SurveyStatus status);
 
 // The facts the hotkey findings go by of each of `rows`, numbered by file in
 // `numbers`.

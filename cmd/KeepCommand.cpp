@@ -2,6 +2,8 @@
 // other programs take from the shortcuts, started, stopped and shown.
 #include "cmd/Commands.h"
 
+#include <algorithm>
+
 #include "cmd/FileAccess.h"
 #include "keep/BackupFile.h"
 #include "keep/KeeperControl.h"

@@ -1,6 +1,5 @@
 // Edit > copy: the result list to the clipboard as aligned text or as CSV.
 #include "app/SurveyDlg.h"
-#include "export/Clipboard.h"
 #include "export/ClipboardExport.h"
 #include "framework/App.h"
 
@@ -8,7 +7,7 @@
 void CSurveyDlg::OnEditCopyText()
 {
     BeginWaitCursor();
-    CopyTextToClipboard(m_hWnd, FormatAlignedText(CollectExportRows(m_list)).GetString());
+    CopyListToClipboard(m_hWnd, m_list, false);
     EndWaitCursor();
 }
 
@@ -16,6 +15,6 @@ void CSurveyDlg::OnEditCopyText()
 void CSurveyDlg::OnEditCopyCsv()
 {
     BeginWaitCursor();
-    CopyTextToClipboard(m_hWnd, FormatCsvText(CollectExportRows(m_list)).GetString());
+    CopyListToClipboard(m_hWnd, m_list, true);
     EndWaitCursor();
 }

@@ -2,7 +2,6 @@
 #include "app/SurveyDlg.h"
 #include "dialogs/AssignHotKeyDlg.h"
 #include "framework/App.h"
-#include "rules/HotKeyText.h"
 #include "shell/LinkHotKey.h"
 
 namespace {
@@ -19,11 +18,19 @@ void ShowWriteFailure(const CString& path, const LinkWriteFailure& failure)
 void CSurveyDlg::OnEditSetHotKey()
 {
     const int row = FindFirstSelected(m_list);
-    if (row < 0)
-        return;
+    if (row >= 0)
+        EditHotKeyOf(row, this);
+}
+
+// The row's file gets the value the dialog confirms; only a written value
+// is shown in the row.
+void CSurveyDlg::EditHotKeyOf(int row, CWnd* owner)
+{
     const CString path = m_list.PathOf(row);
-    CAssignHotKeyDlg dialog(this);
+    CAssignHotKeyDlg dialog(owner);
     dialog.m_wHotKey = GetLinkHotKey(path.GetString(), m_hWnd);
+    dialog.m_pList = &m_list;
+    dialog.m_nRow = row;
     if (dialog.DoModal() != IDOK)
         return;
     LinkWriteFailure failure;
@@ -31,7 +38,7 @@ void CSurveyDlg::OnEditSetHotKey()
         ShowWriteFailure(path, failure);
         return;
     }
-    m_list.SetHotKeyText(row, FormatHotKey(dialog.m_wHotKey).GetString());
+    m_list.SetHotKey(row, dialog.m_wHotKey);
 }
 
 // A double-click on a row does what Edit > set hotkey does.

@@ -6,6 +6,12 @@
 // The start button: a new survey replaces the whole list, then sorts by key.
 void CSurveyDlg::RunSurvey()
 {
+    if (SurveyRows())
+        PostMessage(WM_COMMAND, ID_SORT_BY_KEY, 0);
+}
+
+bool CSurveyDlg::SurveyRows()
+{
     m_bSurveyed = 1;
     BeginWaitCursor();
     ClearRowIcons();
@@ -15,6 +21,5 @@ void CSurveyDlg::RunSurvey()
     const SurveyStatus surveyed = SurveyShortcuts(m_hWnd, m_bShowUnassigned, m_list);
     m_list.SetRedraw(TRUE);
     EndWaitCursor();
-    if (surveyed != SurveyStatus::kNoAllocator)
-        PostMessage(WM_COMMAND, ID_SORT_BY_KEY, 0);
+    return surveyed != SurveyStatus::kNoAllocator;
 }

@@ -41,6 +41,8 @@ private:
     void OnViewShowUnassigned();
     // The start button (RunSurvey.cpp).
     void RunSurvey();
+    // A new survey into the list; false when it could not start at all.
+    bool SurveyRows();
     // The result list's rows (ResultListHandlers.cpp).
     void OnDrawItem(int controlId, DRAWITEMSTRUCT* draw);
     void OnMeasureItem(int controlId, MEASUREITEMSTRUCT* measure);
@@ -55,6 +57,10 @@ private:
     // Hotkey change (HotKeyCommands.cpp).
     void OnEditSetHotKey();
     void OnDblClkResultList(NMHDR* header, LRESULT* result);
+    // Changes the hotkey of row `row` through the assignment dialog, owned by `owner`.
+    void EditHotKeyOf(int row, CWnd* owner);
+    // View > hotkey diagnosis (CheckCommand.cpp).
+    void OnViewCheck();
 
     int m_nListTop = 10;         // list's top edge; used as its right margin
     int m_nListLeft = 10;        // list's left edge; used as the vertical gap

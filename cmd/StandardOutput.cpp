@@ -4,9 +4,9 @@
 #include <string>
 
 #include "rules/ExportText.h"
-#include "framework/PathForms.h"
 #include "framework/SystemError.h"
 #include "rules/DoubleByte.h"
+#include "text/ShownName.h"
 
 namespace {
 // The characters `count` bytes at `bytes` stand for in the ANSI code page,
@@ -65,10 +65,7 @@ CString CStandardOutput::EncodePiece(const OutputPiece& piece) const
         return CommandOutput::EncodePiece(piece);
     if (piece.name < 0)
         return CodePageFromWide(CP_UTF8, ShownWideOfAnsi(piece.text).c_str());
-    std::wstring name = LongNameOf(WideFromAnsi(piece.text.GetString()));
-    if (piece.name != 1)
-        name = name.substr(name.rfind(L'\\') + 1);
-    const CString shown = CodePageFromWide(CP_UTF8, name.c_str());
+    const CString shown = CodePageFromWide(CP_UTF8, ShownNameIn(LongPathOf(piece.text), piece.name).c_str());
     return piece.csvField ? CString(CsvField(shown.str())) : shown;
 }
 

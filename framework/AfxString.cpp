@@ -16,6 +16,26 @@ bool CString::LoadFromResource(unsigned id)
     return length > 0;
 }
 
+std::wstring LoadWideString(unsigned id, const std::vector<std::wstring>& inserts)
+{
+    const wchar_t* resource = nullptr;
+    const int length = ::LoadStringW(AfxGetInstanceHandle(), id, reinterpret_cast<wchar_t*>(&resource), 0);
+    const std::wstring text = length > 0 ? std::wstring(resource, static_cast<size_t>(length)) : std::wstring();
+    if (inserts.empty() || text.empty())
+        return text;
+    std::vector<DWORD_PTR> arguments;
+    for (const std::wstring& insert : inserts)
+        arguments.push_back(reinterpret_cast<DWORD_PTR>(insert.c_str()));
+    wchar_t* formatted = nullptr;
+    const DWORD flags = FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY | FORMAT_MESSAGE_ALLOCATE_BUFFER;
+    if (::FormatMessageW(flags, text.c_str(), 0, 0, reinterpret_cast<wchar_t*>(&formatted), 0,
+                         reinterpret_cast<va_list*>(arguments.data())) == 0)
+        return text;
+    const std::wstring result(formatted);
+    ::LocalFree(formatted);
+    return result;
+}
+
 std::wstring WideFromCodePage(unsigned codePage, const char* text)
 {
     const int length = ::MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);

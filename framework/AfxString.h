@@ -59,6 +59,9 @@ CString AnsiFromWide(const wchar_t* wide);
 // The same between wide text and code page `codePage` (CP_ACP, CP_UTF8, ...).
 std::wstring WideFromCodePage(unsigned codePage, const char* text);
 CString CodePageFromWide(unsigned codePage, const wchar_t* wide);
+// String resource `id` of the program's module as wide text, with `inserts`
+// put in for its %1, %2, ... (FormatMessage's inserts); empty when missing.
+std::wstring LoadWideString(unsigned id, const std::vector<std::wstring>& inserts = {});
 // The shell's wide form of a path, in a MAX_PATH (260) buffer; false when
 // the path or its wide form does not fit.
 bool ToWidePath(const char* path, wchar_t (&wide)[260]);

@@ -52,6 +52,34 @@ int CListCtrl::GetColumnWidth(int column) const
     return SendMessage(LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info)) ? info.cx : 0;
 }
 
+int CListCtrl::InsertItem(int item, const std::wstring& text, int image, LPARAM data) const
+{
+    LVITEMW row = {};
+    row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    row.iItem = item;
+    row.pszText = const_cast<wchar_t*>(text.c_str());
+    row.iImage = image;
+    row.lParam = data;
+    return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row)));
+}
+
+BOOL CListCtrl::SetItemText(int item, int subItem, const std::wstring& text) const
+{
+    LVITEMW row = {};
+    row.iSubItem = subItem;
+    row.pszText = const_cast<wchar_t*>(text.c_str());
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&row)));
+}
+
+int CListCtrl::InsertColumn(int column, const std::wstring& title, int width) const
+{
+    LVCOLUMNW info = {};
+    info.mask = LVCF_WIDTH | LVCF_TEXT;
+    info.cx = width;
+    info.pszText = const_cast<wchar_t*>(title.c_str());
+    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&info)));
+}
+
 void CHotKeyCtrl::GetHotKey(WORD& virtualKey, WORD& modifiers) const
 {
     const WORD value = static_cast<WORD>(SendMessage(HKM_GETHOTKEY));

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+
 #include "framework/Wnd.h"
 
 // The list-view control.
@@ -22,6 +24,12 @@ public:
     BOOL GetItem(LVITEMA* item) const { return static_cast<BOOL>(SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(item))); }
     int InsertColumn(int column, const LVCOLUMNA& info) const { return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info))); }
     int GetColumnWidth(int column) const;
+    // Wide texts, for names the ANSI code page cannot carry: a row with its
+    // column 0 text, image and item data; a column with its title and width.
+    int InsertItem(int item, const std::wstring& text, int image, LPARAM data) const;
+    BOOL SetItemText(int item, int subItem, const std::wstring& text) const;
+    int InsertColumn(int column, const std::wstring& title, int width) const;
+    HIMAGELIST SetImageList(HIMAGELIST images, int kind) const { return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_SETIMAGELIST, kind, reinterpret_cast<LPARAM>(images))); }
     BOOL SortItems(PFNLVCOMPARE compare, LPARAM data) const { return static_cast<BOOL>(SendMessage(LVM_SORTITEMS, data, reinterpret_cast<LPARAM>(compare))); }
 };
 

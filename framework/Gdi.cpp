@@ -12,3 +12,10 @@ SIZE CDC::GetTextExtent(const CString& text) const
     ::GetTextExtentPoint32A(m_hDC, text.GetString(), text.GetLength(), &size);
     return size;
 }
+
+SIZE CDC::GetTextExtent(const std::wstring& text) const
+{
+    SIZE size = {0, 0};
+    ::GetTextExtentPoint32W(m_hDC, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "framework/ScopedHandles.h"
 #include "framework/Wnd.h"
 
@@ -24,6 +26,9 @@ public:
     int SelectClipRgn(HRGN region) const { return ::SelectClipRgn(m_hDC, region); }
     BOOL TextOut(int x, int y, const CString& text) const { return ::TextOutA(m_hDC, x, y, text.GetString(), text.GetLength()); }
     SIZE GetTextExtent(const CString& text) const;
+    // The same for wide text, for names the ANSI code page cannot carry.
+    BOOL TextOut(int x, int y, const std::wstring& text) const { return ::TextOutW(m_hDC, x, y, text.c_str(), static_cast<int>(text.size())); }
+    SIZE GetTextExtent(const std::wstring& text) const;
     BOOL DrawIcon(int x, int y, HICON icon) const { return ::DrawIcon(m_hDC, x, y, icon); }
 
 protected:

@@ -12,7 +12,7 @@ template <class Dialog>
 struct MessageEntry {
     UINT message;  // WM_*
     UINT id;       // command or control id (WM_COMMAND, WM_NOTIFY); 0 otherwise
-    int code;      // notification code (WM_NOTIFY); 0 otherwise
+    int code;      // notification code (WM_NOTIFY, or WM_COMMAND from a control); 0 otherwise
     void (*invoke)(Dialog& dialog, WPARAM wParam, LPARAM lParam, LRESULT& result);
 };
 
@@ -33,8 +33,10 @@ bool DispatchMessageTable(const MessageEntry<Dialog> (&table)[N], Dialog& dialog
         if (entry.message != message)
             continue;
         if (message == WM_COMMAND) {
-            // Menus and buttons send code 0 (BN_CLICKED), accelerators 1.
-            if (LOWORD(wParam) != entry.id || HIWORD(wParam) > 1)
+            // Menus and buttons send code 0 (BN_CLICKED), accelerators 1;
+            // other codes come from controls (EN_CHANGE).
+            const int code = HIWORD(wParam) > 1 ? HIWORD(wParam) : 0;
+            if (LOWORD(wParam) != entry.id || code != entry.code)
                 continue;
         } else if (message == WM_NOTIFY) {
             const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -62,4 +64,11 @@ MessageEntry<HandlerOwner<Handler>> OnNotify(int code, UINT id)
                 r = 0;
                 (d.*Handler)(reinterpret_cast<NMHDR*>(l), &r);
             }};
+}
+
+// WM_COMMAND with notification `code` from control `id`: void Handler().
+template <auto Handler>
+MessageEntry<HandlerOwner<Handler>> OnControlCommand(int code, UINT id)
+{
+    return {WM_COMMAND, id, code, [](HandlerOwner<Handler>& d, WPARAM, LPARAM, LRESULT& r) { (d.*Handler)(); r = 0; }};
 }

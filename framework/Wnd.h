@@ -34,6 +34,8 @@ public:
 
     CString GetWindowText() const;
     BOOL SetWindowText(const char* text) const { return ::SetWindowTextA(m_hWnd, text); }
+    // Wide text, for names the ANSI code page cannot carry.
+    BOOL SetWindowText(const std::wstring& text) const { return ::SetWindowTextW(m_hWnd, text.c_str()); }
 
     HWND m_hWnd = nullptr;
 };

@@ -8,6 +8,8 @@
 #include "framework/ScopedHandles.h"
 #include "rules/HotKeyText.h"
 #include "rules/DisplayName.h"
+#include "survey/ListedShortcuts.h"
+#include "text/ShownName.h"
 
 void CResultList::SetRedraw(BOOL redraw)
 {
@@ -16,10 +18,11 @@ void CResultList::SetRedraw(BOOL redraw)
 
 void CResultList::Add(SurveyRow row)
 {
-    AddRow(row.path, FormatHotKey(row.hotKey), std::move(row.icon));
+    AddRow(row.path, FormatHotKey(row.hotKey), std::move(row.icon), {row.hotKey, WindowsActsOn(row.place)});
 }
 
-void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon)
+void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon,
+                         RowHotKey hotKey)
 {
     // Appended, so its item data, given in the same message, is the index it gets.
     const int count = GetItemCount();
@@ -28,12 +31,14 @@ void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::op
         return;
     SetItemText(row, 1, hotKeyText.GetString());
     m_icons.Add(std::move(icon));
+    m_facts.push_back({hotKey, {}});
 }
 
 void CResultList::RemoveAllRows()
 {
     DeleteAllItems();
     m_icons.Clear();
+    std::vector<RowFacts>().swap(m_facts);
 }
 
 void CResultList::ToggleFullPath()
@@ -61,9 +66,60 @@ void CResultList::FindIconsInView(int row)
     m_icons.Find(slots, ::GetParent(m_hWnd));
 }
 
+HICON CResultList::FoundIconOf(int row)
+{
+    const int slot = static_cast<int>(GetItemData(row));
+    if (m_icons.IsPending(slot))
+        m_icons.Find({slot}, ::GetParent(m_hWnd));
+    return IconOf(row);
+}
+
 CString CResultList::DisplayTextOf(int row) const
 {
     return DisplayName(PathOf(row).GetString(), m_bFullPath);
+}
+
+CResultList::RowFacts* CResultList::FactsOf(int row) const
+{
+    const LPARAM data = GetItemData(row);
+    return data >= 0 && data < static_cast<LPARAM>(m_facts.size()) ? &m_facts[static_cast<std::size_t>(data)] : nullptr;
+}
+
+std::wstring CResultList::ShownTextOf(int row) const
+{
+    RowFacts* facts = FactsOf(row);
+    if (facts == nullptr)
+        return ShownNameIn(LongPathOf(PathOf(row)), m_bFullPath);
+    if (facts->longPath.empty())
+        facts->longPath = LongPathOf(PathOf(row));
+    return ShownNameIn(facts->longPath, m_bFullPath);
+}
+
+void CResultList::SetHotKey(int row, WORD value)
+{
+    SetItemText(row, 1, FormatHotKey(value).GetString());
+    if (RowFacts* facts = FactsOf(row))
+        facts->hotKey.value = value;
+}
+
+ListedHotKeys CResultList::HotKeysOf() const
+{
+    struct Listed {
+        CString path;
+    };
+    std::vector<Listed> paths;
+    const int count = GetItemCount();
+    for (int i = 0; i < count; ++i)
+        paths.push_back({PathOf(i)});
+    const CListedShortcuts numbers(paths);
+    ListedHotKeys listed;
+    for (int i = 0; i < count; ++i) {
+        const RowFacts* facts = FactsOf(i);
+        const RowHotKey hotKey = facts != nullptr ? facts->hotKey : RowHotKey();
+        listed.rows.push_back({hotKey.value, hotKey.acts, numbers.IsFirst(static_cast<std::size_t>(i))});
+        listed.numbers.push_back(numbers.NumberOf(static_cast<std::size_t>(i)));
+    }
+    return listed;
 }
 
 int FindFirstSelected(const CListCtrl& list)

@@ -10,11 +10,28 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "framework/Controls.h"
+#include "rules/HotKeyFindings.h"
 #include "resultlist/RowIcons.h"
 #include "survey/SurveyRun.h"
 
 class CDC;
+
+// A row's hotkey value and whether Windows acts on it where the shortcut lies.
+struct RowHotKey {
+    WORD value = 0;
+    bool acts = true;
+};
+
+// The rows as the hotkey findings take them: their facts in the list's
+// order, and for each row the number of the first row naming its file.
+struct ListedHotKeys {
+    std::vector<HotKeyRowFacts> rows;
+    std::vector<int> numbers;
+};
 
 class CResultList : public CListCtrl, public CRowSink {
 public:
@@ -25,8 +42,10 @@ public:
     // Filling: the survey's rows, each a row as AddRow appends it.
     void Add(SurveyRow row) override;
     // Appends a row: the shortcut's full path, its hotkey text and what its
-    // icon is found from (none: the row has no icon).
-    void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon);
+    // icon is found from (none: the row has no icon), with the hotkey value
+    // the text stands for and whether Windows acts on it where the shortcut lies.
+    void AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon,
+                RowHotKey hotKey = {});
     // Turns repainting off while rows go in, and on again after them.
     void SetRedraw(BOOL redraw);
     // Empties the list: every row goes, and the row icons are destroyed with them.
@@ -42,18 +61,27 @@ public:
     CString HotKeyTextOf(int row) const { return GetItemText(row, 1); }
     // The row's icon as found so far.
     HICON IconOf(int row) const;
-    // The row's column 0 as it is shown, compared and copied.
+    // The row's icon, found now if it was still pending.
+    HICON FoundIconOf(int row);
+    // The row's column 0 as it is compared and copied as ANSI text.
     CString DisplayTextOf(int row) const;
-    BOOL SetHotKeyText(int row, const char* text) const { return SetItemText(row, 1, text); }
+    // The row's column 0 as it is drawn: the file's long name by the display
+    // rule (ShownName.h), found once per row.
+    std::wstring ShownTextOf(int row) const;
+    // Gives the row the hotkey `value` and its text.
+    void SetHotKey(int row, WORD value);
+    // Every row as the hotkey findings take it, in the list's order, each
+    // numbered by file; the rows' files are opened for their identity.
+    ListedHotKeys HotKeysOf() const;
 
-    // Paints one row: fill, icon and display text in column 0, hotkey text in
+    // Paints one row: fill, icon and shown name in column 0, hotkey text in
     // column 1, each clipped to its column. A row whose icon is not found
     // yet has it found first, with those of every row in view.
     void DrawRow(const DRAWITEMSTRUCT& draw, int iconMargin);
     // The height of a row measured in `owner`'s device context: the largest of
     // `incoming`, a line of text + 2 and an icon + 2.
     static UINT RowHeight(const CWnd& owner, UINT incoming);
-    // Sizes `column` to its widest text plus the icon allowance, never below
+    // Sizes `column` to its widest text as drawn plus the icon allowance, never below
     // 10; an empty list is left alone.
     void FitColumn(int column, int iconMargin) const;
     // Reorders the rows by `sortKey`'s sort texts (RowOrder.h).
@@ -66,7 +94,17 @@ private:
     // Finds the icons still pending of `row` and of the rows in view.
     void FindIconsInView(int row);
 
+    // What a row holds besides its texts, by item data.
+    struct RowFacts {
+        RowHotKey hotKey;
+        std::wstring longPath;  // LongPathOf the row's path; empty until drawn or copied
+    };
+    // The facts of row `row` (the long path is filled in on a const list
+    // too); null for an item data outside the rows.
+    RowFacts* FactsOf(int row) const;
+
     CRowIcons m_icons;    // one icon (or null) per row, by item data; owned
+    mutable std::vector<RowFacts> m_facts;  // one per row, by item data
     int m_bFullPath = 0;  // the full-path setting
 };
 

@@ -36,14 +36,14 @@ void CResultList::DrawRow(const DRAWITEMSTRUCT& draw, int iconMargin)
     dc.TextOut(r.left + width0, CentredTop(r, dc.GetTextExtent(hotKey).cy), hotKey);
 }
 
-// Column 0 of one row: the icon (if any) after the margin, the display text
+// Column 0 of one row: the icon (if any) after the margin, the shown name
 // after the icon's slot.
 void CResultList::DrawNameCell(const CDC& dc, const RECT& r, int row, int iconMargin) const
 {
     const HICON icon = IconOf(row);
     if (icon != nullptr)
         dc.DrawIcon(r.left + iconMargin, CentredTop(r, ::GetSystemMetrics(SM_CYICON)), icon);
-    const CString name = DisplayTextOf(row);
+    const std::wstring name = ShownTextOf(row);
     const int nameX = r.left + iconMargin + ::GetSystemMetrics(SM_CXICON) + iconMargin;
     dc.TextOut(nameX, CentredTop(r, dc.GetTextExtent(name).cy), name);
 }
@@ -66,8 +66,8 @@ void CResultList::FitColumn(int column, int iconMargin) const
         const CWindowDC dc(*this);
         const int allowance = ::GetSystemMetrics(SM_CXICON) + 2 * iconMargin;
         for (int i = 0; i < count; ++i) {
-            const CString text = column == 0 ? DisplayTextOf(i) : GetItemText(i, column);
-            width = std::max(width, static_cast<int>(dc.GetTextExtent(text).cx) + allowance);
+            const SIZE text = column == 0 ? dc.GetTextExtent(ShownTextOf(i)) : dc.GetTextExtent(GetItemText(i, column));
+            width = std::max(width, static_cast<int>(text.cx) + allowance);
         }
     }
     SendMessage(LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0));

@@ -474,6 +474,27 @@ TEST_F(CommandListTest, OutputIsEncodedWholeAtTheSink)
     EXPECT_EQ(err, "");
 }
 
+// A name code page 932 cannot carry: CF_TEXT keeps the bytes the ANSI list
+// prints (the survey's short name), CF_UNICODETEXT holds the lines the
+// console's UTF-8 list prints, the real name aligned in its columns; the CSV
+// copy names it too.
+TEST_F(CommandListTest, UnicodeCopyNamesWhatTheCodePageCannotCarry)
+{
+    const std::wstring solo = WideFromAnsi((folders.StartMenu() + "\\Solo.lnk").c_str());
+    ASSERT_TRUE(::MoveFileW(solo.c_str(), (solo.substr(0, solo.rfind(L'\\')) + L"\\Pok\u00E9mon Caf\u00E9.lnk").c_str()));
+    int status = -1;
+    EXPECT_EQ(WindowCopy(ID_EDIT_COPY_TEXT, 0, 0), CommandOutputOf({"list"}, status));
+    const std::string file = SpecialFolder(CSIDL_PROFILE) + "\\velmora-unicode.txt";
+    std::string err, unicode;
+    ASSERT_EQ(RunRedirected({"list", "/utf8"}, file.c_str(), CREATE_ALWAYS, err), 0) << err;
+    ASSERT_TRUE(ReadClipboardBlock(CF_UNICODETEXT, unicode));
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(unicode.data())), WideFromCodePage(CP_UTF8, ReadFileBytes(file).c_str()));
+    window.Command(ID_EDIT_COPY_CSV);
+    ASSERT_TRUE(ReadClipboardBlock(CF_UNICODETEXT, unicode));
+    EXPECT_NE(std::wstring(reinterpret_cast<const wchar_t*>(unicode.data())).find(L"Pok\u00E9mon Caf\u00E9.lnk,F1\r\n"), std::wstring::npos);
+    ::DeleteFileA(file.c_str());
+}
+
 // /? puts the usage on standard output, a line for every command the program
 // runs; no command at all is a usage error.
 TEST(CommandUsage, NamesEveryCommandOnStandardOutput)

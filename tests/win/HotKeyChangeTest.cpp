@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "framework/App.h"
 #include "framework/SystemError.h"
 #include "support/AnsiText.h"
+#include "support/HotKeyHolder.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
@@ -49,6 +55,24 @@ protected:
     void ChangeSelected(WORD* shown, WORD newValue, int button)
     {
         Change([&] { window.Command(ID_EDIT_SET_HOTKEY); }, shown, newValue, button);
+    }
+    // Types CTRL+ALT+`key` into `dialog`'s hotkey control as the keyboard
+    // does, and gives the state line it shows then.
+    static std::wstring TypeCtrlAlt(HWND dialog, BYTE key)
+    {
+        const HWND control = ::GetDlgItem(dialog, IDC_HOTKEY_EDIT);
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = keys[VK_MENU] = 0x80;
+        ::SetKeyboardState(keys);
+        for (const auto& [message, down] : {std::pair{WM_KEYDOWN, VK_CONTROL}, {WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, key}})
+            ::SendMessageA(control, message, down, 0);
+        for (const auto& [message, up] : {std::pair{WM_SYSKEYUP, int{key}}, {WM_SYSKEYUP, VK_MENU}, {WM_KEYUP, VK_CONTROL}})
+            ::SendMessageA(control, message, up, 0);
+        keys[VK_CONTROL] = keys[VK_MENU] = 0;
+        ::SetKeyboardState(keys);
+        wchar_t text[256] = {};
+        ::GetWindowTextW(::GetDlgItem(dialog, IDC_HOTKEY_STATE), text, 256);
+        return text;
     }
 
     SurveyFolders folders;
@@ -197,4 +221,79 @@ TEST_F(HotKeyChangeTest, ChangesAnInternetShortcutsValueOnly)
     EXPECT_EQ(ReadFileBytes(path), "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n[InternetShortcut]\r\n"
                                    "URL=http://intranet/\r\nHotKey=884\r\nIconIndex=0\r\n");
     EXPECT_EQ(window.Rows()[1].hotKey, "CTRL+SHIFT+F5");
+}
+
+// The state line says who holds what the user presses: free at open, the
+// other shortcut by its name, a running program that registered it.
+TEST_F(HotKeyChangeTest, StateLineNamesWhoHoldsTheCombinationPressed)
+{
+    const CHotKeyHolder holder(MOD_CONTROL | MOD_ALT, 'Q');
+    ASSERT_TRUE(holder.Held());
+    std::wstring opened, held, registered;
+    ModalWatcher watcher(AnsiFromUtf8("ホットキーの設定"), [&](HWND dialog) {
+        wchar_t text[256] = {};
+        ::GetWindowTextW(::GetDlgItem(dialog, IDC_HOTKEY_STATE), text, 256);
+        opened = text;
+        held = TypeCtrlAlt(dialog, 'A');
+        registered = TypeCtrlAlt(dialog, 'Q');
+        ::SendMessageA(::GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    });
+    Select(1);  // Alpha, CTRL+SHIFT+F5
+    window.Command(ID_EDIT_SET_HOTKEY);
+    EXPECT_TRUE(watcher.Fired());
+    EXPECT_EQ(opened, L"使われていません。");
+    EXPECT_EQ(held, L"「Beta.lnk」が使っています。");
+    EXPECT_EQ(registered, L"実行中のプログラムが登録しています。");
+}
+
+// The diagnosis lists one finding of each kind, each duplicate naming the
+// other holder, and the free combinations of the four modifier sets; a
+// double-click on a finding changes that shortcut's row.
+TEST_F(HotKeyChangeTest, DiagnosisListsFindingsAndFreeCombinations)
+{
+    const std::pair<std::string, WORD> more[] = {{folders.Desktop() + "\\Dup.lnk", 0x0641},
+                                                 {folders.Desktop() + "\\Sub\\Inert.lnk", 0x0646},
+                                                 {folders.StartMenu() + "\\NoKey.lnk", 0x0600},
+                                                 {folders.StartMenu() + "\\Sys.lnk", 0x062E}};
+    for (const auto& [path, hotKey] : more) {
+        MakeFolders(path.substr(0, path.rfind('\\')));
+        ShortcutSpec spec;
+        spec.target = folders.Target();
+        spec.hotKey = hotKey;
+        ASSERT_TRUE(MakeShortcut(path, spec)) << path;
+    }
+    window.Command(IDC_START_SURVEY);
+    std::set<std::wstring> findings;
+    std::vector<std::string> free;
+    ModalWatcher watcher(AnsiFromUtf8("ホットキーの診断"), [&](HWND dialog) {
+        const HWND list = ::GetDlgItem(dialog, IDC_CHECK_LIST);
+        for (int i = 0; i < ::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0); ++i) {
+            std::wstring line;
+            for (int column = 0; column < 3; ++column) {
+                wchar_t text[256] = {};
+                LVITEMW item = {};
+                item.iSubItem = column;
+                item.pszText = text;
+                item.cchTextMax = 256;
+                ::SendMessageW(list, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
+                line += std::wstring(text) + L"|";
+            }
+            findings.insert(line);
+        }
+        CListCtrl freeList;
+        freeList.Attach(::GetDlgItem(dialog, IDC_FREE_LIST));
+        for (int i = 0; i < freeList.GetItemCount(); ++i)
+            free.push_back(freeList.GetItemText(i, 0).str());
+        ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    window.Command(ID_VIEW_CHECK);
+    EXPECT_TRUE(watcher.Fired());
+    EXPECT_EQ(findings, (std::set<std::wstring>{L"Beta.lnk|CTRL+ALT+A|重複 (「Dup.lnk」も使っています)|",
+                                                L"Dup.lnk|CTRL+ALT+A|重複 (「Beta.lnk」も使っています)|",
+                                                L"Inert.lnk|CTRL+ALT+F|Windowsが反応しない場所|",
+                                                L"NoKey.lnk|CTRL+ALT+|キーなし|",
+                                                L"Sys.lnk|CTRL+ALT+Del|Windowsが使う組み合わせ|"}));
+    ASSERT_EQ(free.size(), 4u * 60 - 3);  // CTRL+ALT+A, CTRL+ALT+F and CTRL+SHIFT+F5 are held
+    EXPECT_EQ(free.front(), "CTRL+ALT+0");
+    EXPECT_EQ(free.back(), "CTRL+SHIFT+ALT+F24");
 }

@@ -395,7 +395,7 @@ ExpectedDialog AboutBox()
 
 ExpectedDialog AssignHotKeyDialog()
 {
-    return {IDD_ASSIGN_HOTKEY, false, kModalDialogStyle, 0, 0, 0, 179, 89, "ホットキーの設定", 9, "System",
+    return {IDD_ASSIGN_HOTKEY, false, kModalDialogStyle, 0, 0, 0, 179, 109, "ホットキーの設定", 9, "System",
             {
                 {IDC_HOTKEY_EDIT, Named("msctls_hotkey32"), Empty(), 15, 50, 140, 15, kHotKeyStyle},
                 {IDOK, Ordinal(kButtonAtom), Named("OK"), 20, 70, 50, 15, kDefPushButtonStyle},
@@ -406,6 +406,7 @@ ExpectedDialog AssignHotKeyDialog()
                  Named("ホットキーを設定しても直ちに有効にならないこともあります。"
                        "その場合はWindowsの再起動が必要になります。"),
                  5, 20, 170, 25, kLeftStaticStyle},
+                {IDC_HOTKEY_STATE, Ordinal(kStaticAtom), Empty(), 5, 87, 170, 20, (kLeftStaticStyle & ~WS_GROUP) | SS_NOPREFIX},
             }};
 }
 
@@ -502,7 +503,7 @@ TEST(ResourceTest, AssignHotKeyTemplateStartsWithTheHotKeyControl)
 {
     ExpectDialog(AssignHotKeyDialog());
     const DialogTemplate dialog = LoadDialog(IDD_ASSIGN_HOTKEY);
-    ASSERT_EQ(5u, dialog.controls.size());
+    ASSERT_EQ(6u, dialog.controls.size());
     EXPECT_EQ(IDC_HOTKEY_EDIT, dialog.controls[0].id);
     int defaultButtons = 0;
     for (const Control& control : dialog.controls) {
@@ -585,7 +586,8 @@ std::vector<ExpectedPopup> MainMenu()
           {ID_SORT_BY_KEY, "キー名でソート(&K)"},
           {ID_SORT_BY_NAME, "ファイル名でソート(&N)"},
           {0, nullptr},
-          {ID_VIEW_SHOW_UNASSIGNED, "ホットキーのないファイルも表示(&D)"}}},
+          {ID_VIEW_SHOW_UNASSIGNED, "ホットキーのないファイルも表示(&D)"},
+          {ID_VIEW_CHECK, "ホットキーの診断(&H)..."}}},
     };
 }
 
@@ -666,7 +668,7 @@ TEST(ResourceTest, LoadedMenuShowsTheJapaneseTextsAndCommandIds)
             commands.insert(info.wID);
         }
     }
-    EXPECT_EQ(8u, commands.size());
+    EXPECT_EQ(9u, commands.size());
     EXPECT_EQ(commands.size(), std::set<UINT>(commands.begin(), commands.end()).size())
         << "a command id is used twice";
     EXPECT_TRUE(::DestroyMenu(menu));
@@ -927,8 +929,8 @@ TEST(ResourceTest, ModuleHoldsExactlyTheProgramsResourcesAllInJapanese)
     std::map<std::string, std::set<std::string>> expected = {
         {Key(3), {}},  // RT_ICON: the images the group names, below
         {Key(4), {Key(IDR_MAINMENU)}},
-        {Key(5), {Key(IDD_ABOUTBOX), Key(IDD_MAIN), Key(IDD_ASSIGN_HOTKEY)}},
-        {Key(6), {Key(IDS_ABOUTBOX / 16 + 1)}},
+        {Key(5), {Key(IDD_ABOUTBOX), Key(IDD_MAIN), Key(IDD_ASSIGN_HOTKEY), Key(IDD_CHECK)}},
+        {Key(6), {Key(IDS_ABOUTBOX / 16 + 1), Key(IDS_STATE_HELD / 16 + 1)}},
         {Key(14), {Key(IDR_MAINFRAME)}},
         {Key(16), {Key(VS_VERSION_INFO)}},  // RT_VERSION
         {Key(24), {Key(1)}},  // RT_MANIFEST, the process's own

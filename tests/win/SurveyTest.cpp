@@ -19,6 +19,7 @@
 #include "shell/LinkFormat.h"
 #include "shell/LinkHotKey.h"
 #include "support/AnsiText.h"
+#include "support/HotKeyHolder.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
 #include "support/WindowDriver.h"
@@ -574,57 +575,6 @@ TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
     EXPECT_EQ(GetLinkHotKey(fresh.c_str(), nullptr), 0) << "two rows were both given the one new shortcut";
     ::SetFileAttributesA(rows[5].path.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileA(backup.c_str());
-}
-
-namespace {
-// Another program that holds a combination through RegisterHotKey: this test
-// program started again with --hold-hotkey, holding it until the holder goes.
-class CHotKeyHolder {
-public:
-    CHotKeyHolder(UINT modifiers, UINT key)
-    {
-        SECURITY_ATTRIBUTES inherited = {sizeof(inherited), nullptr, TRUE};
-        HANDLE childInput = nullptr, childOutput = nullptr;
-        ::CreatePipe(&childInput, &m_input, &inherited, 0);
-        ::CreatePipe(&m_output, &childOutput, &inherited, 0);
-        ::SetHandleInformation(m_input, HANDLE_FLAG_INHERIT, 0);
-        ::SetHandleInformation(m_output, HANDLE_FLAG_INHERIT, 0);
-        char self[MAX_PATH] = {};
-        ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-        std::string command = "\"" + std::string(self) + "\" --hold-hotkey=" + std::to_string(modifiers) + "," + std::to_string(key);
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof(startup);
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = childInput;
-        startup.hStdOutput = childOutput;
-        startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
-        m_started = ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &m_process);
-        ::CloseHandle(childInput);
-        ::CloseHandle(childOutput);
-        char answer[4] = {};
-        DWORD read = 0;
-        m_held = m_started && ::ReadFile(m_output, answer, 4, &read, nullptr) && std::string(answer, read) == "held";
-    }
-    ~CHotKeyHolder()
-    {
-        ::CloseHandle(m_input);
-        if (m_started) {
-            ::WaitForSingleObject(m_process.hProcess, 10000);
-            ::CloseHandle(m_process.hProcess);
-            ::CloseHandle(m_process.hThread);
-        }
-        ::CloseHandle(m_output);
-    }
-    CHotKeyHolder(const CHotKeyHolder&) = delete;
-    CHotKeyHolder& operator=(const CHotKeyHolder&) = delete;
-
-    bool Held() const { return m_held; }
-
-private:
-    HANDLE m_input = nullptr, m_output = nullptr;
-    PROCESS_INFORMATION m_process = {};
-    bool m_started = false, m_held = false;
-};
 }
 
 // check names every finding in the list's order (clean shortcuts none), free

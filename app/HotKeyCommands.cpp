@@ -8,8 +8,8 @@ namespace {
 // Tells the user that the hotkey of the shortcut `path` was not written, and why.
 void ShowWriteFailure(const CString& path, const LinkWriteFailure& failure)
 {
-    const CString text = CString::FromUtf8("ホットキーを書き込めませんでした。\n\n") + path + "\n\n" +
-                         WriteFailureReason(failure, ReasonLanguage::kJapanese);
+    const CString text = CString::FromResource(IDS_HOTKEY_NOT_WRITTEN) + "\n\n" + path + "\n\n" +
+                         WriteFailureReason(failure, ReasonLanguage::kWindow);
     AfxMessageBox(text.GetString(), MB_OK, 0);
 }
 }

@@ -24,7 +24,7 @@ void InsertResultColumns(const CListCtrl& list)
 {
     RECT client = {};
     list.GetClientRect(&client);
-    const CString titles[2] = {CString::FromUtf8("ファイル名"), CString::FromUtf8("ホットキー")};
+    const CString titles[2] = {CString::FromResource(IDS_COLUMN_NAME), CString::FromResource(IDS_COLUMN_HOTKEY)};
     for (int i = 0; i < 2; ++i) {
         LVCOLUMNA column = {};
         column.mask = LVCF_WIDTH | LVCF_TEXT;

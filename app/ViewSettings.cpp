@@ -13,5 +13,5 @@ void CSurveyDlg::OnViewShowUnassigned()
 {
     m_bShowUnassigned = !m_bShowUnassigned;
     if (m_bSurveyed == 1)
-        AfxMessageBox(CString::FromUtf8("この設定を変更したときは、もう一度調査を行ってください。").GetString(), MB_OK, 0);
+        AfxMessageBox(CString::FromResource(IDS_SURVEY_AGAIN).GetString(), MB_OK, 0);
 }

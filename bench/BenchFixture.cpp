@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "framework/Com.h"
-#include "shell/LinkFormat.h"
+#include "rules/LinkFormat.h"
 #include "support/LinkCorpus.h"
 #include "support/Shortcuts.h"
 

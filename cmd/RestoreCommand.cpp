@@ -23,17 +23,6 @@ std::string TargetKey(const CString& target)
     return UpperCaseText(target.GetString()).str();
 }
 
-// Writes `hotKey` into the shortcut `path`; false with the reason (ANSI) in
-// `reason` when it could not.
-bool WriteHotKey(const CString& path, WORD hotKey, CString& reason)
-{
-    LinkWriteFailure failure;
-    if (SetLinkHotKey(path.GetString(), hotKey, nullptr, &failure) == 1)
-        return true;
-    reason = WriteFailureReason(failure, ReasonLanguage::kEnglish);
-    return false;
-}
-
 // Carries out the planned rows in order, unless `dryRun`, each shortcut
 // written at most once, and prints a line for each: the step and the
 // shortcut, or "failed" with the reason. False when any row's hotkey is not
@@ -58,7 +47,7 @@ public:
         const auto done = m_written.find(planned.shortcut);
         CString reason;
         const bool written = !writes || m_dryRun ||
-                             (done != m_written.end() ? done->second : WriteHotKey(path, planned.hotKey, reason));
+                             (done != m_written.end() ? done->second : WriteLinkHotKey(path, planned.hotKey, reason));
         if (writes)
             m_written.emplace(planned.shortcut, written);
         if (!written) {

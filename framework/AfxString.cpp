@@ -16,6 +16,13 @@ bool CString::LoadFromResource(unsigned id)
     return length > 0;
 }
 
+CString CString::FromResource(unsigned id)
+{
+    CString text;
+    text.LoadFromResource(id);
+    return text;
+}
+
 std::wstring LoadWideString(unsigned id, const std::vector<std::wstring>& inserts)
 {
     const wchar_t* resource = nullptr;

@@ -43,6 +43,8 @@ public:
 
     // Loads string resource `id` of the program's module (Windows only).
     bool LoadFromResource(unsigned id);
+    // String resource `id`, empty when there is none (Windows only).
+    static CString FromResource(unsigned id);
     // The UTF-8 text of a source literal in the system code page (Windows only).
     static CString FromUtf8(const char* utf8);
 

@@ -20,7 +20,7 @@ struct KeepAction {
 };
 
 struct KeepPassResult {
-    bool surveyed = false;            // false when the survey could not run: `kept` is the list as it was
+    bool surveyed = false;            // false when the survey could not run whole: `kept` is the list as it was
     std::vector<BackupRow> kept;      // the kept list after the pass: every kept shortcut with its hotkey
     std::vector<KeepAction> actions;  // in the order taken
     bool again = false;               // a shortcut could not be read yet (still being written): pass again later

@@ -29,6 +29,16 @@
 #define IDS_COLUMN_REASON         206
 #define IDS_COLUMN_FREE           207
 
+// The main window's messages and the reasons a hotkey was not written, in
+// the next block (208 to 223).
+#define IDS_SURVEY_AGAIN          208
+#define IDS_HOTKEY_NOT_WRITTEN    209
+#define IDS_REASON_NOT_SHORTCUT   210
+#define IDS_REASON_TARGET_MISSING 211
+#define IDS_REASON_READ_ONLY      212
+#define IDS_REASON_CHANGED        213
+#define IDS_REASON_NOT_CONFIRMED  214
+
 // Controls.
 #define IDC_RESULT_LIST           1000
 #define IDC_START_SURVEY          1001

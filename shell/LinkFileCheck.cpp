@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/ScopedHandles.h"
-#include "shell/LinkFormat.h"
+#include "rules/LinkFormat.h"
 
 namespace {
 // The fixed sizes and values of the shell link format beyond its header's

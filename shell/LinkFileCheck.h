@@ -13,7 +13,7 @@
 #include <cstddef>
 
 #include "framework/ScopedHandles.h"
-#include "shell/LinkFormat.h"
+#include "rules/LinkFormat.h"
 
 // 1 when the file whose bytes are `bytes` may be handed to the shell link
 // object: it does not begin with the shell link header (HeaderSize 0x4C and

@@ -162,3 +162,12 @@ int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* fa
     ::SHChangeNotify(SHCNE_UPDATEITEM, SHCNF_PATHA, path, nullptr);
     return 1;
 }
+
+bool WriteLinkHotKey(const CString& path, WORD hotKey, CString& reason)
+{
+    LinkWriteFailure failure;
+    if (SetLinkHotKey(path.GetString(), hotKey, nullptr, &failure) == 1)
+        return true;
+    reason = WriteFailureReason(failure, ReasonLanguage::kEnglish);
+    return false;
+}

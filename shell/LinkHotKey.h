@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "framework/AfxString.h"
 #include "shell/WriteFailure.h"
 
 // The shortcut's hotkey value; 0 when it has none or cannot be opened.
@@ -20,3 +21,6 @@ int ReadLinkHotKey(const char* path, HWND owner, WORD* hotKey);
 // value rewritten (see InternetShortcut.h). Every opening of the file waits
 // a moment while another program's handle forbids it.
 int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* failure = nullptr);
+// SetLinkHotKey without an owner window: true when written; false with the
+// reason in English (WriteFailureReason) in `reason` otherwise.
+bool WriteLinkHotKey(const CString& path, WORD hotKey, CString& reason);

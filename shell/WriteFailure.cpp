@@ -1,23 +1,23 @@
 #include "shell/WriteFailure.h"
 
 #include "framework/SystemError.h"
+#include "resource.h"
 
 namespace {
 struct ReasonText {
     LinkWriteProblem problem;
     const char* english;
-    const char* japanese;  // UTF-8
+    unsigned windowText;  // string resource
 };
 
 // kNotConfirmed's text is followed by the system's reason.
 constexpr ReasonText kReasons[] = {
-    {LinkWriteProblem::kNotShortcut, "it does not open as a shortcut",
-     "ショートカット ファイルとして開けません。"},
-    {LinkWriteProblem::kTargetMissing, "its target cannot be found", "リンク先が見つかりません。"},
-    {LinkWriteProblem::kReadOnly, "the file is read-only", "ファイルは読み取り専用です。"},
-    {LinkWriteProblem::kChanged, "the file changed after it was read", "読み込んだ後でファイルが変更されました。"},
+    {LinkWriteProblem::kNotShortcut, "it does not open as a shortcut", IDS_REASON_NOT_SHORTCUT},
+    {LinkWriteProblem::kTargetMissing, "its target cannot be found", IDS_REASON_TARGET_MISSING},
+    {LinkWriteProblem::kReadOnly, "the file is read-only", IDS_REASON_READ_ONLY},
+    {LinkWriteProblem::kChanged, "the file changed after it was read", IDS_REASON_CHANGED},
     {LinkWriteProblem::kNotConfirmed, "the hotkey was written, but it could not be confirmed: ",
-     "ホットキーは書き込まれましたが、確認できませんでした: "},
+     IDS_REASON_NOT_CONFIRMED},
 };
 }
 
@@ -34,7 +34,7 @@ CString WriteFailureReason(const LinkWriteFailure& failure, ReasonLanguage langu
         if (reason.problem != failure.problem)
             continue;
         const CString text = language == ReasonLanguage::kEnglish ? CString(reason.english)
-                                                                   : CString::FromUtf8(reason.japanese);
+                                                                   : CString::FromResource(reason.windowText);
         return failure.problem == LinkWriteProblem::kNotConfirmed ? text + SystemErrorText(failure.error) : text;
     }
     return SystemErrorText(failure.error);

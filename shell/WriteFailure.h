@@ -26,10 +26,10 @@ struct LinkWriteFailure {
 // write's result, 0.
 int FailWrite(LinkWriteFailure* failure, LinkWriteProblem problem, DWORD error = 0);
 
-// The language a reason is given in: the command program's English or the
-// main window's Japanese.
-enum class ReasonLanguage { kEnglish, kJapanese };
+// The language a reason is given in: the command programs' English or the
+// main window's string resources, in the language Windows picks for them.
+enum class ReasonLanguage { kEnglish, kWindow };
 
-// Why the hotkey could not be written: in English as one clause, in Japanese
-// as a sentence; the system's text for a failed system call.
+// Why the hotkey could not be written: in English as one clause, for the
+// window as a sentence; the system's text for a failed system call.
 CString WriteFailureReason(const LinkWriteFailure& failure, ReasonLanguage language);

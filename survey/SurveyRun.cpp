@@ -209,9 +209,10 @@ void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, C
     }
 }
 
-SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows)
+SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows, SurveyFiles* found)
 {
-    SurveyFiles files;
+    SurveyFiles collectedFiles;
+    SurveyFiles& files = found != nullptr ? *found : collectedFiles;
     const SurveyStatus collected = CollectSurveyFiles(owner, files);
     if (collected == SurveyStatus::kNoAllocator)
         return collected;

@@ -38,12 +38,6 @@ enum class SurveyStatus {
     kNoAllocator,    // the shell's allocator could not be had: nothing was looked at
 };
 
-// Surveys the folders with `owner` as the shell's owner window: a row
-// for every shortcut that opens and resolves and has a hotkey (with
-// `showUnassigned` 1, for every one that opens). COM is initialised for the
-// rows alone.
-SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows);
-
 // The wide paths of the surveyed folders, in the order they are walked
 // (empty for one without a path): the Start Menu, the Desktop, the common
 // Start Menu, the common Desktop and the pinned shortcuts, that one even
@@ -69,6 +63,12 @@ struct SurveyFiles {
 // pinned shortcuts); a folder without a path is skipped, and one reached
 // through two of them is walked once. kDone, kUnnamedFolder or kNoAllocator.
 SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files);
+
+// Surveys the folders with `owner` as the shell's owner window: a row
+// for every shortcut that opens and resolves and has a hotkey (with
+// `showUnassigned` 1, for every one that opens). COM is initialised for the
+// rows alone. `found`, when given, gets every file collected, listed or not.
+SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows, SurveyFiles* found = nullptr);
 
 // How long each per-file phase took over one AddShortcutRows, in ms.
 struct CSurveyPhaseTimes {

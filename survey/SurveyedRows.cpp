@@ -13,7 +13,8 @@ public:
     void Add(SurveyRow row) override
     {
         m_rows.push_back(
-            {row.path, FormatHotKey(row.hotKey), row.hotKey, row.target, row.arguments, WindowsActsOn(row.place)});
+            {row.path, FormatHotKey(row.hotKey), row.hotKey, row.target, row.arguments, WindowsActsOn(row.place),
+             row.place.root});
     }
     const std::vector<SurveyedRow>& Rows() const { return m_rows; }
 
@@ -22,10 +23,10 @@ private:
 };
 }
 
-SurveyStatus SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows)
+SurveyStatus SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, SurveyFiles* found)
 {
     CSurveyedRows sink;
-    const SurveyStatus status = SurveyShortcuts(nullptr, showUnassigned, sink);
+    const SurveyStatus status = SurveyShortcuts(nullptr, showUnassigned, sink, found);
     std::vector<CString> sortTexts;
     for (const SurveyedRow& row : sink.Rows())
         sortTexts.push_back(SortTextOf(kSortByKey, 0, row.path, row.hotKeyText));

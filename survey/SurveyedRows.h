@@ -19,12 +19,14 @@ struct SurveyedRow {
     CString target;      // the target's file-system path or an internet shortcut's URL, empty for none
     CString arguments;   // the arguments a link gives its target, empty for none
     bool acts;           // Windows acts on its hotkey where it lies
+    SurveyRoot root;     // the surveyed folder whose tree it lies in
 };
 
 // Surveys the folders as the main window does (`showUnassigned` 1:
 // also the shortcuts without a hotkey) into `rows`, sorted by key name.
 // kDone when every folder was searched; otherwise `rows` holds what was found.
-SurveyStatus SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows);
+// `found`, when given, gets every file collected, listed or not.
+SurveyStatus SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, SurveyFiles* found = nullptr);
 
 // Why a survey with `status` did not run whole, as an English clause; null
 // when it did.

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "framework/Com.h"
-#include "shell/LinkFormat.h"
+#include "rules/LinkFormat.h"
 #include "support/AnsiText.h"
 #include "support/Shortcuts.h"
 

@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "framework/Com.h"
-#include "shell/LinkFormat.h"
+#include "rules/LinkFormat.h"
 #include "shell/ShellItemId.h"
 #include "shell/ShellLink.h"
 

@@ -16,6 +16,7 @@
 #include "framework/SystemError.h"
 #include "shell/LinkHotKey.h"
 #include "shell/ShellLink.h"
+#include "shell/ShortcutFingerprint.h"
 #include "support/LinkCorpus.h"
 #include "support/Shortcuts.h"
 #include "support/TestFolders.h"
@@ -99,6 +100,20 @@ TEST_F(LinkHotKeyTest, ReadsTheStoredValueAndZeroWhenUnreadable)
     EXPECT_EQ(GetLinkHotKey((folder + "\\junk.lnk").c_str(), nullptr), 0);
     EXPECT_EQ(SetLinkHotKey((folder + "\\missing.lnk").c_str(), 0x0241, nullptr), 0);
     EXPECT_EQ(::GetFileAttributesA((folder + "\\missing.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// The keeper's fingerprint stays through a write of the hotkey alone and
+// changes when a new file with the same bytes takes the shortcut's place.
+TEST_F(LinkHotKeyTest, FingerprintTellsAHotKeyWriteFromANewFile)
+{
+    const auto before = ReadShortcutFingerprint(path.c_str());
+    ASSERT_TRUE(before);
+    ASSERT_EQ(SetLinkHotKey(path.c_str(), 0, nullptr), 1);
+    EXPECT_EQ(ReadShortcutFingerprint(path.c_str()), before);
+    const std::string aside = folder + "\\Tool.old";
+    ASSERT_TRUE(::MoveFileA(path.c_str(), aside.c_str()));
+    ASSERT_TRUE(WriteFileBytes(path, ReadFileBytes(aside)));
+    EXPECT_FALSE(ReadShortcutFingerprint(path.c_str()) == before);
 }
 
 // Writing stores the new value and keeps every other field of the shortcut;

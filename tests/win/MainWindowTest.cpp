@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/App.h"
 #include "support/AnsiText.h"
 #include "support/WindowDriver.h"
 
@@ -133,4 +134,24 @@ TEST(MainWindowTest, EscapeAndEnterEndTheDialogAndFreeRowIcons)
                   ::PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
               }),
               IDOK);
+}
+
+// Run by an entry of its own under an English locale, beside the survey test
+// whose rows it must list alike there: the window's texts are English.
+TEST(EnglishLocale, CaptionButtonHeaderMenusAndMessageBoxAreEnglish)
+{
+    MainDialogFixture window;
+    EXPECT_EQ(WindowText(window.dialog.m_hWnd), "Velmora");
+    EXPECT_EQ(WindowText(::GetDlgItem(window.dialog.m_hWnd, IDC_START_SURVEY)), "Start survey");
+    EXPECT_EQ(ColumnTitle(window.list, 0) + "|" + ColumnTitle(window.list, 1), "File name|Hotkey");
+    const HMENU menuBar = ::GetMenu(window.dialog.m_hWnd);
+    EXPECT_EQ(MenuText(menuBar, 0) + MenuText(menuBar, 1) + MenuText(menuBar, 2), "&File&Edit&View");
+    window.Command(IDC_START_SURVEY);
+    std::string reminder;
+    ModalWatcher box(AfxGetAppName().str(), [&](HWND shown) {
+        reminder = WindowText(::GetDlgItem(shown, 0xFFFF));
+        ::PostMessageA(shown, WM_COMMAND, IDOK, 0);
+    });
+    window.Command(ID_VIEW_SHOW_UNASSIGNED);
+    EXPECT_EQ(reminder, "Run the survey again for this setting to take effect.");
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <ostream>
@@ -22,6 +23,7 @@
 namespace {
 
 const WORD kJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+const WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
 // Atoms of the predefined control classes, as dialog templates store them.
 const WORD kButtonAtom = 0x0080;
@@ -236,12 +238,12 @@ struct ResourceData {
     size_t size = 0;
 };
 
-// The resource of the given type and name in language 1041, or no bytes.
-ResourceData LoadJapanese(LPCSTR type, LPCSTR name)
+// The resource of the given type and name in `language`, or no bytes.
+ResourceData LoadInLanguage(LPCSTR type, LPCSTR name, WORD language = kJapanese)
 {
     ResourceData data;
     const HMODULE module = ::GetModuleHandleA(nullptr);
-    const HRSRC found = ::FindResourceExA(module, type, name, kJapanese);
+    const HRSRC found = ::FindResourceExA(module, type, name, language);
     if (found == nullptr)
         return data;
     const HGLOBAL loaded = ::LoadResource(module, found);
@@ -415,9 +417,9 @@ std::vector<ExpectedDialog> AllDialogs()
     return {MainDialog(), AboutBox(), AssignHotKeyDialog()};
 }
 
-DialogTemplate LoadDialog(WORD name)
+DialogTemplate LoadDialog(WORD name, WORD language = kJapanese)
 {
-    return ParseDialog(LoadJapanese(RT_DIALOG, MAKEINTRESOURCEA(name)));
+    return ParseDialog(LoadInLanguage(RT_DIALOG, MAKEINTRESOURCEA(name), language));
 }
 
 // Compares a template with its expected table, field by field.
@@ -496,7 +498,7 @@ TEST(ResourceTest, AboutBoxTemplateShowsIconVersionAndAddresses)
     EXPECT_NE(0, std::strncmp(VELMORA_MAIL_ADDRESS, "mailto:", 7));
     // The icon static shows icon 128, which must exist.
     EXPECT_EQ(Ordinal(IDR_MAINFRAME), dialog.controls[0].text);
-    EXPECT_NE(nullptr, LoadJapanese(RT_GROUP_ICON, MAKEINTRESOURCEA(IDR_MAINFRAME)).bytes);
+    EXPECT_NE(nullptr, LoadInLanguage(RT_GROUP_ICON, MAKEINTRESOURCEA(IDR_MAINFRAME)).bytes);
 }
 
 TEST(ResourceTest, AssignHotKeyTemplateStartsWithTheHotKeyControl)
@@ -593,7 +595,7 @@ std::vector<ExpectedPopup> MainMenu()
 
 TEST(ResourceTest, MenuTemplateHoldsThreePopupsWithoutStates)
 {
-    const ResourceData data = LoadJapanese(RT_MENU, MAKEINTRESOURCEA(IDR_MAINMENU));
+    const ResourceData data = LoadInLanguage(RT_MENU, MAKEINTRESOURCEA(IDR_MAINMENU));
     ASSERT_NE(nullptr, data.bytes);
     TemplateReader reader(data.bytes, data.size);
     EXPECT_EQ(0, reader.Word()) << "a plain MENU template, not MENUEX";
@@ -692,7 +694,7 @@ TEST(ResourceTest, StringTableHoldsOnlyTheAboutItemText)
     }
 
     // The block of sixteen strings that holds 101 has no other string.
-    const ResourceData block = LoadJapanese(RT_STRING, MAKEINTRESOURCEA(IDS_ABOUTBOX / 16 + 1));
+    const ResourceData block = LoadInLanguage(RT_STRING, MAKEINTRESOURCEA(IDS_ABOUTBOX / 16 + 1));
     ASSERT_NE(nullptr, block.bytes);
     TemplateReader reader(block.bytes, block.size);
     for (UINT i = 0; i < 16; ++i) {
@@ -733,7 +735,7 @@ static_assert(sizeof(GroupIconEntry) == 14, "GRPICONDIRENTRY is 14 bytes");
 std::vector<GroupIconEntry> LoadIconGroup()
 {
     std::vector<GroupIconEntry> entries;
-    const ResourceData group = LoadJapanese(RT_GROUP_ICON, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    const ResourceData group = LoadInLanguage(RT_GROUP_ICON, MAKEINTRESOURCEA(IDR_MAINFRAME));
     if (group.bytes == nullptr)
         return entries;
     TemplateReader reader(group.bytes, group.size);
@@ -762,7 +764,7 @@ TEST(ResourceTest, IconHasA32And16PixelImageInSixteenColours)
         EXPECT_TRUE(entry.colorCount == 16 || entry.bitCount == 4)
             << "colours " << int(entry.colorCount) << ", bits " << entry.bitCount;
 
-        const ResourceData image = LoadJapanese(RT_ICON, MAKEINTRESOURCEA(entry.id));
+        const ResourceData image = LoadInLanguage(RT_ICON, MAKEINTRESOURCEA(entry.id));
         ASSERT_NE(nullptr, image.bytes);
         EXPECT_EQ(entry.bytesInRes, image.size);
         ASSERT_GE(image.size, sizeof(BITMAPINFOHEADER));
@@ -920,7 +922,9 @@ std::string Key(ULONG_PTR number)
     return std::to_string(number);
 }
 
-TEST(ResourceTest, ModuleHoldsExactlyTheProgramsResourcesAllInJapanese)
+// The menu, the dialogs and the strings are in both languages; the icon,
+// the version and the manifest are shared.
+TEST(ResourceTest, ModuleHoldsExactlyTheProgramsResourcesTextsInBothLanguages)
 {
     const HMODULE module = ::GetModuleHandleA(nullptr);
     std::vector<std::string> types;
@@ -930,7 +934,7 @@ TEST(ResourceTest, ModuleHoldsExactlyTheProgramsResourcesAllInJapanese)
         {Key(3), {}},  // RT_ICON: the images the group names, below
         {Key(4), {Key(IDR_MAINMENU)}},
         {Key(5), {Key(IDD_ABOUTBOX), Key(IDD_MAIN), Key(IDD_ASSIGN_HOTKEY), Key(IDD_CHECK)}},
-        {Key(6), {Key(IDS_ABOUTBOX / 16 + 1), Key(IDS_STATE_HELD / 16 + 1)}},
+        {Key(6), {Key(IDS_ABOUTBOX / 16 + 1), Key(IDS_STATE_HELD / 16 + 1), Key(IDS_SURVEY_AGAIN / 16 + 1)}},
         {Key(14), {Key(IDR_MAINFRAME)}},
         {Key(16), {Key(VS_VERSION_INFO)}},  // RT_VERSION
         {Key(24), {Key(1)}},  // RT_MANIFEST, the process's own
@@ -962,7 +966,8 @@ TEST(ResourceTest, ModuleHoldsExactlyTheProgramsResourcesAllInJapanese)
             std::vector<WORD> languages;
             ::EnumResourceLanguagesA(module, typeId, MAKEINTRESOURCEA(std::stoul(name)), CollectLanguage,
                                      reinterpret_cast<LONG_PTR>(&languages));
-            EXPECT_EQ(std::vector<WORD>{kJapanese}, languages);
+            const bool text = type == Key(4) || type == Key(5) || type == Key(6);
+            EXPECT_EQ(text ? std::vector<WORD>({kEnglish, kJapanese}) : std::vector<WORD>({kJapanese}), languages);
         }
     }
 }
@@ -1091,6 +1096,97 @@ TEST(ResourceTest, DialogsAreCreatedWithTheirControls)
         }
         EXPECT_EQ(nullptr, child) << "more child windows than controls";
         EXPECT_TRUE(::DestroyWindow(dialog));
+    }
+}
+
+// --- Both languages ----------------------------------------------------------
+
+bool IsAscii(const std::wstring& text)
+{
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; });
+}
+
+// The names of the module's resources of one type, as numbers.
+std::vector<WORD> NamesOf(LPCSTR type)
+{
+    std::vector<std::string> keys;
+    ::EnumResourceNamesA(::GetModuleHandleA(nullptr), type, CollectName, reinterpret_cast<LONG_PTR>(&keys));
+    std::vector<WORD> names;
+    for (const std::string& key : keys)
+        names.push_back(static_cast<WORD>(std::stoul(key)));
+    return names;
+}
+
+// The English menu and strings are ASCII, so any ANSI code page shows them.
+TEST(ResourceTest, EnglishMenuAndStringsAreAscii)
+{
+    const ResourceData menu = LoadInLanguage(RT_MENU, MAKEINTRESOURCEA(IDR_MAINMENU), kEnglish);
+    TemplateReader menuReader(menu.bytes, menu.size);
+    menuReader.Skip(4);
+    std::vector<MenuEntry> bar;
+    ASSERT_TRUE(ReadMenuLevel(menuReader, bar, 0)) << "no English menu";
+    for (const MenuEntry& popup : bar) {
+        EXPECT_TRUE(IsAscii(popup.text));
+        for (const MenuEntry& item : popup.items)
+            EXPECT_TRUE(IsAscii(item.text)) << Narrow(item.text, CP_UTF8);
+    }
+    for (const WORD block : NamesOf(RT_STRING)) {
+        const ResourceData data = LoadInLanguage(RT_STRING, MAKEINTRESOURCEA(block), kEnglish);
+        TemplateReader reader(data.bytes, data.size);
+        for (int i = 0; i < 16 && reader.Ok(); ++i) {
+            std::wstring text;
+            for (WORD length = reader.Word(); length > 0 && reader.Ok(); --length)
+                text += static_cast<wchar_t>(reader.Word());
+            EXPECT_TRUE(IsAscii(text)) << Narrow(text, CP_UTF8);
+        }
+        EXPECT_TRUE(reader.Ok()) << "no English string block " << block;
+    }
+}
+
+// Each dialog in each language, created hidden from its template: every
+// button's and static's text, drawn in the dialog's font, fits the control
+// (statics wrap at their width, buttons take one line inside their edges).
+// The English templates' texts are ASCII.
+TEST(ResourceTest, DialogTextsFitTheirControlsInBothLanguages)
+{
+    if (!CanCreateWindows())
+        GTEST_SKIP() << "no window can be created in this session (no display)";
+    INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_LISTVIEW_CLASSES | ICC_HOTKEY_CLASS};
+    ASSERT_TRUE(::InitCommonControlsEx(&classes));
+    for (const WORD language : {kJapanese, kEnglish}) {
+        for (const WORD name : NamesOf(RT_DIALOG)) {
+            SCOPED_TRACE("dialog " + std::to_string(name) + ", language " + std::to_string(language));
+            const DialogTemplate parsed = LoadDialog(name, language);
+            for (const Control& control : parsed.controls)
+                EXPECT_TRUE(language != kEnglish || IsAscii(control.text.text + parsed.title));
+            const ResourceData data = LoadInLanguage(RT_DIALOG, MAKEINTRESOURCEA(name), language);
+            std::vector<BYTE> bytes(data.bytes, data.bytes + data.size);
+            ASSERT_TRUE(parsed.parsed);
+            bytes[parsed.extended ? 15 : 3] &= static_cast<BYTE>(~(WS_VISIBLE >> 24));  // the style's high byte
+            const HWND dialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr),
+                                                             reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), nullptr,
+                                                             PlainDialogProc, 0);
+            ASSERT_NE(nullptr, dialog) << "error " << ::GetLastError();
+            const HDC dc = ::GetDC(dialog);
+            const HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0)));
+            for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+                const bool button = ::lstrcmpiA(ClassOf(child).c_str(), "Button") == 0;
+                const LONG style = ::GetWindowLongA(child, GWL_STYLE);
+                if (!button && (::lstrcmpiA(ClassOf(child).c_str(), "Static") != 0 || (style & SS_TYPEMASK) == SS_ICON))
+                    continue;
+                RECT room = {};
+                ::GetClientRect(child, &room);
+                if (button)
+                    ::InflateRect(&room, -2 * ::GetSystemMetrics(SM_CXEDGE), -::GetSystemMetrics(SM_CYEDGE));
+                RECT text = room;
+                const UINT format = button ? DT_SINGLELINE : DT_WORDBREAK | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0);
+                ::DrawTextW(dc, WindowText(child).c_str(), -1, &text, DT_CALCRECT | format);
+                EXPECT_TRUE(text.right <= room.right && text.bottom <= room.bottom) << Narrow(WindowText(child), CP_UTF8);
+            }
+            ::SelectObject(dc, oldFont);
+            ::ReleaseDC(dialog, dc);
+            EXPECT_TRUE(::DestroyWindow(dialog));
+        }
     }
 }
 

@@ -21,7 +21,7 @@
 #include "rules/HotKeyText.h"
 #include "framework/App.h"
 #include "shell/LinkFileCheck.h"
-#include "shell/LinkFormat.h"
+#include "rules/LinkFormat.h"
 #include "shell/LinkHotKey.h"
 #include "shell/ShellLink.h"
 #include "support/AnsiText.h"

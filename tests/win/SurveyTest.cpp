@@ -15,8 +15,9 @@
 #include <vector>
 
 #include "cmd/Commands.h"
+#include "keep/KeepPass.h"
 #include "rules/HotKeyText.h"
-#include "shell/LinkFormat.h"
+#include "rules/LinkFormat.h"
 #include "shell/LinkHotKey.h"
 #include "support/AnsiText.h"
 #include "support/HotKeyHolder.h"
@@ -489,6 +490,35 @@ TEST_F(SurveyTest, RestorePutsTheSavedHotkeysBackWhereTheShortcutsNowAre)
                              ")\r\nkept " + keep + "\r\nmissing " + gone + "\r\n");
     EXPECT_EQ(GetLinkHotKey(twinA.c_str(), nullptr), 0x0752);
     ::DeleteFileA(backup.c_str());
+}
+
+// The keeper's passes: new hotkeys join; a rewritten shortcut gets its
+// hotkey back, one set to none alone stays so; the keeper's own writes make
+// the next pass do nothing; a deleted shortcut's hotkey moves to the new one.
+TEST_F(SurveyTest, KeeperPassesGiveBackMoveAndFollowTheUser)
+{
+    const std::string a = folders.StartMenu() + "\\A.lnk", b = folders.Desktop() + "\\B.lnk",
+                      c = folders.StartMenu() + "\\Programs\\C.lnk";
+    ShortcutTo(a, WindowsFile("notepad.exe"), 0x0651);
+    ShortcutTo(b, WindowsFile("regedit.exe"), 0x0652);
+    CKeeper keeper({});
+    const auto pass = [&] {
+        const KeepPassResult result = keeper.Pass();
+        std::string text = result.surveyed ? "" : "not surveyed ";
+        for (const KeepAction& action : result.actions)
+            text += action.what.str() + " " + action.path.str() + " " + Hex(action.hotKey) + " " + action.detail.str() + ";";
+        return text + std::to_string(result.kept.size());
+    };
+    EXPECT_EQ(pass(), "joined " + a + " 0651 ;joined " + b + " 0652 ;2");
+    ShortcutTo(a, WindowsFile("notepad.exe"), 0, "/updated");
+    ASSERT_EQ(SetLinkHotKey(b.c_str(), 0, nullptr), 1);
+    EXPECT_EQ(pass(), "given back " + a + " 0651 ;cleared " + b + " 0652 ;1");
+    EXPECT_EQ(GetLinkHotKey(a.c_str(), nullptr), 0x0651);
+    EXPECT_EQ(pass(), "1");
+    ASSERT_TRUE(::DeleteFileA(a.c_str()));
+    ShortcutTo(c, WindowsFile("notepad.exe"), 0, "/updated");
+    EXPECT_EQ(pass(), "moved " + c + " 0651 from " + a + ";1");
+    EXPECT_EQ(GetLinkHotKey(c.c_str(), nullptr), 0x0651);
 }
 
 // A shortcut the backup names without a hotkey is not new: a gone

@@ -44,7 +44,8 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # off unless VELMORA_MENU_BUILDER=on (a user's Wine has it on).
 [ "${VELMORA_MENU_BUILDER:-off}" = on ] ||
     export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
-export LC_ALL=ja_JP.UTF-8
+# Japanese unless VELMORA_LOCALE names another locale.
+export LC_ALL=${VELMORA_LOCALE:-ja_JP.UTF-8}
 export VELMORA_TEST_PREFIX=1
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
 unset XDG_DESKTOP_DIR XDG_RUNTIME_DIR 2>/dev/null || true

@@ -834,6 +834,16 @@ protected:
         ASSERT_EQ(on.status, 0) << on.err;
         ASSERT_EQ(on.out, "1 hotkey(s) kept in " + kept + ".\r\nThe keeper runs.\r\n");
     }
+    // Writes `path` as an update's installer does: its new shortcut to the
+    // same program, without a hotkey, its description changed.
+    static void Update(const std::string& path)
+    {
+        MakeFolders(path.substr(0, path.rfind('\\')));
+        ShortcutSpec spec;
+        spec.target = WindowsFile("notepad.exe");
+        spec.description = "version 2";
+        ASSERT_TRUE(MakeShortcut(path, spec)) << path;
+    }
     // True once the shortcut `path` has `hotKey`, polled for up to `wait` ms.
     static bool Becomes(const std::string& path, WORD hotKey, DWORD wait = 20000)
     {
@@ -848,14 +858,14 @@ protected:
 };
 }
 
-// An update that deletes a shortcut and makes it again without its hotkey,
-// or saves over it in place, loses the hotkey; the keeper gives it back and
-// logs what it did.
+// An update that deletes a shortcut and makes it anew without its hotkey,
+// or saves its new one over it in place, loses the hotkey; the keeper gives
+// it back and logs what it did.
 TEST_F(KeeperTest, GivesBackAHotkeyLostToARecreatedShortcut)
 {
     KeepOn(test1, 0x0651);
     ASSERT_TRUE(::DeleteFileA(test1.c_str()));
-    ShortcutTo(test1, WindowsFile("notepad.exe"), 0);
+    Update(test1);
     EXPECT_TRUE(Becomes(test1, 0x0651));
     const CommandRun state = RunCommand({"keep"});
     EXPECT_EQ(state.out.find("Keep is on; the keeper runs.\r\nKept file: " + kept + " (1 hotkey(s)).\r\n"), 0u)
@@ -866,7 +876,7 @@ TEST_F(KeeperTest, GivesBackAHotkeyLostToARecreatedShortcut)
 TEST_F(KeeperTest, GivesBackAHotkeyLostToAShortcutSavedOverInPlace)
 {
     KeepOn(test1, 0x0651);
-    ShortcutTo(test1, WindowsFile("notepad.exe"), 0);
+    Update(test1);
     EXPECT_TRUE(Becomes(test1, 0x0651));
 }
 
@@ -876,7 +886,7 @@ TEST_F(KeeperTest, MovesAHotkeyWithAShortcutAnUpdateMoved)
     KeepOn(test1, 0x0651);
     const std::string moved = folders.StartMenu() + "\\Programs\\Test1.lnk";
     ASSERT_TRUE(::DeleteFileA(test1.c_str()));
-    ShortcutTo(moved, WindowsFile("notepad.exe"), 0);
+    Update(moved);
     EXPECT_TRUE(Becomes(moved, 0x0651));
 }
 
@@ -896,7 +906,7 @@ TEST_F(KeeperTest, GivesNothingBackAfterKeepOff)
 {
     KeepOn(test1, 0x0651);
     ASSERT_EQ(RunCommand({"keep", "off"}).out, "The keeper has ended.\r\n");
-    ShortcutTo(test1, WindowsFile("notepad.exe"), 0);
+    Update(test1);
     EXPECT_FALSE(Becomes(test1, 0x0651, 5000)) << "a keeper would have acted after 2 s of quiet";
     EXPECT_EQ(RunCommand({"keep"}).out.find("Keep is off; the keeper does not run.\r\n"), 0u);
     EXPECT_NE(ReadFileBytes(kept).find("Test1"), std::string::npos);

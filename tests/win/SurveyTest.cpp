@@ -867,10 +867,12 @@ TEST_F(KeeperTest, GivesBackAHotkeyLostToARecreatedShortcut)
     ASSERT_TRUE(::DeleteFileA(test1.c_str()));
     Update(test1);
     EXPECT_TRUE(Becomes(test1, 0x0651));
-    const CommandRun state = RunCommand({"keep"});
+    CommandRun state = RunCommand({"keep"});
+    for (DWORD start = ::GetTickCount(); state.out.find("  given back  " + test1 + "  CTRL+ALT+Q") == std::string::npos;
+         state = RunCommand({"keep"}))
+        ASSERT_LT(::GetTickCount() - start, 20000u) << state.out;
     EXPECT_EQ(state.out.find("Keep is on; the keeper runs.\r\nKept file: " + kept + " (1 hotkey(s)).\r\n"), 0u)
         << state.out;
-    EXPECT_NE(state.out.find("  given back  " + test1 + "  CTRL+ALT+Q"), std::string::npos) << state.out;
 }
 
 TEST_F(KeeperTest, GivesBackAHotkeyLostToAShortcutSavedOverInPlace)

@@ -22,7 +22,7 @@ bool ModifiersOfText(const CString& text, std::uint16_t& modifiers)
 }
 
 // The word check prints for each HotKeyFinding, in its order.
-const char* const kFindingWords[] = {"duplicate", "inert", "nokey", "system"};
+const char* const kFindingWords[] = {"duplicate", "inert", "nokey", "system", "missing"};
 
 // Prints one finding: its word, the shortcut's name and its hotkey text.
 void PrintFinding(const char* word, const SurveyedRow& row, int fullPath, CommandOutput& output)

@@ -6,11 +6,14 @@
 #include "resource.h"
 #include "rules/HotKeyReach.h"
 #include "rules/HotKeyText.h"
+#include "framework/Com.h"
 #include "shell/RegisteredHotKeys.h"
+#include "survey/SurveyRun.h"
 
 namespace {
 // The reason shown for each HotKeyFinding, in its order.
-const UINT kReasons[] = {IDS_CHECK_DUPLICATE, IDS_CHECK_INERT, IDS_CHECK_NO_KEY, IDS_CHECK_SYSTEM};
+const UINT kReasons[] = {IDS_CHECK_DUPLICATE, IDS_CHECK_INERT, IDS_CHECK_NO_KEY, IDS_CHECK_SYSTEM,
+                         IDS_CHECK_MISSING};
 
 // The rectangle of `control` in `dialog`'s client coordinates.
 RECT PlaceOf(const CWnd& dialog, const CWnd& control)
@@ -76,7 +79,13 @@ void CCheckDlg::FillLists()
     m_findings.DeleteAllItems();
     m_free.DeleteAllItems();
     ::ImageList_RemoveAll(m_icons);
-    const ListedHotKeys listed = m_list.HotKeysOf();
+    ListedHotKeys listed = m_list.HotKeysOf();
+    {
+        // Each file's target is looked at only here: the list's survey reads no targets.
+        const CComInit com;
+        for (std::size_t i = 0; i < listed.rows.size(); ++i)
+            listed.rows[i].missing = listed.rows[i].first && IsTargetGone(m_list.PathOf(static_cast<int>(i)), m_hWnd);
+    }
     for (const RowFinding& finding : FindingsOf(listed.rows)) {
         const int row = static_cast<int>(finding.row);
         const HICON icon = m_list.FoundIconOf(row);

@@ -28,9 +28,9 @@
 #define IDS_COLUMN_HOTKEY         205
 #define IDS_COLUMN_REASON         206
 #define IDS_COLUMN_FREE           207
-
-// The main window's messages and the reasons a hotkey was not written, in
-// the next block (208 to 223).
+// The main window's messages, the reasons a hotkey was not written and the
+// diagnosis dialog's reason for a shortcut whose target is gone, in the next
+// block (208 to 223).
 #define IDS_SURVEY_AGAIN          208
 #define IDS_HOTKEY_NOT_WRITTEN    209
 #define IDS_REASON_NOT_SHORTCUT   210
@@ -38,6 +38,7 @@
 #define IDS_REASON_READ_ONLY      212
 #define IDS_REASON_CHANGED        213
 #define IDS_REASON_NOT_CONFIRMED  214
+#define IDS_CHECK_MISSING         215
 
 // Controls.
 #define IDC_RESULT_LIST           1000

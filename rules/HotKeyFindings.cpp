@@ -37,6 +37,7 @@ std::vector<RowFinding> FindingsOf(const std::vector<HotKeyRowFacts>& rows)
             {!rows[i].acts, HotKeyFinding::kInert},
             {HasNoKey(rows[i].hotKey), HotKeyFinding::kNoKey},
             {IsSystemCombination(rows[i].hotKey), HotKeyFinding::kSystem},
+            {rows[i].missing, HotKeyFinding::kMissing},
         };
         for (const auto& [holds, finding] : checks)
             if (holds)

@@ -14,11 +14,12 @@ struct HotKeyRowFacts {
     std::uint16_t hotKey;  // the stored value
     bool acts;             // Windows acts on hotkeys where the shortcut lies
     bool first;            // the first row that names its file
+    bool missing = false;  // its target is gone, so the hotkey starts nothing
 };
 
 // The reasons a row's hotkey may not start its shortcut, in the order a
 // row's findings are given.
-enum class HotKeyFinding { kDuplicate, kInert, kNoKey, kSystem };
+enum class HotKeyFinding { kDuplicate, kInert, kNoKey, kSystem, kMissing };
 
 struct RowFinding {
     std::size_t row;
@@ -27,7 +28,8 @@ struct RowFinding {
 
 // The findings of the first row of each file, row by row: a duplicate when
 // another file where Windows acts holds the combination and Windows acts on
-// this one too, inert where Windows does not act, no key, system.
+// this one too, inert where Windows does not act, no key, system, and last
+// missing.
 std::vector<RowFinding> FindingsOf(const std::vector<HotKeyRowFacts>& rows);
 
 // The rows, first of their files, that hold the combination of `value`, in

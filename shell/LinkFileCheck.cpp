@@ -13,6 +13,13 @@ namespace {
 // The fixed sizes and values of the shell link format beyond its header's
 // (LinkFormat.h).
 constexpr uint32_t kIDListSizeBytes = 2;
+// LinkFlags: the first and last of the five optional strings, UTF-16
+// strings, and the two marks of an advertised shortcut (Logo3 and Darwin ID).
+constexpr uint32_t kHasName = 0x04;
+constexpr uint32_t kHasIconLocation = 0x40;
+constexpr uint32_t kIsUnicode = 0x80;
+constexpr uint32_t kHasLogo3ID = 0x800;
+constexpr uint32_t kHasDarwinID = 0x1000;
 // 00021401-0000-0000-C000-000000000046 as stored.
 constexpr unsigned char kLinkClsid[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
                                           0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
@@ -217,18 +224,47 @@ bool IsLinkInfoSound(CLinkSource& file, unsigned long long start)
 }
 
 // Whether the file `file` reads claims the shell link header and, if so,
-// whether its structure is sound.
-LinkFileKind KindOf(CLinkSource& file)
+// whether its structure is sound; `*flags` gets its LinkFlags and `*end`,
+// when given, the offset after the parts checked.
+LinkFileKind KindOf(CLinkSource& file, uint32_t* flags, unsigned long long* end = nullptr)
 {
-    uint32_t flags = 0;
-    if (!ClaimsShellLink(file, &flags))
+    if (!ClaimsShellLink(file, flags))
         return LinkFileKind::kOther;
     unsigned long long next = kHeaderSize;
-    if ((flags & kHasLinkTargetIDList) != 0 && !IsIDListSound(file, &next))
+    if ((*flags & kHasLinkTargetIDList) != 0 && !IsIDListSound(file, &next))
         return LinkFileKind::kUnsoundShellLink;
-    if ((flags & kHasLinkInfo) != 0 && !IsLinkInfoSound(file, next))
+    unsigned char infoSize[4] = {};
+    if ((*flags & kHasLinkInfo) != 0 && (!IsLinkInfoSound(file, next) || !file.Read(next, 4, infoSize)))
         return LinkFileKind::kUnsoundShellLink;
+    if (end != nullptr)
+        *end = next + LoadDWord(infoSize);
     return LinkFileKind::kShellLink;
+}
+
+// True when what follows the LinkInfo at `at` lies in the file: the count
+// and characters of each string `flags` names, then extra data blocks, each
+// at least its size and signature, up to the terminal block (a size below 4).
+bool IsRestInFile(CLinkSource& file, uint32_t flags, unsigned long long at)
+{
+    unsigned char size[4];
+    const unsigned long long unit = (flags & kIsUnicode) != 0 ? 2 : 1;
+    for (uint32_t string = kHasName; string <= kHasIconLocation; string <<= 1) {
+        if ((flags & string) == 0)
+            continue;
+        if (!file.Read(at, 2, size))
+            return false;
+        at += 2 + LoadWord(size) * unit;
+    }
+    for (;;) {
+        if (!file.Read(at, 4, size))
+            return false;
+        const uint32_t blockSize = LoadDWord(size);
+        if (blockSize < 4)
+            return true;
+        if (blockSize < 8 || !file.InFile(at, blockSize))
+            return false;
+        at += blockSize;
+    }
 }
 
 // An open file's first kHeadBytes, read at offset 0, and its size.
@@ -260,7 +296,23 @@ struct CFileHead {
 int IsSoundLinkData(const unsigned char* bytes, size_t size)
 {
     CMemorySource file(bytes, size);
-    return KindOf(file) != LinkFileKind::kUnsoundShellLink ? 1 : 0;
+    uint32_t flags = 0;
+    return KindOf(file, &flags) != LinkFileKind::kUnsoundShellLink ? 1 : 0;
+}
+
+std::optional<WORD> ReadPlainLinkHotKey(const char* path)
+{
+    const CScopedFile file = OpenLinkFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    CFileHead head;
+    if (!file.IsOpen() || !head.Read(file.Get()))
+        return std::nullopt;
+    CFileSource source(file.Get(), head.size, head.bytes, head.length);
+    uint32_t flags = 0;
+    unsigned long long end = 0;
+    if (KindOf(source, &flags, &end) != LinkFileKind::kShellLink || (flags & (kHasLogo3ID | kHasDarwinID)) != 0 ||
+        !IsRestInFile(source, flags, end))
+        return std::nullopt;
+    return static_cast<WORD>(LoadWord(head.bytes + kHotKeyOffset));
 }
 
 int IsSoundLinkFile(const char* path)
@@ -287,7 +339,8 @@ LinkFileKind ReadLinkFileKind(HANDLE file, LinkFileStamp* stamp)
     if (!head.Read(file))
         return LinkFileKind::kUnreadable;
     CFileSource source(file, head.size, head.bytes, head.length);
-    const LinkFileKind kind = KindOf(source);
+    uint32_t flags = 0;
+    const LinkFileKind kind = KindOf(source, &flags);
     if (kind == LinkFileKind::kShellLink && stamp != nullptr) {
         std::memcpy(stamp->header, head.bytes, kHeaderSize);
         stamp->size = head.size;

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <optional>
 
 #include "framework/ScopedHandles.h"
 #include "rules/LinkFormat.h"
@@ -32,6 +33,13 @@ int IsSoundLinkData(const unsigned char* bytes, size_t size);
 // (one read for a usual shortcut). 1 when the file cannot be opened: the
 // shell link object then gives its own failure.
 int IsSoundLinkFile(const char* path);
+
+// The hotkey word of the file at `path` when, read once, it is a plain shell
+// link: its structure passes the check, each of its strings and each extra
+// data block up to the terminal block lies in the file, and it is not
+// advertised (no Logo3 or Darwin ID). None for any other file (not readable,
+// an MS-DOS .PIF, a refused or unusual link): the shell link object judges it.
+std::optional<WORD> ReadPlainLinkHotKey(const char* path);
 
 // What a file is, as far as writing its hotkey in place is concerned.
 enum class LinkFileKind {

@@ -19,7 +19,11 @@ CString LinkArguments(const CShellLinkFile& link)
 HRESULT CShellLinkFile::Open(const char* path, HWND owner, IClassFactory* factory)
 {
     const HRESULT hr = Load(path, factory);
-    return hr == S_OK ? m_link->Resolve(owner, SLR_NO_UI) : hr;
+    // Without search or tracking a target that is gone fails at once; the
+    // link is still open, with what its file holds.
+    if (hr == S_OK)
+        m_link->Resolve(owner, SLR_NO_UI | SLR_NOSEARCH | SLR_NOTRACK);
+    return hr;
 }
 
 HRESULT CShellLinkFile::Load(const char* path, IClassFactory* factory)

@@ -22,8 +22,8 @@ class CShellLinkFile {
 public:
     // Creates the link object (through `factory`, the shell link class
     // object, when given; else CoCreateInstance), loads `path` and resolves
-    // its target without user interface; S_OK only when every step returned
-    // S_OK.
+    // its target without user interface, search or tracking; S_OK when every
+    // step up to the load returned S_OK, whether the target was found or not.
     HRESULT Open(const char* path, HWND owner, IClassFactory* factory = nullptr);
     // Open's steps up to loading the file, without resolving its target.
     HRESULT Load(const char* path, IClassFactory* factory = nullptr);

@@ -49,3 +49,8 @@ int IsDirectoryOrDrive(const char* path, const FirstEntrySearch& search)
     const std::string directory(path, path[length - 1] == '\\' ? length - 1 : length);
     return FirstEntryIs(directory, true, search);
 }
+
+int NamesNothing(const char* path)
+{
+    return IsExistingFile(path) == 0 && IsDirectoryOrDrive(path) == 0 ? 1 : 0;
+}

@@ -16,3 +16,5 @@ std::optional<unsigned long> SearchFirstEntry(const std::string& path);
 int IsExistingFile(const char* path, const FirstEntrySearch& search = SearchFirstEntry);
 // 1 if the path names a drive root or an existing directory.
 int IsDirectoryOrDrive(const char* path, const FirstEntrySearch& search = SearchFirstEntry);
+// 1 if the path names neither an existing file nor a directory or drive.
+int NamesNothing(const char* path);

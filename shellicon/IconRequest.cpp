@@ -28,6 +28,13 @@ CIconRequest LinkIconRequest(const CString& path, CShellLinkFile& link)
     return {path, false, ReadLinkIconFields(link)};
 }
 
+CIconRequest UnreadLinkIconRequest(const CString& path)
+{
+    CIconRequest request{path, false, {}};
+    request.unread = true;
+    return request;
+}
+
 CIconRequest InternetShortcutIconRequest(const CString& path, const CIconLocation& own)
 {
     CIconRequest request{path, true, {}};

@@ -36,10 +36,15 @@ struct CIconRequest {
     CString path;                   // the shortcut file
     bool internetShortcut = false;  // true: `fields` holds only its IconFile and IconIndex values, in `icon`
     LinkIconFields fields;
+    bool unread = false;            // true: a shell link the survey read without its link object;
+                                    // `fields` are read from it when the icon is found
 };
 
 // The request for the shell link `path`, read from `link` (loaded and resolved).
 CIconRequest LinkIconRequest(const CString& path, CShellLinkFile& link);
+// The request for the shell link `path`, whose fields are read when its icon
+// is found.
+CIconRequest UnreadLinkIconRequest(const CString& path);
 // The request for the internet shortcut `path`, whose own IconFile and
 // IconIndex values are `own`.
 CIconRequest InternetShortcutIconRequest(const CString& path, const CIconLocation& own);

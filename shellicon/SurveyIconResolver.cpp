@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "framework/App.h"
+#include "shell/ShellLink.h"
 #include "shellicon/IconLocation.h"
 #include "rules/EnvExpansion.h"
 
@@ -10,7 +11,12 @@ HICON CSurveyIconResolver::IconOf(const CIconRequest& request)
 {
     if (request.internetShortcut)
         return InternetShortcutIcon(request);
-    return IconFor(LinkIconLocation(m_owner, request.path.GetString(), request.fields, m_lookups));
+    if (!request.unread)
+        return IconFor(LinkIconLocation(m_owner, request.path.GetString(), request.fields, m_lookups));
+    CShellLinkFile link;
+    if (link.Open(request.path.GetString(), m_owner) != S_OK)
+        return nullptr;
+    return IconFor(LinkIconLocation(m_owner, request.path.GetString(), ReadLinkIconFields(link), m_lookups));
 }
 
 HICON CSurveyIconResolver::IconFor(const std::optional<CIconLocation>& location)

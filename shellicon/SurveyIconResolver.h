@@ -1,6 +1,7 @@
 // The icons of one survey's rows, found when each row is first drawn. What a
 // row's icon is found from is read while the survey has the file open (a
-// CIconRequest), so no shortcut is opened again for its icon. The resolver
+// CIconRequest); a plain shell link, which the survey reads without the link
+// object, is opened through it only when its row is first drawn. The resolver
 // keeps, until the next survey, the answers of the icon lookups and the
 // icons extracted so far, by icon file and index: many rows share an icon
 // (every shortcut to the same program), each is extracted once and every

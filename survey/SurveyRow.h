@@ -18,6 +18,7 @@ struct SurveyRow {
                                        // empty for none and when not read
     CString arguments;                 // the arguments a link gives its target; empty for none and when
                                        // targets are not read
+    bool targetGone = false;           // a link's file-system target names nothing; read with targets
 };
 
 // What a survey reads for its rows besides path, hotkey and place.

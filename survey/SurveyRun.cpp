@@ -10,9 +10,11 @@
 #include "framework/FileIdentity.h"
 #include "framework/PathForms.h"
 #include "shell/InternetShortcut.h"
+#include "shell/LinkFileCheck.h"
 #include "shell/ShellItemId.h"
 #include "shell/ShellLink.h"
 #include "shell/ShortcutFileKind.h"
+#include "shellicon/ExistingPaths.h"
 #include "shellicon/IconLocation.h"
 #include "survey/FileSearch.h"
 #include "rules/PathText.h"
@@ -94,42 +96,77 @@ void CollectShortcutFiles(const std::vector<RootFolder>& folders, SurveyFiles& f
     }
 }
 
-// One shortcut file as the survey reads it: a shell link, or an internet
-// shortcut read whole.
+// One shortcut file as the survey reads it: a plain shell link read from its
+// bytes, a link through the link object, or an internet shortcut read whole.
 class COpenedShortcut {
 public:
-    // Opens `path` as the kind its names give; false when it does not open
-    // (a link that does not load and resolve, a file that reads as no
-    // internet shortcut).
-    bool Open(const CString& path, HWND owner, IClassFactory* linkClass)
+    COpenedShortcut(const CString& path, HWND owner, IClassFactory* linkClass)
+        : m_path(path), m_owner(owner), m_linkClass(linkClass)
     {
-        m_internet = ShortcutKindOf(path.GetString()) == ShortcutKind::kInternet;
+    }
+
+    // Opens the file as the kind its names give; false when it does not open
+    // (a link that neither reads as a plain shell link nor loads, a file that
+    // reads as no internet shortcut).
+    bool Open()
+    {
+        m_internet = ShortcutKindOf(m_path.GetString()) == ShortcutKind::kInternet;
         if (m_internet) {
-            if (!ReadInternetShortcutFile(path.GetString(), m_internetShortcut))
+            if (!ReadInternetShortcutFile(m_path.GetString(), m_internetShortcut))
                 return false;
             m_hotKey = m_internetShortcut.hotKey;
             return true;
         }
-        if (m_link.Open(path.GetString(), owner, linkClass) != S_OK)
+        if (const std::optional<WORD> plain = ReadPlainLinkHotKey(m_path.GetString())) {
+            m_hotKey = *plain;
+            return true;
+        }
+        if (!OpenLink())
             return false;
         m_link.Link()->GetHotkey(&m_hotKey);
         return true;
     }
     WORD HotKey() const { return m_hotKey; }
-    CIconRequest IconRequest(const CString& path)
+    CIconRequest IconRequest()
     {
-        if (!m_internet)
-            return LinkIconRequest(path, m_link);
-        return InternetShortcutIconRequest(
-            path, {m_internetShortcut.iconFile.c_str(), m_internetShortcut.iconIndex});
+        if (m_internet)
+            return InternetShortcutIconRequest(m_path,
+                                               {m_internetShortcut.iconFile.c_str(), m_internetShortcut.iconIndex});
+        return m_opened ? LinkIconRequest(m_path, m_link) : UnreadLinkIconRequest(m_path);
     }
-    CString Target() { return m_internet ? CString(m_internetShortcut.url) : LinkTargetPath(m_link); }
-    CString Arguments() const { return m_internet ? CString() : LinkArguments(m_link); }
+    CString Target()
+    {
+        if (m_internet)
+            return CString(m_internetShortcut.url);
+        return OpenLink() ? LinkTargetPath(m_link) : CString();
+    }
+    CString Arguments() { return !m_internet && OpenLink() ? LinkArguments(m_link) : CString(); }
+    // True for a link whose file-system target names nothing.
+    bool TargetGone()
+    {
+        const CString target = m_internet ? CString() : Target();
+        return !target.IsEmpty() && NamesNothing(target.GetString()) == 1;
+    }
 
 private:
+    // The link object opened on the file, the first time only; false when it
+    // does not load.
+    bool OpenLink()
+    {
+        if (!m_tried) {
+            m_tried = true;
+            m_opened = m_link.Open(m_path.GetString(), m_owner, m_linkClass) == S_OK;
+        }
+        return m_opened;
+    }
+
+    const CString& m_path;
+    HWND m_owner;
+    IClassFactory* m_linkClass;
     bool m_internet = false;
+    bool m_tried = false, m_opened = false;
     WORD m_hotKey = 0;
-    CShellLinkFile m_link;                // a link's object
+    CShellLinkFile m_link;                // a link's object, when it was needed
     InternetShortcut m_internetShortcut;  // an internet shortcut's values
 };
 
@@ -169,6 +206,12 @@ private:
 };
 }
 
+bool IsTargetGone(const CString& path, HWND owner)
+{
+    COpenedShortcut shortcut(path, owner, nullptr);
+    return shortcut.Open() && shortcut.TargetGone();
+}
+
 SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files)
 {
     std::vector<RootFolder> folders;
@@ -190,19 +233,20 @@ void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, C
     CPhaseClock clock(times);
     const SurveyRowReading& reading = rows.Reading();
     for (int i = 0; i < files.GetSize(); ++i) {
-        COpenedShortcut shortcut;
-        const bool opened = shortcut.Open(files[i], owner, linkClass.Get());
+        COpenedShortcut shortcut(files[i], owner, linkClass.Get());
+        const bool opened = shortcut.Open();
         clock.Lap(&CSurveyPhaseTimes::opening);
         if (!opened || (shortcut.HotKey() == 0 && showUnassigned != 1))
             continue;
         SurveyRow row{files[i], shortcut.HotKey(), files.places[static_cast<std::size_t>(i)], std::nullopt, CString(),
                       CString()};
         if (reading.icons)
-            row.icon = shortcut.IconRequest(files[i]);
+            row.icon = shortcut.IconRequest();
         clock.Lap(&CSurveyPhaseTimes::icons);
         if (reading.targets) {
             row.target = shortcut.Target();
             row.arguments = shortcut.Arguments();
+            row.targetGone = shortcut.TargetGone();
         }
         rows.Add(std::move(row));
         clock.Lap(&CSurveyPhaseTimes::rows);

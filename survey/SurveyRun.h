@@ -44,6 +44,11 @@ enum class SurveyStatus {
 // when it does not exist yet (the survey then skips it).
 std::vector<std::pair<SurveyRoot, std::wstring>> SurveyRootPaths(HWND owner);
 
+// True when the shortcut at `path` is a link whose file-system target names
+// nothing: the target is gone, so its hotkey starts nothing. The survey gives
+// its rows this answer when it reads their targets. COM must be initialised.
+bool IsTargetGone(const CString& path, HWND owner);
+
 // The survey's phases, which SurveyShortcuts runs in this order; the
 // benchmark calls them to time each one.
 
@@ -65,14 +70,14 @@ struct SurveyFiles {
 SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files);
 
 // Surveys the folders with `owner` as the shell's owner window: a row
-// for every shortcut that opens and resolves and has a hotkey (with
+// for every shortcut that opens and has a hotkey, its target found or not (with
 // `showUnassigned` 1, for every one that opens). COM is initialised for the
 // rows alone. `found`, when given, gets every file collected, listed or not.
 SurveyStatus SurveyShortcuts(HWND owner, int showUnassigned, CRowSink& rows, SurveyFiles* found = nullptr);
 
 // How long each per-file phase took over one AddShortcutRows, in ms.
 struct CSurveyPhaseTimes {
-    double opening = 0;  // opening the shortcut (a link loaded and resolved), reading its hotkey
+    double opening = 0;  // opening the shortcut (a plain link read, any other loaded), reading its hotkey
     double icons = 0;    // reading what the listed shortcut's icon is found from
     double rows = 0;     // reading the row's target, the row into the sink
 };

@@ -14,7 +14,7 @@ public:
     {
         m_rows.push_back(
             {row.path, FormatHotKey(row.hotKey), row.hotKey, row.target, row.arguments, WindowsActsOn(row.place),
-             row.place.root});
+             row.place.root, row.targetGone});
     }
     const std::vector<SurveyedRow>& Rows() const { return m_rows; }
 
@@ -54,6 +54,6 @@ std::vector<HotKeyRowFacts> HotKeyFactsOf(const std::vector<SurveyedRow>& rows, 
 {
     std::vector<HotKeyRowFacts> facts;
     for (std::size_t i = 0; i < rows.size(); ++i)
-        facts.push_back({rows[i].hotKey, rows[i].acts, numbers.IsFirst(i)});
+        facts.push_back({rows[i].hotKey, rows[i].acts, numbers.IsFirst(i), rows[i].missing});
     return facts;
 }

@@ -20,6 +20,7 @@ struct SurveyedRow {
     CString arguments;   // the arguments a link gives its target, empty for none
     bool acts;           // Windows acts on its hotkey where it lies
     SurveyRoot root;     // the surveyed folder whose tree it lies in
+    bool missing;        // its target is gone
 };
 
 // Surveys the folders as the main window does (`showUnassigned` 1:

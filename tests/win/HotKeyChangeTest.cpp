@@ -247,7 +247,8 @@ TEST_F(HotKeyChangeTest, StateLineNamesWhoHoldsTheCombinationPressed)
 }
 
 // The diagnosis lists one finding of each kind, each duplicate naming the
-// other holder, and the free combinations of the four modifier sets; a
+// other holder (a shortcut whose target is gone among them), and the free
+// combinations of the four modifier sets; a
 // double-click on a finding changes that shortcut's row.
 TEST_F(HotKeyChangeTest, DiagnosisListsFindingsAndFreeCombinations)
 {
@@ -262,6 +263,10 @@ TEST_F(HotKeyChangeTest, DiagnosisListsFindingsAndFreeCombinations)
         spec.hotKey = hotKey;
         ASSERT_TRUE(MakeShortcut(path, spec)) << path;
     }
+    ShortcutSpec gone;
+    gone.target = folders.Desktop() + "\\Sub\\Gone.exe";
+    gone.hotKey = 0x0646;
+    ASSERT_TRUE(MakeShortcut(folders.Desktop() + "\\Sub\\Gone.lnk", gone));
     window.Command(IDC_START_SURVEY);
     std::set<std::wstring> findings;
     std::vector<std::string> free;
@@ -291,6 +296,8 @@ TEST_F(HotKeyChangeTest, DiagnosisListsFindingsAndFreeCombinations)
     EXPECT_EQ(findings, (std::set<std::wstring>{L"Beta.lnk|CTRL+ALT+A|重複 (「Dup.lnk」も使っています)|",
                                                 L"Dup.lnk|CTRL+ALT+A|重複 (「Beta.lnk」も使っています)|",
                                                 L"Inert.lnk|CTRL+ALT+F|Windowsが反応しない場所|",
+                                                L"Gone.lnk|CTRL+ALT+F|Windowsが反応しない場所|",
+                                                L"Gone.lnk|CTRL+ALT+F|リンク先が見つからないため働きません|",
                                                 L"NoKey.lnk|CTRL+ALT+|キーなし|",
                                                 L"Sys.lnk|CTRL+ALT+Del|Windowsが使う組み合わせ|"}));
     ASSERT_EQ(free.size(), 4u * 60 - 3);  // CTRL+ALT+A, CTRL+ALT+F and CTRL+SHIFT+F5 are held

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -378,7 +379,9 @@ TEST_F(LinkFileCheckTest, FieldsOutsideTheCheckedPartsDoNotMatter)
 
 // Read from its file, a link gets the verdict its bytes get, also when the
 // parts checked lie beyond the first bytes read at once, and across a
-// corpus of malformed files.
+// corpus of malformed files. A file read as a plain shell link is one the
+// link object opens, with the hotkey it reads; among them links with the
+// blocks Windows writes and malformed files made from those, with hotkeys.
 TEST_F(LinkFileCheckTest, FileVerdictMatchesTheBytesVerdict)
 {
     RichLink distant = MakeRichLink(2000);
@@ -387,15 +390,40 @@ TEST_F(LinkFileCheckTest, FileVerdictMatchesTheBytesVerdict)
     Set32(distant.bytes, distant.volume + 0x0C, 0x64000010);
     EXPECT_EQ(IsSoundLinkFile(Write("far.lnk", distant.bytes).c_str()), 0);
 
-    const std::vector<CorpusFile> corpus = MalformedLinks({MakeRichLink().bytes, distant.bytes}, 7, 300);
+    std::vector<CorpusFile> corpus = MalformedLinks({MakeRichLink().bytes, distant.bytes}, 7, 300);
+    std::vector<std::string> windowsLinks, seeds;
+    for (const std::string& path : WriteShellLinkVariety(folder, target))
+        for (unsigned blocks : {0u, +kEveryWindowsBlock, kEveryWindowsBlock & ~kDarwinBlock}) {
+            windowsLinks.push_back(WithWindowsBlocks(ReadFileBytes(path), blocks));
+            if (windowsLinks.size() % 8 == 1)
+                seeds.push_back(windowsLinks.back());
+        }
+    for (CorpusFile& file : MalformedLinks(seeds, 11, 1000)) {
+        file.name = "w" + file.name;
+        if (file.bytes.size() >= 0x42)
+            Set16(file.bytes, 0x40, 0x0641 + corpus.size() % 26);
+        corpus.push_back(file);
+    }
+    for (size_t i = 0; i < windowsLinks.size(); ++i)
+        corpus.push_back({"windows" + std::to_string(i) + ".lnk", windowsLinks[i]});
     ASSERT_TRUE(WriteCorpus(folder, corpus));
-    int refused = 0;
+    const CComInit com;
+    int refused = 0, plain = 0;
     for (const CorpusFile& file : corpus) {
+        const std::string path = folder + "\\" + file.name;
         const int verdict = Check(file.bytes);
-        EXPECT_EQ(IsSoundLinkFile((folder + "\\" + file.name).c_str()), verdict) << file.name;
+        EXPECT_EQ(IsSoundLinkFile(path.c_str()), verdict) << file.name;
         refused += verdict == 0;
+        const std::optional<WORD> read = ReadPlainLinkHotKey(path.c_str());
+        CShellLinkFile link;
+        WORD stored = 0;
+        const bool opens = link.Open(path.c_str(), nullptr) == S_OK && link.Link()->GetHotkey(&stored) == S_OK;
+        EXPECT_TRUE(opens || !read) << file.name;
+        EXPECT_EQ(read.value_or(stored), stored) << file.name;
+        plain += read && *read != 0;
     }
     EXPECT_GT(refused, 50);
+    EXPECT_GT(plain, 40);
 }
 
 // Opening a refused file fails as a failed load does: no hotkey read, none

@@ -607,9 +607,10 @@ TEST_F(SurveyTest, RestorePlansAgainstTheWholeBackup)
     ::DeleteFileA(backup.c_str());
 }
 
-// check names every finding in the list's order (clean shortcuts none), free
-// leaves out what shortcuts and a running program hold, and set warns of
-// each reason a hotkey will not fire.
+// check names every finding in the list's order (clean shortcuts none; a
+// shortcut whose target is gone is listed, and missing), free leaves out what
+// shortcuts and a running program hold, and set warns of each reason a
+// hotkey will not fire.
 TEST_F(SurveyTest, CheckFreeAndSetTellWhyAHotkeyDoesNotFire)
 {
     Shortcut(folders.StartMenu() + "\\Programs\\Deep.lnk", 0x0644);
@@ -624,10 +625,12 @@ TEST_F(SurveyTest, CheckFreeAndSetTellWhyAHotkeyDoesNotFire)
     Shortcut(folders.Desktop() + "\\Sub\\Twin.lnk", 0x0647);
     Shortcut(folders.StartMenu() + "\\NoKey.lnk", 0x0600);
     Shortcut(folders.StartMenu() + "\\Sys.lnk", 0x062E);
+    ShortcutTo(folders.StartMenu() + "\\Gone.lnk", folders.StartMenu() + "\\Gone.exe", 0x0349);
     const CommandRun check = RunCommand({"check"});
     EXPECT_EQ(check.status, 1);
     EXPECT_EQ(check.out, "nokey NoKey.lnk CTRL+ALT+\r\nsystem Sys.lnk CTRL+ALT+Del\r\ninert Inert.lnk CTRL+ALT+F\r\n"
-                         "inert Twin.lnk CTRL+ALT+G\r\nduplicate Dup1.lnk CTRL+ALT+G\r\nduplicate Dup2.lnk CTRL+ALT+G\r\n");
+                         "inert Twin.lnk CTRL+ALT+G\r\nduplicate Dup1.lnk CTRL+ALT+G\r\nduplicate Dup2.lnk CTRL+ALT+G\r\n"
+                         "missing Gone.lnk CTRL+SHIFT+I\r\n");
 
     const CHotKeyHolder holder(MOD_CONTROL | MOD_ALT, 'A');
     ASSERT_TRUE(holder.Held());

@@ -4,24 +4,7 @@
 #include "cmd/Commands.h"
 
 #include "cmd/FileAccess.h"
-#include "rules/BackupCsv.h"
-
-namespace {
-// Why `bytes` do not read back as exactly `rows`; empty when they do.
-CString ReadBackProblem(const std::string& bytes, const std::vector<BackupRow>& rows)
-{
-    std::vector<BackupRow> read;
-    BackupError error;
-    if (ParseBackupCsv(bytes, read, error) != 1)
-        return "restore would refuse it (line " + std::to_string(error.line) + ": " + error.reason + ")";
-    const auto same = [](const BackupRow& a, const BackupRow& b) {
-        return a.path == b.path && a.target == b.target && a.hotKey == b.hotKey && a.arguments == b.arguments;
-    };
-    if (read.size() != rows.size() || !std::equal(read.begin(), read.end(), rows.begin(), same))
-        return "it does not read back as the rows written";
-    return CString();
-}
-}
+#include "keep/BackupFile.h"
 
 int RunBackup(const CommandLine& line, CommandOutput& output)
 {
@@ -38,8 +21,8 @@ int RunBackup(const CommandLine& line, CommandOutput& output)
         rows.push_back({row.path, row.target, row.hotKey, row.arguments});
         withHotKey += row.hotKey != 0 ? 1 : 0;
     }
-    const auto check = [&rows](const std::string& bytes) { return ReadBackProblem(bytes, rows); };
-    const int status = WriteFileWhole(line.operands[0], FormatBackupCsv(rows), HasSwitch(line, "force"), check, output);
+    const int status =
+        ReportWholeWrite(line.operands[0], WriteBackupFile(line.operands[0], rows, HasSwitch(line, "force")), output);
     if (status == kExitDone)
         output.Out({std::to_string(withHotKey) + " shortcut(s) with a hotkey saved in " + line.operands[0] + ".\r\n"});
     return status;

@@ -21,6 +21,8 @@ int RunRestore(const CommandLine& line, CommandOutput& output);
 int RunCheck(const CommandLine& line, CommandOutput& output);
 // free [MODIFIERS]: the combinations no shortcut and no running program holds
 int RunFree(const CommandLine& line, CommandOutput& output);
+// keep on [FILE], keep off, keep: the keeper started, stopped, or its state
+int RunKeep(const CommandLine& line, CommandOutput& output);
 
 // Surveys into `rows` as the survey's SurveyInListOrder does. False, with the reason
 // on standard error, when the survey could not run or could not search every

@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "cmd/FileAccess.h"
+#include "keep/BackupFile.h"
 #include "rules/RestorePlan.h"
 #include "rules/BackupCsv.h"
 #include "shell/LinkHotKey.h"
@@ -90,14 +90,16 @@ private:
 // it cannot be read or is not a backup.
 bool ReadBackup(const CString& path, std::vector<BackupRow>& rows, CommandOutput& output)
 {
-    std::string bytes;
-    if (!ReadFileWhole(path, bytes)) {
+    BackupError error;
+    switch (ReadBackupFile(path, rows, error)) {
+    case BackupFileRead::kRead:
+        return true;
+    case BackupFileRead::kUnreadable:
         output.Err({"Could not read " + path + "; nothing written.\r\n"});
         return false;
+    case BackupFileRead::kNotBackup:
+        break;
     }
-    BackupError error;
-    if (ParseBackupCsv(bytes, rows, error) == 1)
-        return true;
     output.Err({path + " line " + std::to_string(error.line) + ": " + error.reason +
                 ". Not a Velmora backup; nothing written.\r\n"});
     return false;

@@ -52,6 +52,12 @@ const Command kCommands[] = {
      "      program holds, with CTRL+ALT, CTRL+SHIFT, SHIFT+ALT and CTRL+SHIFT+ALT,\r\n"
      "      or only with MODIFIERS written as the list does (CTRL+ALT)\r\n",
      &RunFree},
+    {"keep", "[on [FILE] | off]",
+     "      on: keeps every hotkey a shortcut has now in FILE (by default\r\n"
+     "      %LOCALAPPDATA%\\Velmora\\kept.csv) and starts VelmoraKeep.exe, now and at\r\n"
+     "      each logon, which gives a kept hotkey back when another program (an\r\n"
+     "      update) drops it; off: stops it; alone: the state and the last actions\r\n",
+     &RunKeep},
 };
 
 CString Usage()

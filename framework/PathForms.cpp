@@ -95,3 +95,9 @@ std::wstring LongNameOf(const std::wstring& path)
     }
     return longPath;
 }
+
+bool IsExistingFolder(const std::wstring& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(LongPathForm(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

@@ -12,3 +12,6 @@ std::wstring LongPathForm(const std::wstring& path);
 // given; `path` itself when a name in it cannot be found or holds a
 // wildcard. Root, "." and ".." stay as they are.
 std::wstring LongNameOf(const std::wstring& path);
+
+// True when the wide path `path` names an existing folder.
+bool IsExistingFolder(const std::wstring& path);

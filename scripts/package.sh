@@ -1,7 +1,8 @@
 #!/bin/bash
 # Builds the release archives: dist/velmora-VERSION-win64.zip and
 # dist/velmora-VERSION-win32.zip, each holding the programs of that build
-# stripped of their symbols (Velmora.exe and VelmoraCmd.exe) and README.txt
+# stripped of their symbols (Velmora.exe, VelmoraCmd.exe and
+# VelmoraKeep.exe) and README.txt
 # for Windows users, and dist/SHA256SUMS over both.
 # The build trees keep the unstripped programs (the benchmark and debugging
 # use them). Builds only the programs, not the tests.
@@ -19,7 +20,7 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 export TZ=UTC LC_ALL=C  # zip keeps local times; names sort byte by byte
 
 # The programs of each archive.
-programs=(Velmora VelmoraCmd)
+programs=(Velmora VelmoraCmd VelmoraKeep)
 
 # Builds one preset's programs and writes its archive from a staging folder.
 package() {

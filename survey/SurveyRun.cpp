@@ -33,24 +33,19 @@ std::wstring SpecialFolderPath(HWND owner, int folder)
     WCHAR path[MAX_PATH] = {};
     return ::SHGetPathFromIDListW(items.Get(), path) ? std::wstring(path) : std::wstring();
 }
+}
 
-// The wide paths of the surveyed folders, in the order they are walked
-// (empty for one without a path): the Start Menu, the Desktop, the common
-// Start Menu, the common Desktop, and the pinned shortcuts when that folder
-// exists.
 std::vector<std::pair<SurveyRoot, std::wstring>> SurveyRootPaths(HWND owner)
 {
-    std::wstring pinned = SpecialFolderPath(owner, CSIDL_APPDATA);
-    const DWORD attributes = pinned.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(LongPathForm(pinned += kPinnedFolder).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        pinned.clear();
+    const std::wstring appData = SpecialFolderPath(owner, CSIDL_APPDATA);
     return {{SurveyRoot::kStartMenu, SpecialFolderPath(owner, CSIDL_STARTMENU)},
             {SurveyRoot::kDesktop, SpecialFolderPath(owner, CSIDL_DESKTOP)},
             {SurveyRoot::kCommonStartMenu, SpecialFolderPath(owner, CSIDL_COMMON_STARTMENU)},
             {SurveyRoot::kCommonDesktop, SpecialFolderPath(owner, CSIDL_COMMON_DESKTOPDIRECTORY)},
-            {SurveyRoot::kPinned, pinned}};
+            {SurveyRoot::kPinned, appData.empty() ? appData : appData + kPinnedFolder}};
 }
 
+namespace {
 // A surveyed folder: which one, and its path as the ANSI functions name it
 // (through short names where the code page cannot carry a long one).
 struct RootFolder {
@@ -69,7 +64,7 @@ SurveyStatus GetSurveyFolders(HWND owner, std::vector<RootFolder>& folders)
     SurveyStatus status = SurveyStatus::kDone;
     std::vector<FileIdentity> walked;
     for (const auto& [root, wide] : SurveyRootPaths(owner)) {
-        if (wide.empty())
+        if (wide.empty() || (root == SurveyRoot::kPinned && !IsExistingFolder(wide)))
             continue;
         const std::optional<FileIdentity> identity = IdentityOf(wide);
         if (identity && std::find(walked.begin(), walked.end(), *identity) != walked.end())

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/AfxString.h"
@@ -35,6 +37,12 @@ enum class SurveyStatus {
     kNoCom,          // COM could not be initialised: the files were found, no row was built
     kNoAllocator,    // the shell's allocator could not be had: nothing was looked at
 };
+
+// The wide paths of the surveyed folders, in the order they are walked
+// (empty for one without a path): the Start Menu, the Desktop, the common
+// Start Menu, the common Desktop and the pinned shortcuts, that one even
+// when it does not exist yet (the survey then skips it).
+std::vector<std::pair<SurveyRoot, std::wstring>> SurveyRootPaths(HWND owner);
 
 // True when the shortcut at `path` is a link whose file-system target names
 // nothing: the target is gone, so its hotkey starts nothing. The survey gives

@@ -78,7 +78,7 @@ check_version() {
 
 # Every check of one unpacked archive.
 check_archive() {
-    local preset=$1 zip="$root/dist/velmora-$short_version-$1.zip" folder="$work/$1" programs=(Velmora VelmoraCmd) program
+    local preset=$1 zip="$root/dist/velmora-$short_version-$1.zip" folder="$work/$1" programs=(Velmora VelmoraCmd VelmoraKeep) program
     printf '%s\n' README.txt "${programs[@]/%/.exe}" | LC_ALL=C sort >"$work/want-entries"
     unzip -Z1 "$zip" >"$work/entries" 2>/dev/null
     check_that "$preset: the archive holds ${programs[*]/%/.exe} and README.txt, in order" \

@@ -1,6 +1,7 @@
 // The comma-separated and column-aligned texts of the result list.
 #include "rules/BackupCsv.h"
 #include "rules/ExportText.h"
+#include "rules/KeepLogText.h"
 
 #include <string>
 #include <vector>
@@ -254,4 +255,21 @@ TEST(ParseBackupCsv, RefusesMalformedTextWithLineAndReason)
         std::vector<BackupRow> rows;
         EXPECT_EQ(ReadBackup(c.text, rows), c.refusal) << c.text;
     }
+}
+
+// The keeper's log: a tab in a field cannot shift the fields after it; a cut
+// log keeps its newest whole lines within both bounds.
+TEST(KeepLogText, LinesReadBackFieldByFieldAndTrimKeepsTheNewestWholeLines)
+{
+    const std::string log = FormatKeepLogLine({"t1", "given back", "C:\\a.lnk", "F1", "x\ty"}) + "\r\n" +
+                            FormatKeepLogLine({"t2", "held", "C:\\b.lnk", "F2", ""}) + "t3\tmoved";
+    const std::vector<KeepLogLine> last = LastKeepLogLines(log, 2);
+    ASSERT_EQ(last.size(), 2u);
+    EXPECT_EQ(last[0].detail, "");
+    EXPECT_EQ(last[0].path, "C:\\b.lnk");
+    EXPECT_EQ(last[1].what, "moved");
+    EXPECT_EQ(LastKeepLogLines(log, 3)[0].detail, "x y");
+    EXPECT_EQ(TrimmedKeepLog(log, 2, 1000), log.substr(log.find("t2")));
+    EXPECT_EQ(TrimmedKeepLog(log, 3, 20), "t3\tmoved");
+    EXPECT_EQ(TrimmedKeepLog(log, 3, log.size()), log);
 }

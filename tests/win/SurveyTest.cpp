@@ -817,3 +817,102 @@ TEST_F(SurveyTest, RestoreRefusesAMalformedBackupBeforeWriting)
                                                          WindowsFile("notepad.exe") + ",0374,CTRL+SHIFT+F5,\r\n");
     ::DeleteFileA("C:\\velmora-root.csv");
 }
+
+namespace {
+// The keeper started by `keep on` with a kept file of its own, ended by
+// `keep off` after each case.
+class KeeperTest : public SurveyTest {
+protected:
+    void TearDown() override
+    {
+        RunCommand({"keep", "off"});
+        ::DeleteFileA(kept.c_str());
+        ::DeleteFileA(TempFile("keep.log").c_str());
+    }
+    // Keeps the hotkeys `shortcut` and the others have now.
+    void KeepOn(const std::string& shortcut, WORD hotKey)
+    {
+        ShortcutTo(shortcut, WindowsFile("notepad.exe"), hotKey);
+        const CommandRun on = RunCommand({"keep", "on", kept});
+        ASSERT_EQ(on.status, 0) << on.err;
+        ASSERT_EQ(on.out, "1 hotkey(s) kept in " + kept + ".\r\nThe keeper runs.\r\n");
+    }
+    // Writes `path` as an update's installer does: its new shortcut to the
+    // same program, without a hotkey, its description changed.
+    static void Update(const std::string& path)
+    {
+        MakeFolders(path.substr(0, path.rfind('\\')));
+        ShortcutSpec spec;
+        spec.target = WindowsFile("notepad.exe");
+        spec.description = "version 2";
+        ASSERT_TRUE(MakeShortcut(path, spec)) << path;
+    }
+    // True once the shortcut `path` has `hotKey`, polled for up to `wait` ms.
+    static bool Becomes(const std::string& path, WORD hotKey, DWORD wait = 20000)
+    {
+        for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < wait; ::Sleep(100))
+            if (GetLinkHotKey(path.c_str(), nullptr) == hotKey)
+                return true;
+        return false;
+    }
+
+    const std::string kept = TempFile("velmora-kept.csv");
+    const std::string test1 = folders.StartMenu() + "\\Test1.lnk";
+};
+}
+
+// An update that deletes a shortcut and makes it anew without its hotkey,
+// or saves its new one over it in place, loses the hotkey; the keeper gives
+// it back and logs what it did.
+TEST_F(KeeperTest, GivesBackAHotkeyLostToARecreatedShortcut)
+{
+    KeepOn(test1, 0x0651);
+    ASSERT_TRUE(::DeleteFileA(test1.c_str()));
+    Update(test1);
+    EXPECT_TRUE(Becomes(test1, 0x0651));
+    CommandRun state = RunCommand({"keep"});
+    for (DWORD start = ::GetTickCount(); state.out.find("  given back  " + test1 + "  CTRL+ALT+Q") == std::string::npos;
+         state = RunCommand({"keep"}))
+        ASSERT_LT(::GetTickCount() - start, 20000u) << state.out;
+    EXPECT_EQ(state.out.find("Keep is on; the keeper runs.\r\nKept file: " + kept + " (1 hotkey(s)).\r\n"), 0u)
+        << state.out;
+}
+
+TEST_F(KeeperTest, GivesBackAHotkeyLostToAShortcutSavedOverInPlace)
+{
+    KeepOn(test1, 0x0651);
+    Update(test1);
+    EXPECT_TRUE(Becomes(test1, 0x0651));
+}
+
+// An update that moves a shortcut to another folder takes its hotkey along.
+TEST_F(KeeperTest, MovesAHotkeyWithAShortcutAnUpdateMoved)
+{
+    KeepOn(test1, 0x0651);
+    const std::string moved = folders.StartMenu() + "\\Programs\\Test1.lnk";
+    ASSERT_TRUE(::DeleteFileA(test1.c_str()));
+    Update(moved);
+    EXPECT_TRUE(Becomes(moved, 0x0651));
+}
+
+// A hotkey cleared with set stays cleared: the kept list drops it.
+TEST_F(KeeperTest, LeavesAHotkeyClearedThroughVelmora)
+{
+    KeepOn(test1, 0x0651);
+    ASSERT_EQ(RunCommand({"set", test1, "none"}).status, 0);
+    for (DWORD start = ::GetTickCount(); ReadFileBytes(kept).find("Test1") != std::string::npos; ::Sleep(100))
+        ASSERT_LT(::GetTickCount() - start, 20000u) << "the kept list still holds the cleared hotkey";
+    EXPECT_EQ(GetLinkHotKey(test1.c_str(), nullptr), 0);
+}
+
+// After keep off the keeper has ended and gives nothing back; the kept list
+// stays.
+TEST_F(KeeperTest, GivesNothingBackAfterKeepOff)
+{
+    KeepOn(test1, 0x0651);
+    ASSERT_EQ(RunCommand({"keep", "off"}).out, "The keeper has ended.\r\n");
+    Update(test1);
+    EXPECT_FALSE(Becomes(test1, 0x0651, 5000)) << "a keeper would have acted after 2 s of quiet";
+    EXPECT_EQ(RunCommand({"keep"}).out.find("Keep is off; the keeper does not run.\r\n"), 0u);
+    EXPECT_NE(ReadFileBytes(kept).find("Test1"), std::string::npos);
+}

@@ -1,0 +1,41 @@
+// Writing the backup file with its read-back check, and reading it.
+#include "keep/BackupFile.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+// Why `bytes` do not read back as exactly `rows`; empty when they do.
+CString ReadBackProblem(const std::string& bytes, const std::vector<BackupRow>& rows)
+{
+    std::vector<BackupRow> read;
+    BackupError error;
+    if (ParseBackupCsv(bytes, read, error) != 1)
+        return "restore would refuse it (line " + std::to_string(error.line) + ": " + error.reason + ")";
+    if (!SameBackupRows(read, rows))
+        return "it does not read back as the rows written";
+    return CString();
+}
+}
+
+bool SameBackupRows(const std::vector<BackupRow>& a, const std::vector<BackupRow>& b)
+{
+    const auto same = [](const BackupRow& x, const BackupRow& y) {
+        return x.path == y.path && x.target == y.target && x.hotKey == y.hotKey && x.arguments == y.arguments;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), same);
+}
+
+WholeWriteResult WriteBackupFile(const CString& path, const std::vector<BackupRow>& rows, bool replace)
+{
+    const auto check = [&rows](const std::string& bytes) { return ReadBackProblem(bytes, rows); };
+    return WriteWholeFile(path, FormatBackupCsv(rows), replace, check);
+}
+
+BackupFileRead ReadBackupFile(const CString& path, std::vector<BackupRow>& rows, BackupError& error)
+{
+    std::string bytes;
+    if (!ReadFileWhole(path, bytes))
+        return BackupFileRead::kUnreadable;
+    return ParseBackupCsv(bytes, rows, error) == 1 ? BackupFileRead::kRead : BackupFileRead::kNotBackup;
+}

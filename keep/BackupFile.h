@@ -1,0 +1,26 @@
+// The backup file as a file: written whole and known to read back as the
+// rows written before it takes the old one's place, and read with the
+// reason it could not be.
+#pragma once
+
+#include <vector>
+
+#include "keep/WholeFile.h"
+#include "rules/BackupCsv.h"
+
+// Writes `rows` as the backup file `path` (replacing an existing one only
+// with `replace`), read back and parsed before it replaces anything.
+WholeWriteResult WriteBackupFile(const CString& path, const std::vector<BackupRow>& rows, bool replace);
+
+// True when `a` and `b` hold the same rows (path, target, hotkey and
+// arguments) in the same order.
+bool SameBackupRows(const std::vector<BackupRow>& a, const std::vector<BackupRow>& b);
+
+enum class BackupFileRead {
+    kRead,        // the rows were read
+    kUnreadable,  // the file could not be read
+    kNotBackup,   // the file is no Velmora backup: `error` says where and why
+};
+
+// The rows of the backup file `path`.
+BackupFileRead ReadBackupFile(const CString& path, std::vector<BackupRow>& rows, BackupError& error);

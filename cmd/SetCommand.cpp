@@ -75,7 +75,7 @@ void PrintWarnings(const CString& path, std::uint16_t value, const HotKeyWarning
 // file is not a shortcut that opens.
 bool IsRefusal(LinkWriteProblem problem)
 {
-    return problem == LinkWriteProblem::kNotShortcut || problem == LinkWriteProblem::kTargetMissing;
+    return problem == LinkWriteProblem::kNotShortcut;
 }
 }
 

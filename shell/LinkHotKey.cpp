@@ -147,12 +147,11 @@ int SetLinkHotKey(const char* path, int hotKey, HWND owner, LinkWriteFailure* fa
         return FailWrite(failure, LinkWriteProblem::kSystem,
                     com.Result() == S_FALSE ? ERROR_ALREADY_INITIALIZED : static_cast<DWORD>(com.Result()));
     CShellLinkFile link;
-    const HRESULT loadedResult = link.Load(path);
-    if (loadedResult != S_OK)
-        return FailOpening(failure, loadedResult, LinkWriteProblem::kNotShortcut);
-    const HRESULT resolved = link.Link()->Resolve(owner, SLR_NO_UI);
-    if (resolved != S_OK)
-        return FailOpening(failure, resolved, LinkWriteProblem::kTargetMissing);
+    // Opened as the survey opens it: a shortcut whose target is gone is listed,
+    // so its hotkey can be changed too, and no search for the target is made.
+    const HRESULT opened = link.Open(path, owner);
+    if (opened != S_OK)
+        return FailOpening(failure, opened, LinkWriteProblem::kNotShortcut);
     const WORD value = static_cast<WORD>(hotKey);
     if (kind != LinkFileKind::kShellLink)
         return SaveThroughLinkObject(path, value, link, failure);

@@ -13,7 +13,6 @@ struct ReasonText {
 // kNotConfirmed's text is followed by the system's reason.
 constexpr ReasonText kReasons[] = {
     {LinkWriteProblem::kNotShortcut, "it does not open as a shortcut", IDS_REASON_NOT_SHORTCUT},
-    {LinkWriteProblem::kTargetMissing, "its target cannot be found", IDS_REASON_TARGET_MISSING},
     {LinkWriteProblem::kReadOnly, "the file is read-only", IDS_REASON_READ_ONLY},
     {LinkWriteProblem::kChanged, "the file changed after it was read", IDS_REASON_CHANGED},
     {LinkWriteProblem::kNotConfirmed, "the hotkey was written, but it could not be confirmed: ",

@@ -10,7 +10,6 @@
 enum class LinkWriteProblem {
     kNone,
     kNotShortcut,    // the file does not open as a shortcut (or no longer is one)
-    kTargetMissing,  // the shortcut's target cannot be located
     kReadOnly,       // the file has the read-only attribute
     kChanged,        // the file changed between reading and writing it
     kSystem,         // a system call failed: `error` holds its error code

@@ -35,23 +35,25 @@ int Command(std::initializer_list<const char*> arguments)
     return status;
 }
 
-// `count` different hotkey words: every modifier set with digits, letters,
-// F1 to F24 and the number pad, then the same with the extended-key flag.
+// `count` hotkey words that are different combinations: every modifier set
+// with the key bytes 0x30 to 0xFE but the Windows and modifier keys.
 std::vector<WORD> HotKeys(size_t count)
 {
     std::vector<WORD> keys;
-    for (WORD flags = 0x100; flags <= 0xF00 && keys.size() < count; flags += 0x100)
-        for (WORD key = 0x30; key <= 0x87 && keys.size() < count; ++key)
-            if ((flags & 0x700) != 0 && (key <= 0x39 || (key >= 0x41 && key <= 0x5A) || key >= 0x60))
+    for (WORD flags = 0x100; flags <= 0x700 && keys.size() < count; flags += 0x100)
+        for (WORD key = 0x30; key <= 0xFE && keys.size() < count; ++key)
+            if (key != 0x5B && key != 0x5C && (key < 0xA0 || key > 0xA5))
                 keys.push_back(static_cast<WORD>(flags | key));
     return keys;
 }
 
-// Writes `path` anew from `bytes` with its hotkey word zeroed, as an
-// update's installer re-creates a shortcut.
+// Writes `path` anew from `bytes` as an update's installer re-creates a
+// shortcut to a newer program: the hotkey word zeroed, the target's write
+// time in the header one tick later.
 bool Replace(const std::string& path, std::string bytes)
 {
     bytes[0x40] = bytes[0x41] = 0;
+    ++bytes[0x2C];
     return ::DeleteFileA(path.c_str()) && WriteFileBytes(path, bytes);
 }
 

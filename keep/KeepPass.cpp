@@ -196,7 +196,10 @@ private:
         const auto found = m_fingerprints.find(shortcut);
         const std::optional<ShortcutFingerprint> fingerprint =
             found != m_fingerprints.end() ? found->second : ReadShortcutFingerprint(listed.path.GetString());
-        if (fingerprint)
+        // A file whose bytes no longer hold the hotkey the survey read was
+        // replaced meanwhile: nothing is remembered of it, so the pass that
+        // its change starts does not take the new file for the user's own.
+        if (fingerprint && fingerprint->hotKey == hotKey)
             m_seen[listed.path.str()] = *fingerprint;
     }
 

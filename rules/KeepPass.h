@@ -20,6 +20,7 @@ struct ShortcutFingerprint {
     std::uint64_t index = 0;
     std::uint64_t size = 0;
     std::uint64_t hash = 0;
+    std::uint16_t hotKey = 0;  // the hotkey the bytes held when read; not part of the comparison
     bool operator==(const ShortcutFingerprint& other) const
     {
         return volume == other.volume && index == other.index && size == other.size && hash == other.hash;

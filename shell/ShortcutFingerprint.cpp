@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "rules/InternetShortcutText.h"
+#include "rules/LinkFormat.h"
 #include "shell/LinkFileCheck.h"
 #include "shell/ShortcutFileKind.h"
 
@@ -22,8 +24,14 @@ std::optional<ShortcutFingerprint> ReadShortcutFingerprint(const char* path)
     if (!bytes.empty() && (!::ReadFile(file.Get(), &bytes[0], information.nFileSizeLow, &read, nullptr) ||
                            read != information.nFileSizeLow))
         return std::nullopt;
-    if (ShortcutKindOf(path) == ShortcutKind::kInternet)
-        return ShortcutFingerprint{0, 0, 0, ShortcutHash(bytes, true)};
+    if (ShortcutKindOf(path) == ShortcutKind::kInternet) {
+        InternetShortcut internet;
+        ReadInternetShortcut(bytes, internet);
+        return ShortcutFingerprint{0, 0, 0, ShortcutHash(bytes, true), internet.hotKey};
+    }
     const std::uint64_t index = (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
-    return ShortcutFingerprint{information.dwVolumeSerialNumber, index, read, ShortcutHash(bytes, false)};
+    const auto byteAt = [&bytes](std::size_t offset) { return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[offset])); };
+    const std::uint16_t hotKey =
+        read >= kHotKeyOffset + 2 ? static_cast<std::uint16_t>(byteAt(kHotKeyOffset) | byteAt(kHotKeyOffset + 1) << 8) : 0;
+    return ShortcutFingerprint{information.dwVolumeSerialNumber, index, read, ShortcutHash(bytes, false), hotKey};
 }

@@ -33,14 +33,15 @@ private:
 bool KeeperRuns();
 
 enum class KeeperStart {
-    kStarted,    // the keeper runs and has made its first pass
+    kStarted,    // the keeper runs
     kNoProgram,  // VelmoraKeep.exe is not beside this program, or could not be started
     kEnded,      // it ended at once: `status` holds its exit status
 };
 
 // Starts VelmoraKeep.exe from this program's folder with the kept file
-// `keptFile` and waits (up to a minute) until it has made its first pass
-// and waits for changes, or has ended.
+// `keptFile` and waits (up to a minute, WaitForInputIdle) until it first
+// waits for input, or has ended. Under Wine that can come while its first
+// pass still runs.
 KeeperStart StartKeeper(const CString& keptFile, DWORD& status);
 
 // Tells the keeper to end and waits up to `timeout` ms until it has; true

@@ -3,6 +3,8 @@
 // file's place.
 #include "cmd/Commands.h"
 
+#include <algorithm>
+
 #include "cmd/FileAccess.h"
 #include "keep/BackupFile.h"
 
@@ -15,12 +17,8 @@ int RunBackup(const CommandLine& line, CommandOutput& output)
         output.Err({"Nothing written.\r\n"});
         return kExitPartly;
     }
-    std::vector<BackupRow> rows;
-    std::size_t withHotKey = 0;
-    for (const SurveyedRow& row : surveyed) {
-        rows.push_back({row.path, row.target, row.hotKey, row.arguments});
-        withHotKey += row.hotKey != 0 ? 1 : 0;
-    }
+    const std::vector<BackupRow> rows = BackupRowsOf(surveyed);
+    const auto withHotKey = std::count_if(rows.begin(), rows.end(), [](const BackupRow& row) { return row.hotKey != 0; });
     const int status =
         ReportWholeWrite(line.operands[0], WriteBackupFile(line.operands[0], rows, HasSwitch(line, "force")), output);
     if (status == kExitDone)

@@ -28,7 +28,7 @@ int WriteKeptList(const CString& file, CommandOutput& output)
 {
     std::vector<BackupRow> old;
     CString problem;
-    if (::GetFileAttributesA(file.GetString()) != INVALID_FILE_ATTRIBUTES && !ReadKeptFile(file, old, problem)) {
+    if (::GetFileAttributesA(file.GetString()) != INVALID_FILE_ATTRIBUTES && !ReadBackupFile(file, old, problem)) {
         output.Err({"Not replacing ", NamePiece(file), ": " + problem + ". Nothing written.\r\n"});
         return kExitRefused;
     }
@@ -37,9 +37,7 @@ int WriteKeptList(const CString& file, CommandOutput& output)
         output.Err({"Nothing written.\r\n"});
         return kExitPartly;
     }
-    std::vector<BackupRow> rows;
-    for (const SurveyedRow& row : surveyed)
-        rows.push_back({row.path, row.target, row.hotKey, row.arguments});
+    const std::vector<BackupRow> rows = BackupRowsOf(surveyed);
     const int status = ReportWholeWrite(file, WriteBackupFile(file, rows, true), output);
     if (status == kExitDone)
         output.Out({std::to_string(rows.size()) + " hotkey(s) kept in ", NamePiece(file), ".\r\n"});
@@ -109,7 +107,7 @@ int KeepState(CommandOutput& output)
     const CString file = CurrentKeptFile();
     std::vector<BackupRow> kept;
     CString problem;
-    if (ReadKeptFile(file, kept, problem))
+    if (ReadBackupFile(file, kept, problem))
         output.Out({"Kept file: ", NamePiece(file), " (" + std::to_string(kept.size()) + " hotkey(s)).\r\n"});
     else
         output.Out({"Kept file: ", NamePiece(file), ": " + problem + ".\r\n"});

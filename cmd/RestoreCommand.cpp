@@ -90,18 +90,10 @@ private:
 // it cannot be read or is not a backup.
 bool ReadBackup(const CString& path, std::vector<BackupRow>& rows, CommandOutput& output)
 {
-    BackupError error;
-    switch (ReadBackupFile(path, rows, error)) {
-    case BackupFileRead::kRead:
+    CString problem;
+    if (ReadBackupFile(path, rows, problem))
         return true;
-    case BackupFileRead::kUnreadable:
-        output.Err({"Could not read " + path + "; nothing written.\r\n"});
-        return false;
-    case BackupFileRead::kNotBackup:
-        break;
-    }
-    output.Err({path + " line " + std::to_string(error.line) + ": " + error.reason +
-                ". Not a Velmora backup; nothing written.\r\n"});
+    output.Err({"Not restoring from ", NamePiece(path), ": " + problem + "; nothing written.\r\n"});
     return false;
 }
 }

@@ -32,10 +32,24 @@ WholeWriteResult WriteBackupFile(const CString& path, const std::vector<BackupRo
     return WriteWholeFile(path, FormatBackupCsv(rows), replace, check);
 }
 
-BackupFileRead ReadBackupFile(const CString& path, std::vector<BackupRow>& rows, BackupError& error)
+std::vector<BackupRow> BackupRowsOf(const std::vector<SurveyedRow>& surveyed)
+{
+    std::vector<BackupRow> rows;
+    for (const SurveyedRow& row : surveyed)
+        rows.push_back({row.path, row.target, row.hotKey, row.arguments});
+    return rows;
+}
+
+bool ReadBackupFile(const CString& path, std::vector<BackupRow>& rows, CString& problem)
 {
     std::string bytes;
-    if (!ReadFileWhole(path, bytes))
-        return BackupFileRead::kUnreadable;
-    return ParseBackupCsv(bytes, rows, error) == 1 ? BackupFileRead::kRead : BackupFileRead::kNotBackup;
+    if (!ReadFileWhole(path, bytes)) {
+        problem = "it cannot be read";
+        return false;
+    }
+    BackupError error;
+    if (ParseBackupCsv(bytes, rows, error) == 1)
+        return true;
+    problem = "line " + std::to_string(error.line) + ": " + error.reason + "; it is no Velmora backup";
+    return false;
 }

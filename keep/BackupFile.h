@@ -7,6 +7,10 @@
 
 #include "keep/WholeFile.h"
 #include "rules/BackupCsv.h"
+#include "survey/SurveyedRows.h"
+
+// The backup rows of surveyed shortcuts, in the same order.
+std::vector<BackupRow> BackupRowsOf(const std::vector<SurveyedRow>& surveyed);
 
 // Writes `rows` as the backup file `path` (replacing an existing one only
 // with `replace`), read back and parsed before it replaces anything.
@@ -16,11 +20,6 @@ WholeWriteResult WriteBackupFile(const CString& path, const std::vector<BackupRo
 // arguments) in the same order.
 bool SameBackupRows(const std::vector<BackupRow>& a, const std::vector<BackupRow>& b);
 
-enum class BackupFileRead {
-    kRead,        // the rows were read
-    kUnreadable,  // the file could not be read
-    kNotBackup,   // the file is no Velmora backup: `error` says where and why
-};
-
-// The rows of the backup file `path`.
-BackupFileRead ReadBackupFile(const CString& path, std::vector<BackupRow>& rows, BackupError& error);
+// The rows of the backup file `path`; false with why it cannot be used in
+// `problem` ("it cannot be read", "line 3: ...; it is no Velmora backup").
+bool ReadBackupFile(const CString& path, std::vector<BackupRow>& rows, CString& problem);

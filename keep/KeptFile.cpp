@@ -67,22 +67,6 @@ CString DefaultKeptFilePath()
     return folder + "\\kept.csv";
 }
 
-bool ReadKeptFile(const CString& path, std::vector<BackupRow>& rows, CString& problem)
-{
-    BackupError error;
-    switch (ReadBackupFile(path, rows, error)) {
-    case BackupFileRead::kRead:
-        return true;
-    case BackupFileRead::kUnreadable:
-        problem = "it cannot be read";
-        return false;
-    case BackupFileRead::kNotBackup:
-        break;
-    }
-    problem = "line " + std::to_string(error.line) + ": " + error.reason + "; it is no Velmora backup";
-    return false;
-}
-
 CString KeepLogPathOf(const CString& keptFile)
 {
     return FolderOf(FullPathOf(keptFile.GetString())) + "\\keep.log";

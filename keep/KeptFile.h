@@ -14,10 +14,6 @@
 // cannot be made.
 CString DefaultKeptFilePath();
 
-// The rows of the kept file `path`; false with why it cannot be used in
-// `problem` ("it cannot be read", "line 3: ...; it is no Velmora backup").
-bool ReadKeptFile(const CString& path, std::vector<BackupRow>& rows, CString& problem);
-
 // keep.log in the kept file's folder.
 CString KeepLogPathOf(const CString& keptFile);
 

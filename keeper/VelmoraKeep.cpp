@@ -152,7 +152,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     const CString file = __argc == 2 ? FullPathOf(__argv[1]) : CString();
     std::vector<BackupRow> kept;
     CString problem = file.IsEmpty() ? CString("no kept file was named") : CString();
-    if (file.IsEmpty() || !ReadKeptFile(file, kept, problem)) {
+    if (file.IsEmpty() || !ReadBackupFile(file, kept, problem)) {
         AppendKeepLog(KeepLogPathOf(file.IsEmpty() ? DefaultKeptFilePath() : file),
                       {{CString(), "refused", file, CString(), "the keeper did not start: " + problem}});
         return kExitRefused;

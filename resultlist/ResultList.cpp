@@ -18,7 +18,10 @@ void CResultList::SetRedraw(BOOL redraw)
 
 void CResultList::Add(SurveyRow row)
 {
+    const std::size_t rows = m_facts.size();
     AddRow(row.path, FormatHotKey(row.hotKey), std::move(row.icon), {row.hotKey, WindowsActsOn(row.place)});
+    if (m_facts.size() > rows)
+        m_facts.back().longPath = std::move(row.longPath);
 }
 
 void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon,

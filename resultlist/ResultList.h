@@ -97,7 +97,8 @@ private:
     // What a row holds besides its texts, by item data.
     struct RowFacts {
         RowHotKey hotKey;
-        std::wstring longPath;  // LongPathOf the row's path; empty until drawn or copied
+        std::wstring longPath;  // LongPathOf the row's path, as the survey gave it or else found when
+                                // first drawn or copied
     };
     // The facts of row `row` (the long path is filled in on a const list
     // too); null for an item data outside the rows.

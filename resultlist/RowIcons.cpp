@@ -1,6 +1,7 @@
 #include "resultlist/RowIcons.h"
 
 #include "framework/Com.h"
+#include "shell/ShellLink.h"
 
 HICON CRowIcons::operator[](int slot) const
 {
@@ -26,9 +27,10 @@ void CRowIcons::Find(const std::vector<int>& slots, HWND owner)
         return;
     if (!m_resolver)
         m_resolver = std::make_unique<CSurveyIconResolver>(owner);
+    const CComPtr<IClassFactory> linkClass = ShellLinkClass();
     for (int slot : slots)
         if (IsPending(slot))
-            Keep(slot, m_resolver->IconOf(*m_slots[static_cast<size_t>(slot)].request));
+            Keep(slot, m_resolver->IconOf(*m_slots[static_cast<size_t>(slot)].request, linkClass.Get()));
     m_resolver->ReleaseShellObjects();
 }
 

@@ -2,6 +2,15 @@
 
 #include "shell/LinkFileCheck.h"
 
+CComPtr<IClassFactory> ShellLinkClass()
+{
+    CComPtr<IClassFactory> linkClass;
+    if (::CoGetClassObject(CLSID_ShellLink, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                           linkClass.ReceiveVoid()) != S_OK)
+        linkClass.Release();
+    return linkClass;
+}
+
 CString LinkTargetPath(CShellLinkFile& link)
 {
     const CLinkTarget& target = link.Target();

@@ -40,6 +40,11 @@ private:
     std::optional<CLinkTarget> m_target;
 };
 
+// The shell link class object, which makes link objects without the class
+// being looked up for each; null when it cannot be had. COM must be
+// initialised, and the object is released before COM ends.
+CComPtr<IClassFactory> ShellLinkClass();
+
 // The file-system path of an opened link's target; empty when it has none.
 CString LinkTargetPath(CShellLinkFile& link);
 // The arguments an opened link gives its target; empty when it has none.

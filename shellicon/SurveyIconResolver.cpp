@@ -7,14 +7,14 @@
 #include "shellicon/IconLocation.h"
 #include "rules/EnvExpansion.h"
 
-HICON CSurveyIconResolver::IconOf(const CIconRequest& request)
+HICON CSurveyIconResolver::IconOf(const CIconRequest& request, IClassFactory* linkClass)
 {
     if (request.internetShortcut)
         return InternetShortcutIcon(request);
     if (!request.unread)
         return IconFor(LinkIconLocation(m_owner, request.path.GetString(), request.fields, m_lookups));
     CShellLinkFile link;
-    if (link.Open(request.path.GetString(), m_owner) != S_OK)
+    if (link.Open(request.path.GetString(), m_owner, linkClass) != S_OK)
         return nullptr;
     return IconFor(LinkIconLocation(m_owner, request.path.GetString(), ReadLinkIconFields(link), m_lookups));
 }

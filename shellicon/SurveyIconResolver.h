@@ -28,9 +28,10 @@ public:
     CSurveyIconResolver& operator=(const CSurveyIconResolver&) = delete;
 
     // The handle of the icon the row of `request` shows, the same for every
-    // row whose icon has the same file and index; null for none. COM must be
-    // initialised.
-    HICON IconOf(const CIconRequest& request);
+    // row whose icon has the same file and index; null for none. A shell
+    // link still unread is opened through `linkClass` when not null (the shell
+    // link class object). COM must be initialised.
+    HICON IconOf(const CIconRequest& request, IClassFactory* linkClass);
     // Lets go of the shell's objects before COM ends; the answers stay.
     void ReleaseShellObjects() { m_lookups.Namespace().ReleaseFolders(); }
 

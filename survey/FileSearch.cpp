@@ -12,6 +12,7 @@
 
 #include "framework/FileIdentity.h"
 #include "framework/FindFile.h"
+#include "framework/PathForms.h"
 #include "framework/ScopedHandles.h"
 #include "shell/ShortcutFileKind.h"
 
@@ -103,6 +104,16 @@ public:
     const CString& Named() const { return m_named; }
     const std::wstring& Wide() const { return m_wide; }
 
+    // The folder's path with every name in its long form, ending in a
+    // backslash: the root's found once, each subfolder's from the long name
+    // its parent's search gave.
+    const std::wstring& Long() const
+    {
+        if (!m_long)
+            m_long = m_parent == nullptr ? LongNameOf(m_wide) : m_parent->Long() + m_name->Long() + L"\\";
+        return *m_long;
+    }
+
     // The folder reached with each subfolder below the root by its short
     // name where it has one that fits, else as the walk names it.
     const CString& ShortForm() const
@@ -139,6 +150,7 @@ private:
     CString m_named;
     std::wstring m_wide;
     mutable std::optional<CString> m_shortForm;
+    mutable std::optional<std::wstring> m_long;
     mutable std::optional<std::optional<FileIdentity>> m_identity;
 };
 
@@ -156,12 +168,20 @@ CString EntryPath(const CWalkFolder& folder, const CEntryName& name)
     return path.IsEmpty() ? under(folder.ShortForm()) : path;
 }
 
+// The files of one kind the walk found: the paths it names them by, and,
+// when asked for, their long paths.
+struct FoundFiles {
+    CStringArray paths;
+    std::vector<std::wstring> longPaths;
+};
+
 // The walk's three lists: LNK files, PIF files and URL files.
 struct ShortcutLists {
-    CStringArray lnk, pif, url;
+    FoundFiles lnk, pif, url;
+    bool withLongPaths = false;
 
     // The list a file named `name` belongs in, by its kind; null for none.
-    CStringArray* For(const CEntryName& name)
+    FoundFiles* For(const CEntryName& name)
     {
         switch (ShortcutKindOf(name.Long(), [&name] { return name.Short(); })) {
         case ShortcutKind::kLink:
@@ -174,6 +194,13 @@ struct ShortcutLists {
             break;
         }
         return nullptr;
+    }
+    // Adds the file `name` of `folder`, which the walk names `path`.
+    void Add(FoundFiles& found, const CWalkFolder& folder, const CEntryName& name, const CString& path) const
+    {
+        found.paths.Add(path);
+        if (withLongPaths)
+            found.longPaths.push_back(folder.Long() + name.Long());
     }
 };
 
@@ -195,10 +222,10 @@ void CollectTree(const CWalkFolder& folder, ShortcutLists& lists)
             return;
         }
         const CEntryName name(folder.Wide(), entry.cFileName);
-        CStringArray* list = lists.For(name);
-        const CString path = list != nullptr ? EntryPath(folder, name) : CString();
+        FoundFiles* found = lists.For(name);
+        const CString path = found != nullptr ? EntryPath(folder, name) : CString();
         if (!path.IsEmpty())
-            list->Add(path);
+            lists.Add(*found, folder, name, path);
     });
     for (const Subfolder& subfolder : subfolders) {
         const CEntryName name(folder.Wide(), subfolder.name);
@@ -240,11 +267,15 @@ CString AnsiFolderPath(const std::wstring& folder)
     return CString(named.str().substr(0, named.str().size() - 1));
 }
 
-void CollectFiles(const char* folder, CStringArray& list)
+void CollectFiles(const char* folder, CStringArray& list, std::vector<std::wstring>* longPaths)
 {
     ShortcutLists lists;
+    lists.withLongPaths = longPaths != nullptr;
     CollectTree(CWalkFolder(folder), lists);
-    for (const CStringArray* found : {&lists.lnk, &lists.pif, &lists.url})
-        for (int i = 0; i < found->GetSize(); ++i)
-            list.Add((*found)[i]);
+    for (const FoundFiles* found : {&lists.lnk, &lists.pif, &lists.url}) {
+        for (int i = 0; i < found->paths.GetSize(); ++i)
+            list.Add(found->paths[i]);
+        if (longPaths != nullptr)
+            longPaths->insert(longPaths->end(), found->longPaths.begin(), found->longPaths.end());
+    }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "framework/AfxString.h"
 
@@ -14,8 +15,10 @@
 // the path stays under MAX_PATH, else by its short name; where neither fits,
 // the folders above it (below `folder`) go by their short names too. An
 // entry that no such path reaches is left out. A junction or symbolic link
-// that leads back to a folder of its own path is not entered.
-void CollectFiles(const char* folder, CStringArray& list);
+// that leads back to a folder of its own path is not entered. `longPaths`,
+// when given, gets each listed file's path with every name in its long form,
+// in the same order, from the names the walk read.
+void CollectFiles(const char* folder, CStringArray& list, std::vector<std::wstring>* longPaths = nullptr);
 
 // The folder `folder` (a full wide path, no trailing backslash) as the ANSI
 // functions name it, by the rule CollectFiles names entries by: each folder

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "framework/AfxString.h"
 #include "shellicon/IconRequest.h"
@@ -11,6 +12,7 @@
 
 struct SurveyRow {
     CString path;                      // the shortcut file's full path
+    std::wstring longPath;             // the same with every name in its long form
     WORD hotKey = 0;                   // the stored value, 0 for none
     SurveyPlace place;                 // where the shortcut lies
     std::optional<CIconRequest> icon;  // what its icon is found from; none when not read

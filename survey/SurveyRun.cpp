@@ -87,7 +87,7 @@ void CollectShortcutFiles(const std::vector<RootFolder>& folders, SurveyFiles& f
 {
     for (const RootFolder& folder : folders) {
         const int first = files.paths.GetSize();
-        CollectFiles(folder.path.GetString(), files.paths);
+        CollectFiles(folder.path.GetString(), files.paths, &files.longPaths);
         for (int i = first; i < files.paths.GetSize(); ++i) {
             const CString& path = files.paths[i];
             const bool topLevel = GetPathFileName(path.GetString()).GetLength() + folder.path.GetLength() + 1 == path.GetLength();
@@ -224,12 +224,7 @@ SurveyStatus CollectSurveyFiles(HWND owner, SurveyFiles& files)
 void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, CRowSink& rows,
                      CSurveyPhaseTimes* times)
 {
-    // The link class object, kept for this run, makes each file's link
-    // object without the class being looked up again.
-    CComPtr<IClassFactory> linkClass;
-    if (::CoGetClassObject(CLSID_ShellLink, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
-                           linkClass.ReceiveVoid()) != S_OK)
-        linkClass.Release();
+    const CComPtr<IClassFactory> linkClass = ShellLinkClass();
     CPhaseClock clock(times);
     const SurveyRowReading& reading = rows.Reading();
     for (int i = 0; i < files.GetSize(); ++i) {
@@ -238,7 +233,8 @@ void AddShortcutRows(HWND owner, const SurveyFiles& files, int showUnassigned, C
         clock.Lap(&CSurveyPhaseTimes::opening);
         if (!opened || (shortcut.HotKey() == 0 && showUnassigned != 1))
             continue;
-        SurveyRow row{files[i], shortcut.HotKey(), files.places[static_cast<std::size_t>(i)], std::nullopt, CString(),
+        const auto at = static_cast<std::size_t>(i);
+        SurveyRow row{files[i], files.longPaths[at], shortcut.HotKey(), files.places[at], std::nullopt, CString(),
                       CString()};
         if (reading.icons)
             row.icon = shortcut.IconRequest();

@@ -52,10 +52,11 @@ bool IsTargetGone(const CString& path, HWND owner);
 // The survey's phases, which SurveyShortcuts runs in this order; the
 // benchmark calls them to time each one.
 
-// The files a survey opens: their full paths in the order found, and where
-// each lies.
+// The files a survey opens: their full paths in the order found, each one's
+// path with every name in its long form, and where each lies.
 struct SurveyFiles {
     CStringArray paths;
+    std::vector<std::wstring> longPaths;
     std::vector<SurveyPlace> places;
 
     int GetSize() const { return paths.GetSize(); }

@@ -141,7 +141,7 @@ int main(int argc, char** argv)
     double start = Now();
     std::vector<SurveyedRow> rows;
     CommandOutput quiet;
-    SurveyInListOrder(1, rows, quiet);
+    SurveyInListOrder(1, RowTargets::kRead, rows, quiet);
     const double survey = Now() - start;
     start = Now();
     for (size_t i = 0; i < paths.size(); ++i)

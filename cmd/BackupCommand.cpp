@@ -13,7 +13,7 @@ int RunBackup(const CommandLine& line, CommandOutput& output)
     if (!CheckArguments(line, 1, {"force"}, output))
         return kExitRefused;
     std::vector<SurveyedRow> surveyed;
-    if (!SurveyInListOrder(1, surveyed, output)) {
+    if (!SurveyInListOrder(1, RowTargets::kRead, surveyed, output)) {
         output.Err({"Nothing written.\r\n"});
         return kExitPartly;
     }

@@ -36,7 +36,7 @@ int RunCheck(const CommandLine& line, CommandOutput& output)
     if (!CheckArguments(line, 0, {"fullpath"}, output))
         return kExitRefused;
     std::vector<SurveyedRow> rows;
-    const bool surveyed = SurveyInListOrder(0, rows, output);
+    const bool surveyed = SurveyInListOrder(0, RowTargets::kRead, rows, output);
     const CListedShortcuts numbers(rows);
     const std::vector<RowFinding> findings = FindingsOf(HotKeyFactsOf(rows, numbers));
     const int fullPath = HasSwitch(line, "fullpath") ? 1 : 0;
@@ -59,7 +59,7 @@ int RunFree(const CommandLine& line, CommandOutput& output)
         }
     }
     std::vector<SurveyedRow> rows;
-    if (!SurveyInListOrder(0, rows, output))
+    if (!SurveyInListOrder(0, RowTargets::kSkipped, rows, output))
         return kExitPartly;
     std::set<std::uint16_t> held;
     for (const SurveyedRow& row : rows)

@@ -1,9 +1,9 @@
 // The survey as the commands take it: its failure printed on standard error.
 #include "cmd/Commands.h"
 
-bool SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, CommandOutput& output)
+bool SurveyInListOrder(int showUnassigned, RowTargets targets, std::vector<SurveyedRow>& rows, CommandOutput& output)
 {
-    const char* problem = SurveyProblem(SurveyInListOrder(showUnassigned, rows));
+    const char* problem = SurveyProblem(SurveyInListOrder(showUnassigned, targets, rows));
     if (problem != nullptr)
         output.Err({"The survey could not run whole: " + CString(problem) + ".\r\n"});
     return problem == nullptr;

@@ -17,7 +17,7 @@ int RunSet(const CommandLine& line, CommandOutput& output);
 int RunBackup(const CommandLine& line, CommandOutput& output);
 // restore FILE [/dryrun]
 int RunRestore(const CommandLine& line, CommandOutput& output);
-// check [/fullpath]: a line per finding (duplicate, inert, nokey, system)
+// check [/fullpath]: a line per finding (duplicate, inert, nokey, system, missing)
 int RunCheck(const CommandLine& line, CommandOutput& output);
 // free [MODIFIERS]: the combinations no shortcut and no running program holds
 int RunFree(const CommandLine& line, CommandOutput& output);
@@ -27,7 +27,7 @@ int RunKeep(const CommandLine& line, CommandOutput& output);
 // Surveys into `rows` as the survey's SurveyInListOrder does. False, with the reason
 // on standard error, when the survey could not run or could not search every
 // folder (`rows` then holds what it found).
-bool SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, CommandOutput& output);
+bool SurveyInListOrder(int showUnassigned, RowTargets targets, std::vector<SurveyedRow>& rows, CommandOutput& output);
 
 // The whole program: the command the arguments name, or the usage (on
 // standard output when asked for with /?, else on standard error).

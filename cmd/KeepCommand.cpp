@@ -33,7 +33,7 @@ int WriteKeptList(const CString& file, CommandOutput& output)
         return kExitRefused;
     }
     std::vector<SurveyedRow> surveyed;
-    if (!SurveyInListOrder(0, surveyed, output)) {
+    if (!SurveyInListOrder(0, RowTargets::kRead, surveyed, output)) {
         output.Err({"Nothing written.\r\n"});
         return kExitPartly;
     }

@@ -61,7 +61,7 @@ int RunList(const CommandLine& line, CommandOutput& output)
     if (!CheckArguments(line, 0, {"all", "fullpath", "csv"}, output))
         return kExitRefused;
     std::vector<SurveyedRow> rows;
-    const bool surveyed = SurveyInListOrder(HasSwitch(line, "all") ? 1 : 0, rows, output);
+    const bool surveyed = SurveyInListOrder(HasSwitch(line, "all") ? 1 : 0, RowTargets::kSkipped, rows, output);
     return PrintSurveyed(line, surveyed, rows, output);
 }
 
@@ -70,6 +70,6 @@ int RunDuplicates(const CommandLine& line, CommandOutput& output)
     if (!CheckArguments(line, 0, {"fullpath", "csv"}, output))
         return kExitRefused;
     std::vector<SurveyedRow> rows;
-    const bool surveyed = SurveyInListOrder(0, rows, output);
+    const bool surveyed = SurveyInListOrder(0, RowTargets::kSkipped, rows, output);
     return PrintSurveyed(line, surveyed, DuplicateRows(rows), output);
 }

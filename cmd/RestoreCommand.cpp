@@ -104,7 +104,7 @@ int RunRestore(const CommandLine& line, CommandOutput& output)
     if (!CheckArguments(line, 1, {"dryrun"}, output) || !ReadBackup(line.operands[0], rows, output))
         return kExitRefused;
     std::vector<SurveyedRow> surveyed;
-    if (!SurveyInListOrder(1, surveyed, output)) {
+    if (!SurveyInListOrder(1, RowTargets::kRead, surveyed, output)) {
         output.Err({"Nothing written.\r\n"});
         return kExitPartly;
     }

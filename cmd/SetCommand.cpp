@@ -42,7 +42,7 @@ HotKeyWarnings WarningsFor(const CString& path, std::uint16_t value, CommandOutp
 {
     HotKeyWarnings warnings;
     std::vector<SurveyedRow> rows;
-    warnings.surveyed = SurveyInListOrder(1, rows, output);
+    warnings.surveyed = SurveyInListOrder(1, RowTargets::kSkipped, rows, output);
     const CListedShortcuts numbers(rows);
     const int self = numbers.ByFile(path);
     for (std::size_t holder : HoldersOf(HotKeyFactsOf(rows, numbers), value, self, false))

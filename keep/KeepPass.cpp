@@ -237,7 +237,7 @@ KeepPassResult CKeeper::Pass()
     KeepPassResult result;
     std::vector<SurveyedRow> rows;
     SurveyFiles found;
-    if (SurveyInListOrder(1, rows, &found) != SurveyStatus::kDone) {
+    if (SurveyInListOrder(1, RowTargets::kRead, rows, &found) != SurveyStatus::kDone) {
         result.kept = m_state->kept;
         return result;
     }

@@ -6,10 +6,10 @@
 #include "rules/RowOrder.h"
 
 namespace {
-// Keeps the rows the survey adds, with their targets and without icons.
+// Keeps the rows the survey adds, with their targets as asked and without icons.
 class CSurveyedRows : public CRowSink {
 public:
-    CSurveyedRows() : CRowSink({/*icons*/ false, /*targets*/ true}) {}
+    explicit CSurveyedRows(RowTargets targets) : CRowSink({/*icons*/ false, targets == RowTargets::kRead}) {}
     void Add(SurveyRow row) override
     {
         m_rows.push_back(
@@ -23,9 +23,10 @@ private:
 };
 }
 
-SurveyStatus SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, SurveyFiles* found)
+SurveyStatus SurveyInListOrder(int showUnassigned, RowTargets targets, std::vector<SurveyedRow>& rows,
+                               SurveyFiles* found)
 {
-    CSurveyedRows sink;
+    CSurveyedRows sink(targets);
     const SurveyStatus status = SurveyShortcuts(nullptr, showUnassigned, sink, found);
     std::vector<CString> sortTexts;
     for (const SurveyedRow& row : sink.Rows())

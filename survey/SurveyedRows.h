@@ -23,11 +23,17 @@ struct SurveyedRow {
     bool missing;        // its target is gone
 };
 
+// Whether a survey reads each row's target, arguments and `missing`; a link
+// is opened through the shell's link object for them. Without, they are
+// empty and false.
+enum class RowTargets { kSkipped, kRead };
+
 // Surveys the folders as the main window does (`showUnassigned` 1:
 // also the shortcuts without a hotkey) into `rows`, sorted by key name.
 // kDone when every folder was searched; otherwise `rows` holds what was found.
 // `found`, when given, gets every file collected, listed or not.
-SurveyStatus SurveyInListOrder(int showUnassigned, std::vector<SurveyedRow>& rows, SurveyFiles* found = nullptr);
+SurveyStatus SurveyInListOrder(int showUnassigned, RowTargets targets, std::vector<SurveyedRow>& rows,
+                               SurveyFiles* found = nullptr);
 
 // Why a survey with `status` did not run whole, as an English clause; null
 // when it did.

@@ -474,19 +474,21 @@ TEST_F(CommandListTest, OutputIsEncodedWholeAtTheSink)
     EXPECT_EQ(err, "");
 }
 
-// A name code page 932 cannot carry: CF_TEXT keeps the bytes the ANSI list
-// prints (the survey's short name), CF_UNICODETEXT holds the lines the
-// console's UTF-8 list prints, the real name aligned in its columns; the CSV
-// copy names it too.
+// A file and a folder whose names code page 932 cannot carry: CF_TEXT keeps
+// the bytes the ANSI list prints (the survey's short names), CF_UNICODETEXT
+// holds the lines the console's UTF-8 list prints, the real names aligned in
+// their columns; the CSV copy names it too.
 TEST_F(CommandListTest, UnicodeCopyNamesWhatTheCodePageCannotCarry)
 {
     const std::wstring solo = WideFromAnsi((folders.StartMenu() + "\\Solo.lnk").c_str());
-    ASSERT_TRUE(::MoveFileW(solo.c_str(), (solo.substr(0, solo.rfind(L'\\')) + L"\\Pok\u00E9mon Caf\u00E9.lnk").c_str()));
+    const std::wstring folder = solo.substr(0, solo.rfind(L'\\')) + L"\\Caf\u00E9 Tools";
+    ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
+    ASSERT_TRUE(::MoveFileW(solo.c_str(), (folder + L"\\Pok\u00E9mon Caf\u00E9.lnk").c_str()));
     int status = -1;
-    EXPECT_EQ(WindowCopy(ID_EDIT_COPY_TEXT, 0, 0), CommandOutputOf({"list"}, status));
+    EXPECT_EQ(WindowCopy(ID_EDIT_COPY_TEXT, 1, 0), CommandOutputOf({"list", "/fullpath"}, status));
     const std::string file = SpecialFolder(CSIDL_PROFILE) + "\\velmora-unicode.txt";
     std::string err, unicode;
-    ASSERT_EQ(RunRedirected({"list", "/utf8"}, file.c_str(), CREATE_ALWAYS, err), 0) << err;
+    ASSERT_EQ(RunRedirected({"list", "/utf8", "/fullpath"}, file.c_str(), CREATE_ALWAYS, err), 0) << err;
     ASSERT_TRUE(ReadClipboardBlock(CF_UNICODETEXT, unicode));
     EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(unicode.data())), WideFromCodePage(CP_UTF8, ReadFileBytes(file).c_str()));
     window.Command(ID_EDIT_COPY_CSV);

@@ -267,17 +267,26 @@ bool IsRestInFile(CLinkSource& file, uint32_t flags, unsigned long long at)
     }
 }
 
-// An open file's first kHeadBytes, read at offset 0, and its size.
+// Where CFileHead::Read finds the start of the file.
+enum class HeadAt {
+    kPosition,  // at the file position: the file was just opened
+    kOffset0,   // at offset 0, wherever the position is
+};
+
+// An open file's first kHeadBytes and its size.
 struct CFileHead {
     unsigned char bytes[kHeadBytes];
     DWORD length = 0;
     unsigned long long size = 0;
 
-    // False when the file cannot be read.
-    bool Read(HANDLE file)
+    // False when the file cannot be read. A read at an explicit offset takes
+    // Wine a few microseconds longer, so a file just opened is read from
+    // its position.
+    bool Read(HANDLE file, HeadAt at)
     {
         OVERLAPPED start = {};
-        if (!::ReadFile(file, bytes, kHeadBytes, &length, &start) && ::GetLastError() != ERROR_HANDLE_EOF)
+        if (!::ReadFile(file, bytes, kHeadBytes, &length, at == HeadAt::kOffset0 ? &start : nullptr) &&
+            ::GetLastError() != ERROR_HANDLE_EOF)
             return false;
         // A head shorter than asked for is the whole file: no need to ask its size.
         if (length < kHeadBytes) {
@@ -304,7 +313,7 @@ std::optional<WORD> ReadPlainLinkHotKey(const char* path)
 {
     const CScopedFile file = OpenLinkFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     CFileHead head;
-    if (!file.IsOpen() || !head.Read(file.Get()))
+    if (!file.IsOpen() || !head.Read(file.Get(), HeadAt::kPosition))
         return std::nullopt;
     CFileSource source(file.Get(), head.size, head.bytes, head.length);
     uint32_t flags = 0;
@@ -327,16 +336,12 @@ CScopedFile OpenLinkFile(const char* path, DWORD access, DWORD share)
         [](const CScopedFile& file) { return !file.IsOpen() && ::GetLastError() == ERROR_SHARING_VIOLATION; });
 }
 
-LinkFileKind ReadLinkFileKind(const char* path, LinkFileStamp* stamp)
-{
-    const CScopedFile file = OpenLinkFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
-    return file.IsOpen() ? ReadLinkFileKind(file.Get(), stamp) : LinkFileKind::kUnreadable;
-}
-
-LinkFileKind ReadLinkFileKind(HANDLE file, LinkFileStamp* stamp)
+namespace {
+// ReadLinkFileKind for `file`, its head read as `at` says.
+LinkFileKind ReadOpenLinkKind(HANDLE file, HeadAt at, LinkFileStamp* stamp)
 {
     CFileHead head;
-    if (!head.Read(file))
+    if (!head.Read(file, at))
         return LinkFileKind::kUnreadable;
     CFileSource source(file, head.size, head.bytes, head.length);
     uint32_t flags = 0;
@@ -346,4 +351,16 @@ LinkFileKind ReadLinkFileKind(HANDLE file, LinkFileStamp* stamp)
         stamp->size = head.size;
     }
     return kind;
+}
+}
+
+LinkFileKind ReadLinkFileKind(const char* path, LinkFileStamp* stamp)
+{
+    const CScopedFile file = OpenLinkFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    return file.IsOpen() ? ReadOpenLinkKind(file.Get(), HeadAt::kPosition, stamp) : LinkFileKind::kUnreadable;
+}
+
+LinkFileKind ReadLinkFileKind(HANDLE file, LinkFileStamp* stamp)
+{
+    return ReadOpenLinkKind(file, HeadAt::kOffset0, stamp);
 }

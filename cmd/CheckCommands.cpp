@@ -27,7 +27,7 @@ const char* const kFindingWords[] = {"duplicate", "inert", "nokey", "system", "m
 // Prints one finding: its word, the shortcut's name and its hotkey text.
 void PrintFinding(const char* word, const SurveyedRow& row, int fullPath, CommandOutput& output)
 {
-    output.Out({CString(word) + " ", NamePiece(row.path, fullPath), " ", row.hotKeyText, "\r\n"});
+    output.Out({CString(word) + " ", NamePiece(row, fullPath), " ", row.hotKeyText, "\r\n"});
 }
 }
 

@@ -6,12 +6,20 @@
 #include "rules/ExportText.h"
 #include "rules/DisplayName.h"
 #include "rules/AsciiCase.h"
+#include "survey/SurveyedRows.h"
 
 OutputPiece NamePiece(const CString& path, int fullPath, bool csvField)
 {
     OutputPiece piece(path);
     piece.name = fullPath == 1 ? 1 : 0;
     piece.csvField = csvField;
+    return piece;
+}
+
+OutputPiece NamePiece(const SurveyedRow& row, int fullPath, bool csvField)
+{
+    OutputPiece piece = NamePiece(row.path, fullPath, csvField);
+    piece.longPath = row.longPath;
     return piece;
 }
 

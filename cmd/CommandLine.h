@@ -4,10 +4,13 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "rules/ExportText.h"
 #include "framework/AfxString.h"
+
+struct SurveyedRow;
 
 // Exit statuses.
 constexpr int kExitDone = 0;       // everything asked was done
@@ -31,11 +34,14 @@ struct OutputPiece {
     CString text;
     int name = -1;          // -1: text; else a path, shown whole with 1, by its file name with 0
     bool csvField = false;  // a name quoted as a CSV field where its shown form needs it
+    std::wstring longPath;  // a name's path in its long form when known; else found from `text`
 };
 
 // The path `path` (ANSI, full) as a piece: the whole path when `fullPath` is
 // 1, else its file name; quoted as a CSV field with `csvField`.
 OutputPiece NamePiece(const CString& path, int fullPath = 1, bool csvField = false);
+// The same for a surveyed row's path, with the long form the survey read.
+OutputPiece NamePiece(const SurveyedRow& row, int fullPath = 1, bool csvField = false);
 
 using OutputLine = std::vector<OutputPiece>;
 

@@ -10,15 +10,15 @@ void PrintList(const std::vector<SurveyedRow>& rows, int fullPath, int csv, Comm
 {
     if (csv == 1) {
         for (const SurveyedRow& row : rows)
-            output.Out({NamePiece(row.path, fullPath, true), "," + CsvField(row.hotKeyText.str()) + "\r\n"});
+            output.Out({NamePiece(row, fullPath, true), "," + CsvField(row.hotKeyText.str()) + "\r\n"});
         return;
     }
     std::vector<int> widths;
     for (const SurveyedRow& row : rows)
-        widths.push_back(output.Columns(NamePiece(row.path, fullPath)));
+        widths.push_back(output.Columns(NamePiece(row, fullPath)));
     const std::vector<int> spaces = AlignmentSpaces(widths);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        output.Out({NamePiece(rows[i].path, fullPath), CString(std::string(static_cast<std::size_t>(spaces[i]), ' ')),
+        output.Out({NamePiece(rows[i], fullPath), CString(std::string(static_cast<std::size_t>(spaces[i]), ' ')),
                     rows[i].hotKeyText, "\r\n"});
 }
 

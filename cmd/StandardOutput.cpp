@@ -65,7 +65,8 @@ CString CStandardOutput::EncodePiece(const OutputPiece& piece) const
         return CommandOutput::EncodePiece(piece);
     if (piece.name < 0)
         return CodePageFromWide(CP_UTF8, ShownWideOfAnsi(piece.text).c_str());
-    const CString shown = CodePageFromWide(CP_UTF8, ShownNameIn(LongPathOf(piece.text), piece.name).c_str());
+    const std::wstring longPath = piece.longPath.empty() ? LongPathOf(piece.text) : piece.longPath;
+    const CString shown = CodePageFromWide(CP_UTF8, ShownNameIn(longPath, piece.name).c_str());
     return piece.csvField ? CString(CsvField(shown.str())) : shown;
 }
 

@@ -12,9 +12,8 @@ public:
     explicit CSurveyedRows(RowTargets targets) : CRowSink({/*icons*/ false, targets == RowTargets::kRead}) {}
     void Add(SurveyRow row) override
     {
-        m_rows.push_back(
-            {row.path, FormatHotKey(row.hotKey), row.hotKey, row.target, row.arguments, WindowsActsOn(row.place),
-             row.place.root, row.targetGone});
+        m_rows.push_back({row.path, FormatHotKey(row.hotKey), row.hotKey, row.target, row.arguments,
+                          WindowsActsOn(row.place), row.place.root, row.targetGone, std::move(row.longPath)});
     }
     const std::vector<SurveyedRow>& Rows() const { return m_rows; }
 

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "rules/HotKeyFindings.h"
@@ -21,6 +22,7 @@ struct SurveyedRow {
     bool acts;           // Windows acts on its hotkey where it lies
     SurveyRoot root;     // the surveyed folder whose tree it lies in
     bool missing;        // its target is gone
+    std::wstring longPath;  // `path` with every name in its long form
 };
 
 // Whether a survey reads each row's target, arguments and `missing`; a link

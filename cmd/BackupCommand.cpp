@@ -12,12 +12,9 @@ int RunBackup(const CommandLine& line, CommandOutput& output)
 {
     if (!CheckArguments(line, 1, {"force"}, output))
         return kExitRefused;
-    std::vector<SurveyedRow> surveyed;
-    if (!SurveyInListOrder(1, RowTargets::kRead, surveyed, output)) {
-        output.Err({"Nothing written.\r\n"});
+    std::vector<BackupRow> rows;
+    if (!SurveyBackupRows(1, rows, output))
         return kExitPartly;
-    }
-    const std::vector<BackupRow> rows = BackupRowsOf(surveyed);
     const auto withHotKey = std::count_if(rows.begin(), rows.end(), [](const BackupRow& row) { return row.hotKey != 0; });
     const int status =
         ReportWholeWrite(line.operands[0], WriteBackupFile(line.operands[0], rows, HasSwitch(line, "force")), output);

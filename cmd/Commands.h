@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cmd/CommandLine.h"
+#include "rules/BackupCsv.h"
 #include "survey/SurveyedRows.h"
 
 // list [/all] [/fullpath] [/csv]
@@ -28,6 +29,9 @@ int RunKeep(const CommandLine& line, CommandOutput& output);
 // on standard error, when the survey could not run or could not search every
 // folder (`rows` then holds what it found).
 bool SurveyInListOrder(int showUnassigned, RowTargets targets, std::vector<SurveyedRow>& rows, CommandOutput& output);
+// The same, with targets, as the rows of a backup file. False, with "Nothing
+// written." after the reason, when the survey did not run whole.
+bool SurveyBackupRows(int showUnassigned, std::vector<BackupRow>& rows, CommandOutput& output);
 
 // The whole program: the command the arguments name, or the usage (on
 // standard output when asked for with /?, else on standard error).

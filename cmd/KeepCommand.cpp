@@ -32,12 +32,9 @@ int WriteKeptList(const CString& file, CommandOutput& output)
         output.Err({"Not replacing ", NamePiece(file), ": " + problem + ". Nothing written.\r\n"});
         return kExitRefused;
     }
-    std::vector<SurveyedRow> surveyed;
-    if (!SurveyInListOrder(0, RowTargets::kRead, surveyed, output)) {
-        output.Err({"Nothing written.\r\n"});
+    std::vector<BackupRow> rows;
+    if (!SurveyBackupRows(0, rows, output))
         return kExitPartly;
-    }
-    const std::vector<BackupRow> rows = BackupRowsOf(surveyed);
     const int status = ReportWholeWrite(file, WriteBackupFile(file, rows, true), output);
     if (status == kExitDone)
         output.Out({std::to_string(rows.size()) + " hotkey(s) kept in ", NamePiece(file), ".\r\n"});

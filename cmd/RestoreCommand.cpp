@@ -14,15 +14,8 @@
 #include "rules/RestorePlan.h"
 #include "rules/BackupCsv.h"
 #include "shell/LinkHotKey.h"
-#include "text/UpperCase.h"
 
 namespace {
-// A target path as the plan compares it: upper-cased.
-std::string TargetKey(const CString& target)
-{
-    return UpperCaseText(target.GetString()).str();
-}
-
 // Carries out the planned rows in order, unless `dryRun`, each shortcut
 // written at most once, and prints a line for each: the step and the
 // shortcut, or "failed" with the reason. False when any row's hotkey is not
@@ -111,14 +104,10 @@ int RunRestore(const CommandLine& line, CommandOutput& output)
     const CListedShortcuts numbers(surveyed);
     std::vector<ListedShortcut> listed;
     for (std::size_t i = 0; i < surveyed.size(); ++i)
-        listed.push_back({numbers.NumberOf(i), TargetKey(surveyed[i].target), surveyed[i].hotKey,
-                          surveyed[i].arguments.str()});
+        listed.push_back(ListedShortcutOf(surveyed[i], numbers.NumberOf(i)));
     std::vector<RestoreRow> requests;
-    for (const BackupRow& row : rows) {
-        requests.push_back({numbers.ByPath(row.path), TargetKey(row.target), row.hotKey});
-        if (row.arguments)
-            requests.back().arguments = row.arguments->str();
-    }
+    for (const BackupRow& row : rows)
+        requests.push_back(RestoreRowOf(row, numbers.ByPath(row.path)));
     const std::vector<PlannedRow> plan = PlanRestore(requests, listed);
     CRestoreRun run(surveyed, HasSwitch(line, "dryrun"), output);
     bool all = true;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string>
 
+#include "text/UpperCase.h"
+
 namespace {
 // Why `bytes` do not read back as exactly `rows`; empty when they do.
 CString ReadBackProblem(const std::string& bytes, const std::vector<BackupRow>& rows)
@@ -38,6 +40,27 @@ std::vector<BackupRow> BackupRowsOf(const std::vector<SurveyedRow>& surveyed)
     for (const SurveyedRow& row : surveyed)
         rows.push_back({row.path, row.target, row.hotKey, row.arguments});
     return rows;
+}
+
+namespace {
+// A target path as the restore plan compares it.
+std::string TargetKey(const CString& target)
+{
+    return UpperCaseText(target.GetString()).str();
+}
+}
+
+ListedShortcut ListedShortcutOf(const SurveyedRow& row, int shortcut)
+{
+    return {shortcut, TargetKey(row.target), row.hotKey, row.arguments.str()};
+}
+
+RestoreRow RestoreRowOf(const BackupRow& row, int shortcut)
+{
+    RestoreRow restore{shortcut, TargetKey(row.target), row.hotKey};
+    if (row.arguments)
+        restore.arguments = row.arguments->str();
+    return restore;
 }
 
 bool ReadBackupFile(const CString& path, std::vector<BackupRow>& rows, CString& problem)

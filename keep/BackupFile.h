@@ -7,10 +7,18 @@
 
 #include "keep/WholeFile.h"
 #include "rules/BackupCsv.h"
+#include "rules/RestorePlan.h"
 #include "survey/SurveyedRows.h"
 
 // The backup rows of surveyed shortcuts, in the same order.
 std::vector<BackupRow> BackupRowsOf(const std::vector<SurveyedRow>& surveyed);
+
+// The surveyed shortcut `row`, listed as number `shortcut`, as the restore
+// plan takes it: targets compared upper-cased.
+ListedShortcut ListedShortcutOf(const SurveyedRow& row, int shortcut);
+// The backup row `row`, whose path names the listed shortcut `shortcut` (-1
+// for none), as the restore plan takes it.
+RestoreRow RestoreRowOf(const BackupRow& row, int shortcut);
 
 // Writes `rows` as the backup file `path` (replacing an existing one only
 // with `replace`), read back and parsed before it replaces anything.

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "keep/BackupFile.h"
 #include "rules/KeepPass.h"
 #include "rules/PathText.h"
 #include "shell/LinkHotKey.h"
@@ -26,16 +27,11 @@ struct KeeperMemory {
     std::map<std::string, ShortcutFingerprint> seen;
 };
 
-// A text as the pass compares targets and file names: upper-cased.
-std::string Key(const CString& text)
-{
-    return UpperCaseText(text.GetString()).str();
-}
-
-// The folder tree and file name of a listed shortcut as one key.
+// The folder tree and file name (upper-cased) of a listed shortcut as one key.
 std::string PlaceKey(const SurveyedRow& row)
 {
-    return std::to_string(static_cast<int>(row.root)) + "|" + Key(GetPathFileName(row.path.GetString()));
+    return std::to_string(static_cast<int>(row.root)) + "|" +
+           UpperCaseText(GetPathFileName(row.path.GetString()).GetString()).str();
 }
 
 // The path keys of the files the survey found but could not list.
@@ -75,17 +71,15 @@ public:
     {
         for (std::size_t i = 0; i < m_rows.size(); ++i) {
             const SurveyedRow& row = m_rows[i];
-            m_listed.push_back({{m_numbers.NumberOf(i), Key(row.target), row.hotKey, row.arguments.str()},
-                                row.acts, PlaceKey(row), m_before.listed.count(row.path.str()) == 0});
+            m_listed.push_back({ListedShortcutOf(row, m_numbers.NumberOf(i)), row.acts, PlaceKey(row),
+                                m_before.listed.count(row.path.str()) == 0});
         }
         const std::set<std::wstring> unlisted = UnlistedFiles(found, m_rows);
         std::vector<KeptShortcut> kept;
         for (const BackupRow& row : m_before.kept) {
             const int shortcut = m_numbers.ByPath(row.path);
             m_own.push_back(shortcut);
-            RestoreRow restoreRow{shortcut, Key(row.target), row.hotKey};
-            if (row.arguments)
-                restoreRow.arguments = row.arguments->str();
+            const RestoreRow restoreRow = RestoreRowOf(row, shortcut);
             if (shortcut >= 0)
                 kept.push_back({restoreRow, m_listed[static_cast<std::size_t>(shortcut)].place, FileNow(shortcut)});
             else

@@ -11,7 +11,6 @@
 #include "framework/PathForms.h"
 #include "shell/InternetShortcut.h"
 #include "shell/LinkFileCheck.h"
-#include "shell/ShellItemId.h"
 #include "shell/ShellLink.h"
 #include "shell/ShortcutFileKind.h"
 #include "shellicon/ExistingPaths.h"
@@ -24,14 +23,13 @@ namespace {
 const WCHAR kPinnedFolder[] = L"\\Microsoft\\Internet Explorer\\Quick Launch\\User Pinned\\TaskBar";
 
 // The file-system path of a special folder, or the empty text for a folder
-// without one.
+// without one. Asked for its path alone: an item identifier list for it, read
+// back as a path, took Wine about 1 ms a folder.
 std::wstring SpecialFolderPath(HWND owner, int folder)
 {
-    CShellItemId items;
-    if (FAILED(::SHGetSpecialFolderLocation(owner, folder, items.Receive())))
-        return std::wstring();
     WCHAR path[MAX_PATH] = {};
-    return ::SHGetPathFromIDListW(items.Get(), path) ? std::wstring(path) : std::wstring();
+    return ::SHGetFolderPathW(owner, folder, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK ? std::wstring(path)
+                                                                                        : std::wstring();
 }
 }
 

@@ -1,5 +1,5 @@
-// The main window's handlers for the result list's rows: drawing, measuring
-// and fitting a column to its texts.
+// The main window's handlers for the result list's rows: drawing, measuring,
+// their texts and fitting a column to its texts.
 #include "app/SurveyDlg.h"
 
 // Paints one row of the result list; requests for other controls are ignored.
@@ -13,6 +13,13 @@ void CSurveyDlg::OnDrawItem(int controlId, DRAWITEMSTRUCT* draw)
 void CSurveyDlg::OnMeasureItem(int /*controlId*/, MEASUREITEMSTRUCT* measure)
 {
     measure->itemHeight = CResultList::RowHeight(*this, measure->itemHeight);
+}
+
+// The list asks for a row's text: it keeps none of its own.
+void CSurveyDlg::OnGetRowText(NMHDR* request, LRESULT* result)
+{
+    *result = 0;
+    m_list.GiveText(*reinterpret_cast<NMLVDISPINFOA*>(request));
 }
 
 // A double-click on a header divider sizes that column to its widest text.

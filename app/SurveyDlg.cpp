@@ -47,6 +47,7 @@ const MessageEntry<CSurveyDlg> CSurveyDlg::kMessageTable[] = {
     OnCommand<&CSurveyDlg::OnViewShowUnassigned>(ID_VIEW_SHOW_UNASSIGNED),
     OnCommand<&CSurveyDlg::OnEditSetHotKey>(ID_EDIT_SET_HOTKEY),
     OnNotify<&CSurveyDlg::OnDblClkResultList>(NM_DBLCLK, IDC_RESULT_LIST),
+    OnNotify<&CSurveyDlg::OnGetRowText>(LVN_GETDISPINFOA, IDC_RESULT_LIST),
     OnCommand<&CSurveyDlg::OnEditCopyCsv>(ID_EDIT_COPY_CSV),
     OnCommand<&CSurveyDlg::OnViewCheck>(ID_VIEW_CHECK),
 };

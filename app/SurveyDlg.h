@@ -47,6 +47,7 @@ private:
     void OnDrawItem(int controlId, DRAWITEMSTRUCT* draw);
     void OnMeasureItem(int controlId, MEASUREITEMSTRUCT* measure);
     void OnHeaderDividerDblClick(NMHDR* header, LRESULT* result);
+    void OnGetRowText(NMHDR* request, LRESULT* result);
     // Sorting (SortCommands.cpp).
     void OnSortByKey();
     void OnSortByName();

@@ -31,6 +31,7 @@ public:
     int InsertColumn(int column, const std::wstring& title, int width) const;
     HIMAGELIST SetImageList(HIMAGELIST images, int kind) const { return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_SETIMAGELIST, kind, reinterpret_cast<LPARAM>(images))); }
     BOOL SortItems(PFNLVCOMPARE compare, LPARAM data) const { return static_cast<BOOL>(SendMessage(LVM_SORTITEMS, data, reinterpret_cast<LPARAM>(compare))); }
+    BOOL RedrawItems(int first, int last) const { return static_cast<BOOL>(SendMessage(LVM_REDRAWITEMS, first, last)); }
 };
 
 // The hotkey control.

@@ -27,14 +27,13 @@ void CResultList::Add(SurveyRow row)
 void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon,
                          RowHotKey hotKey)
 {
-    // Appended, so its item data, given in the same message, is the index it gets.
+    // Appended, so its item data, given in the same message, is the index
+    // it gets; its texts are asked for when needed.
     const int count = GetItemCount();
-    const int row = InsertItem(count, path.GetString(), count);
-    if (row < 0)
+    if (InsertItem(count, LPSTR_TEXTCALLBACKA, count) < 0)
         return;
-    SetItemText(row, 1, hotKeyText.GetString());
     m_icons.Add(std::move(icon));
-    m_facts.push_back({hotKey, {}});
+    m_facts.push_back({path, hotKeyText, hotKey, {}});
 }
 
 void CResultList::RemoveAllRows()
@@ -82,27 +81,54 @@ CString CResultList::DisplayTextOf(int row) const
     return DisplayName(PathOf(row).GetString(), m_bFullPath);
 }
 
-CResultList::RowFacts* CResultList::FactsOf(int row) const
+CResultList::RowFacts* CResultList::FactsAt(LPARAM data) const
 {
-    const LPARAM data = GetItemData(row);
     return data >= 0 && data < static_cast<LPARAM>(m_facts.size()) ? &m_facts[static_cast<std::size_t>(data)] : nullptr;
+}
+
+CString CResultList::PathOf(int row) const
+{
+    const RowFacts* facts = FactsOf(row);
+    return facts != nullptr ? facts->path : CString();
+}
+
+CString CResultList::HotKeyTextOf(int row) const
+{
+    const RowFacts* facts = FactsOf(row);
+    return facts != nullptr ? facts->hotKeyText : CString();
+}
+
+void CResultList::GiveText(NMLVDISPINFOA& request) const
+{
+    LVITEMA& item = request.item;
+    if ((item.mask & LVIF_TEXT) == 0)
+        return;
+    const RowFacts* facts = FactsAt(item.lParam);
+    const CString* text = facts == nullptr ? nullptr : item.iSubItem == 0 ? &facts->path
+                                                    : item.iSubItem == 1 ? &facts->hotKeyText
+                                                                         : nullptr;
+    // The control copies the text from here before the model changes.
+    item.pszText = const_cast<char*>(text != nullptr ? text->GetString() : "");
 }
 
 std::wstring CResultList::ShownTextOf(int row) const
 {
     RowFacts* facts = FactsOf(row);
     if (facts == nullptr)
-        return ShownNameIn(LongPathOf(PathOf(row)), m_bFullPath);
+        return std::wstring();
     if (facts->longPath.empty())
-        facts->longPath = LongPathOf(PathOf(row));
+        facts->longPath = LongPathOf(facts->path);
     return ShownNameIn(facts->longPath, m_bFullPath);
 }
 
 void CResultList::SetHotKey(int row, WORD value)
 {
-    SetItemText(row, 1, FormatHotKey(value).GetString());
-    if (RowFacts* facts = FactsOf(row))
-        facts->hotKey.value = value;
+    RowFacts* facts = FactsOf(row);
+    if (facts == nullptr)
+        return;
+    facts->hotKeyText = FormatHotKey(value);
+    facts->hotKey.value = value;
+    RedrawItems(row, row);
 }
 
 ListedHotKeys CResultList::HotKeysOf() const

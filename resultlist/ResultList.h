@@ -1,11 +1,12 @@
 // CResultList: the result list control and its row model. Column 0 holds a
 // row's full path, column 1 its hotkey text, the item data its number at
-// insertion (kept through sorting), and that number indexes the row's icon
-// in the list's own icon store, emptied with the rows. A row's icon is found
-// when the row is first drawn, together with those of the other rows in
-// view. Column 0 is shown by the list's full-path setting. Other programs
-// read these texts through the list view's own messages, so they stay as the
-// survey gave them.
+// insertion (kept through sorting), and that number indexes the row's texts
+// and facts in the model and its icon in the list's own icon store, emptied
+// with the rows. The control keeps no texts: it asks the model for them
+// (LVN_GETDISPINFOA), so other programs still read them through the list
+// view's own messages, as the survey gave them. A row's icon is found when
+// the row is first drawn, together with those of the other rows in view.
+// Column 0 is shown by the list's full-path setting.
 #pragma once
 
 #include <windows.h>
@@ -56,9 +57,13 @@ public:
     // Switches the setting and has every row drawn again in the other form.
     void ToggleFullPath();
 
-    // Reading row `row` (its current position) back.
-    CString PathOf(int row) const { return GetItemText(row, 0); }
-    CString HotKeyTextOf(int row) const { return GetItemText(row, 1); }
+    // Reading row `row` (its current position) back; empty for a row whose
+    // item data names no row of the model.
+    CString PathOf(int row) const;
+    CString HotKeyTextOf(int row) const;
+    // Answers the control's request for a row's text (LVN_GETDISPINFOA):
+    // column 0 the path, column 1 the hotkey text, from the row's facts.
+    void GiveText(NMLVDISPINFOA& request) const;
     // The row's icon as found so far.
     HICON IconOf(int row) const;
     // The row's icon, found now if it was still pending.
@@ -94,18 +99,22 @@ private:
     // Finds the icons still pending of `row` and of the rows in view.
     void FindIconsInView(int row);
 
-    // What a row holds besides its texts, by item data.
+    // What a row holds, by item data.
     struct RowFacts {
+        CString path;        // column 0
+        CString hotKeyText;  // column 1
         RowHotKey hotKey;
         std::wstring longPath;  // LongPathOf the row's path, as the survey gave it or else found when
                                 // first drawn or copied
     };
-    // The facts of row `row` (the long path is filled in on a const list
-    // too); null for an item data outside the rows.
-    RowFacts* FactsOf(int row) const;
+    // The facts of the row with item data `data`, or of row `row` (the long
+    // path is filled in on a const list too); null for an item data outside
+    // the rows.
+    RowFacts* FactsAt(LPARAM data) const;
+    RowFacts* FactsOf(int row) const { return FactsAt(GetItemData(row)); }
 
     CRowIcons m_icons;    // one icon (or null) per row, by item data; owned
-    mutable std::vector<RowFacts> m_facts;  // one per row, by item data
+    mutable std::vector<RowFacts> m_facts;  // one per row, by item data: the rows' model
     int m_bFullPath = 0;  // the full-path setting
 };
 

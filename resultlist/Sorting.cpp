@@ -2,19 +2,13 @@
 #include "resultlist/ResultList.h"
 #include "rules/RowOrder.h"
 
-// Each row's sort text is taken once, indexed by its item data, so a
-// comparison needs no lookup in the control.
+// Each row's sort text is taken once from the model, indexed by item data,
+// so neither it nor a comparison needs a message to the control.
 void CResultList::Sort(int sortKey) const
 {
-    const int count = GetItemCount();
     CStringArray texts;
-    for (int i = 0; i < count; ++i)
-        texts.Add(CString());
-    for (int row = 0; row < count; ++row) {
-        const LPARAM data = GetItemData(row);
-        if (data >= 0 && data < count)
-            texts[static_cast<int>(data)] = SortTextOf(sortKey, m_bFullPath, PathOf(row), HotKeyTextOf(row));
-    }
+    for (const RowFacts& facts : m_facts)
+        texts.Add(SortTextOf(sortKey, m_bFullPath, facts.path, facts.hotKeyText));
     SortItems(&CompareRows, reinterpret_cast<LPARAM>(&texts));
 }
 

@@ -2,6 +2,7 @@
 #include "resultlist/ResultList.h"
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 #include <vector>
 
@@ -27,10 +28,10 @@ void CResultList::Add(SurveyRow row)
 void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon,
                          RowHotKey hotKey)
 {
-    // Appended, so its item data, given in the same message, is the index
-    // it gets; its texts are asked for when needed.
-    const int count = GetItemCount();
-    if (InsertItem(count, LPSTR_TEXTCALLBACKA, count) < 0)
+    // Appended (an index past the last row appends) with the model's next
+    // index as its item data, in one message; its texts are asked for when
+    // needed.
+    if (InsertItem(INT_MAX, LPSTR_TEXTCALLBACKA, static_cast<LPARAM>(m_facts.size())) < 0)
         return;
     m_icons.Add(std::move(icon));
     m_facts.push_back({path, hotKeyText, hotKey, {}});

@@ -250,6 +250,7 @@ TEST_F(ResultListTest, RowsReadBackByNameAfterSorting)
 
     ASSERT_TRUE(SetRowItemData(window.list, 0, 3));
     EXPECT_EQ(CSurveyDlgProbe::List(window.dialog).IconOf(0), nullptr) << "a row whose item data names no slot has no icon";
+    EXPECT_EQ(window.Rows()[0].path + window.Rows()[0].hotKey, "") << "nor any text";
     CSurveyDlgProbe::List(window.dialog).RemoveAllRows();
     EXPECT_EQ(CSurveyDlgProbe::Icons(window.dialog).GetSize(), 0);
     EXPECT_EQ(window.list.GetItemCount(), 0);

@@ -321,7 +321,7 @@ std::optional<WORD> ReadPlainLinkHotKey(const char* path)
     if (KindOf(source, &flags, &end) != LinkFileKind::kShellLink || (flags & (kHasLogo3ID | kHasDarwinID)) != 0 ||
         !IsRestInFile(source, flags, end))
         return std::nullopt;
-    return static_cast<WORD>(LoadWord(head.bytes + kHotKeyOffset));
+    return HotKeyWordIn(head.bytes, head.length);
 }
 
 int IsSoundLinkFile(const char* path)

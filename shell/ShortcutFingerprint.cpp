@@ -30,8 +30,6 @@ std::optional<ShortcutFingerprint> ReadShortcutFingerprint(const char* path)
         return ShortcutFingerprint{0, 0, 0, ShortcutHash(bytes, true), internet.hotKey};
     }
     const std::uint64_t index = (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
-    const auto byteAt = [&bytes](std::size_t offset) { return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[offset])); };
-    const std::uint16_t hotKey =
-        read >= kHotKeyOffset + 2 ? static_cast<std::uint16_t>(byteAt(kHotKeyOffset) | byteAt(kHotKeyOffset + 1) << 8) : 0;
+    const std::uint16_t hotKey = HotKeyWordIn(reinterpret_cast<const unsigned char*>(bytes.data()), read);
     return ShortcutFingerprint{information.dwVolumeSerialNumber, index, read, ShortcutHash(bytes, false), hotKey};
 }

@@ -19,14 +19,17 @@ void CResultList::SetRedraw(BOOL redraw)
 
 void CResultList::Add(SurveyRow row)
 {
-    const std::size_t rows = m_facts.size();
-    AddRow(row.path, FormatHotKey(row.hotKey), std::move(row.icon), {row.hotKey, WindowsActsOn(row.place)});
-    if (m_facts.size() > rows)
-        m_facts.back().longPath = std::move(row.longPath);
+    Append({row.path, FormatHotKey(row.hotKey), {row.hotKey, WindowsActsOn(row.place)}, std::move(row.longPath)},
+           std::move(row.icon));
 }
 
 void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::optional<CIconRequest> icon,
                          RowHotKey hotKey)
+{
+    Append({path, hotKeyText, hotKey, {}}, std::move(icon));
+}
+
+void CResultList::Append(RowFacts facts, std::optional<CIconRequest> icon)
 {
     // Appended (an index past the last row appends) with the model's next
     // index as its item data, in one message; its texts are asked for when
@@ -34,7 +37,7 @@ void CResultList::AddRow(const CString& path, const CString& hotKeyText, std::op
     if (InsertItem(INT_MAX, LPSTR_TEXTCALLBACKA, static_cast<LPARAM>(m_facts.size())) < 0)
         return;
     m_icons.Add(std::move(icon));
-    m_facts.push_back({path, hotKeyText, hotKey, {}});
+    m_facts.push_back(std::move(facts));
 }
 
 void CResultList::RemoveAllRows()

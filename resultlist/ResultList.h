@@ -112,6 +112,8 @@ private:
     // the rows.
     RowFacts* FactsAt(LPARAM data) const;
     RowFacts* FactsOf(int row) const { return FactsAt(GetItemData(row)); }
+    // Appends a row holding `facts`, its icon found from `icon`.
+    void Append(RowFacts facts, std::optional<CIconRequest> icon);
 
     CRowIcons m_icons;    // one icon (or null) per row, by item data; owned
     mutable std::vector<RowFacts> m_facts;  // one per row, by item data: the rows' model
